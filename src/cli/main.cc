@@ -1,0 +1,49 @@
+// vrq5: the command-line tool of the VR-Q5/Q70 clone utility.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/args.h"
+#include "cli/commands.h"
+
+namespace {
+
+struct Command {
+  const char* name;
+  const char* summary;
+  int (*run)(const vrq5::cli::Args&);
+};
+
+const Command kCommands[] = {
+    {"info", "show a document: banks, channels in use, settings, VFO bands",
+     vrq5::cli::RunInfo},
+};
+
+void PrintUsage(std::ostream& out) {
+  out << "Usage: vrq5 COMMAND [ARGS]\n"
+         "Programs the Korvex VR-Q5 and VR-Q70 receivers.\n\nCommands:\n";
+  for (const auto& c : kCommands) {
+    out << "  " << c.name << std::string(8 - std::string(c.name).size(), ' ')
+        << c.summary << "\n";
+  }
+  out << "\n'vrq5 COMMAND --help' describes a command.\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty() || args[0] == "--help" || args[0] == "-h" ||
+      args[0] == "help") {
+    PrintUsage(args.empty() ? std::cerr : std::cout);
+    return args.empty() ? vrq5::cli::kExitUsage : vrq5::cli::kExitOk;
+  }
+  for (const auto& c : kCommands) {
+    if (args[0] == c.name) {
+      return c.run({args.begin() + 1, args.end()});
+    }
+  }
+  std::cerr << "vrq5: unknown command '" << args[0] << "'\n";
+  PrintUsage(std::cerr);
+  return vrq5::cli::kExitUsage;
+}

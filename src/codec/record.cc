@@ -1,0 +1,251 @@
+#include "codec/record.h"
+
+#include "codec/tables.h"
+#include "codec/text.h"
+
+namespace vrq5 {
+
+void Slot::Clear() {
+  for (auto& t : text) t.clear();
+  value.fill(0.0);
+}
+
+namespace {
+
+// 1-based character position of record byte k (after the two framing
+// characters).
+constexpr size_t BytePos(int k) { return 3 + 2 * static_cast<size_t>(k); }
+
+// The numbers of a record text. A record whose first `bytes` bytes are all
+// hex digits (the usual case) is read at once; anything else is read field
+// by field, each field stopping at its first non-hex character and reading
+// as 0 past the end of the text.
+class RecordReader {
+ public:
+  RecordReader(std::string_view record, int bytes) : record_(record) {
+    size_t needed = BytePos(bytes) - 1;
+    if (record.size() < needed) return;
+    for (int k = 0; k < bytes; ++k) {
+      int high = HexDigitValue(record[BytePos(k) - 1]);
+      int low = HexDigitValue(record[BytePos(k)]);
+      if (high < 0 || low < 0) return;
+      bytes_[k] = static_cast<uint8_t>(high * 16 + low);
+    }
+    parsed_ = true;
+  }
+
+  int Byte(int k) const {
+    return parsed_ ? bytes_[k] : HexByteAt(record_, BytePos(k));
+  }
+
+  // A little-endian four-byte field: the byte pairs in reverse order read
+  // as one hex number.
+  uint32_t Word32(int k) const {
+    if (parsed_) {
+      return bytes_[k] | bytes_[k + 1] << 8 | bytes_[k + 2] << 16 |
+             static_cast<uint32_t>(bytes_[k + 3]) << 24;
+    }
+    size_t p = BytePos(k);
+    char reversed[8];
+    size_t n = 0;
+    for (int pair = 3; pair >= 0; --pair) {
+      for (char c : Mid(record_, p + 2 * static_cast<size_t>(pair), 2)) {
+        reversed[n++] = c;
+      }
+    }
+    return static_cast<uint32_t>(HexPrefixValue(std::string_view(reversed, n)));
+  }
+
+  bool IsUnused() const { return Mid(record_, BytePos(0), 8) == "FFFFFFFF"; }
+
+ private:
+  std::string_view record_;
+  uint8_t bytes_[32] = {};
+  bool parsed_ = false;
+};
+
+// Texts of the secret code and carrier values 0..28.
+const std::array<std::string, 29>& SecretTexts() {
+  static const std::array<std::string, 29> texts = [] {
+    std::array<std::string, 29> t;
+    for (int i = 0; i < 29; ++i) t[i] = std::to_string(i);
+    return t;
+  }();
+  return texts;
+}
+
+const std::array<std::string, 29>& CarrierTexts() {
+  static const std::array<std::string, 29> texts = [] {
+    std::array<std::string, 29> t;
+    for (int i = 0; i < 29; ++i) t[i] = CarrierText(i);
+    return t;
+  }();
+  return texts;
+}
+
+// Fields 0..8 from bytes 0..14 (steps shared by channels and VFO bands).
+void DecodeCommonFields(const RecordReader& r, uint32_t hz, Slot& s) {
+  s.value[kFreq] = HzToMhz(hz);
+  s.text[kFreq] = FormatMicroUnits(hz);
+
+  int mode = r.Byte(4);
+  if (mode > 2) mode = 0;
+  s.value[kMode] = mode;
+  s.text[kMode].assign(ModeText(mode));
+
+  int step = r.Byte(5);
+  if (step > 18) step = 0;
+  s.value[kStep] = step;
+  s.text[kStep].assign(StepName[step]);
+
+  int option = r.Byte(11);
+  s.value[kOption] = option;
+  s.text[kOption].assign(OptionText(option));
+
+  int secret = r.Byte(13);
+  if (secret > 28) secret = 11;
+  s.value[kSecret] = secret;
+  s.text[kSecret] = SecretTexts()[secret];
+
+  int carrier = r.Byte(14);
+  if (carrier > 28) carrier = 0;
+  s.value[kCarrier] = carrier;
+  s.text[kCarrier] = CarrierTexts()[carrier];
+
+  int tone = r.Byte(12);
+  if (tone > 38) tone = 0;
+  s.value[kTone] = tone;
+  s.text[kTone].assign(ToneName[tone]);
+
+  int direction = r.Byte(10);
+  s.value[kShiftDir] = direction;
+  s.text[kShiftDir].assign(ShiftText(direction));
+
+  uint32_t offset = r.Word32(6);
+  s.value[kOffset] = HzToMhz(offset);
+  s.text[kOffset] = FormatMicroUnits(offset);
+}
+
+// Writes record bytes as upper-case hex digits into a fixed buffer.
+class RecordWriter {
+ public:
+  void Byte(int value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    buffer_[size_++] = kDigits[(value >> 4) & 0xF];
+    buffer_[size_++] = kDigits[value & 0xF];
+  }
+  void Code(double value) {
+    Byte(static_cast<int>(RoundToRange(value, 0, 255)));
+  }
+  void Word32(uint32_t value) {
+    for (int i = 0; i < 4; ++i) Byte((value >> (8 * i)) & 0xFF);
+  }
+  void Zeros(int bytes) {
+    for (int i = 0; i < bytes; ++i) Byte(0);
+  }
+  void Name(std::string_view name) {
+    std::string_view kept = name.substr(0, 6);
+    for (char c : kept) Byte(static_cast<unsigned char>(c));
+    Zeros(6 - static_cast<int>(kept.size()));
+  }
+  std::string Take() const { return std::string(buffer_, size_); }
+
+ private:
+  char buffer_[64];
+  size_t size_ = 0;
+};
+
+// Bytes 0..14 of a record (shared by channels and VFO bands).
+void EncodeCommonFields(const Slot& s, int model_option, RecordWriter& out) {
+  out.Word32(MhzToHz(s.value[kFreq]));
+  out.Code(s.value[kMode]);
+  out.Code(s.value[kStep]);
+  out.Word32(MhzToHz(s.value[kOffset]));
+  out.Code(s.value[kShiftDir]);
+  int option = static_cast<int>(RoundToRange(s.value[kOption], 0, 255));
+  // Only the VR-Q5J has the train option and only the VR-Q70E the secret
+  // option; the receiver gets "off" for an option its model lacks.
+  if (option == 4 && model_option != 1) option = 0;
+  if (option == 1 && model_option != 0) option = 0;
+  out.Byte(option);
+  out.Code(s.value[kTone]);
+  out.Code(s.value[kSecret]);
+  out.Code(s.value[kCarrier]);
+}
+
+}  // namespace
+
+uint32_t MhzToHz(double mhz) {
+  return static_cast<uint32_t>(RoundToRange(mhz * 1000000.0, 0, 0xFFFFFFFF));
+}
+
+double HzToMhz(uint32_t hz) { return static_cast<double>(hz) / 1000000.0; }
+
+int16_t DecodeChannel(std::string_view record, Slot& slot) {
+  RecordReader r(record, 32);
+  if (r.IsUnused()) return 0;
+  uint32_t hz = r.Word32(0);
+  if (hz == 0) {
+    slot.Clear();
+    return 0;
+  }
+  DecodeCommonFields(r, hz, slot);
+  std::string& name = slot.text[kName];
+  name.assign(6, ' ');
+  for (int i = 0; i < 6; ++i) {
+    int code = r.Byte(26 + i);
+    if (code >= 32 && code <= 126) name[i] = static_cast<char>(code);
+  }
+  int skip = r.Byte(17);
+  if (skip > 1) skip = 0;
+  slot.value[kSkip] = skip;
+  return -1;
+}
+
+int16_t DecodeVfoBand(std::string_view record, Slot& band) {
+  RecordReader r(record, 15);
+  if (r.IsUnused()) return 0;
+  uint32_t hz = r.Word32(0);
+  if (hz == 0) {
+    for (int f = 0; f < kVfoFieldCount; ++f) {
+      band.text[f].clear();
+      band.value[f] = 0;
+    }
+    return 0;
+  }
+  DecodeCommonFields(r, hz, band);
+  return -1;
+}
+
+std::string HexToName(std::string_view hex) {
+  std::string name(6, ' ');
+  for (size_t i = 0; i < 6; ++i) {
+    int code = static_cast<int>(HexPrefixValue(Mid(hex, 1 + 2 * i, 2)));
+    if (code >= 32 && code <= 126) name[i] = static_cast<char>(code);
+  }
+  return name;
+}
+
+std::string NameToHex(std::string_view name) {
+  RecordWriter out;
+  out.Name(name);
+  return out.Take();
+}
+
+std::string EncodeChannel(const Slot& slot, int model_option) {
+  RecordWriter out;
+  EncodeCommonFields(slot, model_option, out);
+  out.Zeros(2);
+  out.Code(slot.value[kSkip]);
+  out.Zeros(8);
+  out.Name(slot.text[kName]);
+  return out.Take();
+}
+
+std::string EncodeVfoBand(const Slot& band, int model_option) {
+  RecordWriter out;
+  EncodeCommonFields(band, model_option, out);
+  return out.Take();
+}
+
+}  // namespace vrq5

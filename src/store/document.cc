@@ -1,0 +1,300 @@
+#include "store/document.h"
+
+#include <algorithm>
+
+#include "codec/tables.h"
+#include "codec/text.h"
+
+namespace vrq5 {
+
+SlotKind KindOfSlot(int slot) {
+  if (slot < kProgramScanFirst) return SlotKind::kMemory;
+  if (slot < kSearchPassFirst) return SlotKind::kProgramScan;
+  if (slot < kPriorityFirst) return SlotKind::kSearchPass;
+  return SlotKind::kPriority;
+}
+
+std::string FixedSlotLabel(int slot) {
+  switch (KindOfSlot(slot)) {
+    case SlotKind::kMemory:
+      return "";
+    case SlotKind::kProgramScan: {
+      int k = slot - kProgramScanFirst;
+      return std::to_string(k / 2) + (k % 2 == 0 ? "A" : "B");
+    }
+    case SlotKind::kSearchPass:
+      return "S" + std::to_string(slot - kSearchPassFirst);
+    case SlotKind::kPriority:
+      return "Pr" + std::to_string(slot - kPriorityFirst);
+  }
+  return "";
+}
+
+int16_t BankSizeValue(std::string_view text) {
+  return static_cast<int16_t>(RoundToRange(Val(text), -32768, 32767));
+}
+
+Document::Document() {
+  for (int b = 0; b < kBankCount; ++b) {
+    BankSize[b] = b < 10 ? 100 : 0;
+    BankSizeText[b] = b < 10 ? "100" : "0";
+    txtBank[b] = BankSizeText[b];
+  }
+  BankSize[kBankCount] = 0;
+  lblAll = "1000";
+  SettingsHex1 = DefaultSettings1(opbModel);
+  SettingsHex2 = DefaultSettings2(opbModel);
+  DecodeSettings();
+  LoadVfoDefaults();
+  LayoutMemoryRows();
+  RefillMemory();
+  DataChanged = 0;
+}
+
+void Document::LayoutMemoryRows() {
+  row_labels_[0].clear();
+  row_bank_[0] = -1;
+  int row = 1;
+  for (int b = 0; b < kBankCount && row <= kMemoryChannels; ++b) {
+    int size = BankSizeValue(txtBank[b]);
+    for (int c = 0; c < size && row <= kMemoryChannels; ++c, ++row) {
+      std::string channel = std::to_string(c);
+      channel.insert(0, 3 - channel.size(), '0');
+      row_labels_[row] = Pad2(b) + "-" + channel;
+      row_bank_[row] = static_cast<int16_t>(b);
+    }
+  }
+  // Rows that no bank covers while the total is below 1000.
+  for (; row <= kMemoryChannels; ++row) {
+    row_labels_[row].clear();
+    row_bank_[row] = -1;
+  }
+  for (int slot = kMemoryChannels; slot < kSlotCount; ++slot) {
+    row_labels_[slot + 1] = FixedSlotLabel(slot);
+    row_bank_[slot + 1] = -1;
+  }
+}
+
+void Document::BankSizesToHex() {
+  int total = 0;
+  for (int b = 0; b < kBankCount; ++b) {
+    if (BankSize[b] < 0) {
+      // A negative size (a damaged file or bank area) covers no channel.
+      BankSize[b] = 0;
+      BankSizeText[b] = "0";
+    }
+    if (total + BankSize[b] > kMemoryChannels) {
+      BankSize[b] = static_cast<int16_t>(kMemoryChannels - total);
+      BankSizeText[b] = std::to_string(BankSize[b]);
+      for (int later = b + 1; later < kBankCount; ++later) {
+        BankSize[later] = 0;
+        BankSizeText[later] = "0";
+      }
+      break;
+    }
+    total += BankSize[b];
+  }
+  ShowBankSizes();
+  for (int p = 0; p < 4; ++p) {
+    std::string piece;
+    for (int b = 16 * p; b < std::min(16 * p + 16, kBankCount); ++b) {
+      int size = std::max<int>(0, BankSize[b]);
+      piece += HexByte(size & 0xFF) + HexByte((size >> 8) & 0xFF);
+    }
+    BankTableHex[p] = std::move(piece);
+  }
+  BankTableHex[3] += "6400640064001400";
+}
+
+void Document::HexToBankSizes() {
+  for (int p = 0; p < 4; ++p) {
+    std::string_view piece = BankTableHex[p];
+    for (int j = 0; j < 16 && 16 * p + j < kBankCount; ++j) {
+      std::string_view digits = Mid(piece, 4 * static_cast<size_t>(j) + 1, 4);
+      std::string swapped =
+          std::string(Mid(digits, 3, 2)) + std::string(Mid(digits, 1, 2));
+      auto size = static_cast<int16_t>(
+          static_cast<uint16_t>(HexPrefixValue(swapped) & 0xFFFF));
+      BankSize[16 * p + j] = size;
+      BankSizeText[16 * p + j] = std::to_string(size);
+    }
+  }
+}
+
+void Document::ShowBankSizes() {
+  int total = 0;
+  for (int b = 0; b < kBankCount; ++b) {
+    txtBank[b] = BankSizeText[b];
+    BankSize[b] = BankSizeValue(BankSizeText[b]);
+    total += BankSize[b];
+  }
+  lblAll = std::to_string(total);
+}
+
+void Document::ReadBankSizeBoxes() {
+  int total = 0;
+  for (int b = 0; b < kBankCount; ++b) {
+    BankSize[b] = BankSizeValue(txtBank[b]);
+    total += BankSize[b];
+  }
+  BankSize[kBankCount] = static_cast<int16_t>(
+      total <= kMemoryChannels - 1 ? std::min(kMemoryChannels - total, 32767)
+                                   : 0);
+  lblAll = std::to_string(total);
+}
+
+int Document::BankBoxTotal() const {
+  int total = 0;
+  for (const auto& box : txtBank) total += BankSizeValue(box);
+  return total;
+}
+
+int Document::BankStart(int bank) const {
+  int start = 0;
+  for (int b = 0; b < bank && b < kBankCount; ++b) {
+    start += std::max<int>(0, BankSize[b]);
+  }
+  return start;
+}
+
+void Document::ShowGroupTable() {
+  for (int i = 50; i < 550; ++i) {
+    chkGrp[i] = GroupTable[i / 50][i % 50] == -1 ? 1 : 0;
+  }
+}
+
+void Document::ReadGroupChecks() {
+  for (int i = 0; i < 550; ++i) {
+    GroupTable[i / 50][i % 50] = chkGrp[i] == 1 ? -1 : 0;
+  }
+}
+
+void Document::GroupHexToTable() {
+  vrq5::GroupHexToTable(GroupHex, GroupTable);
+}
+
+void Document::GroupTableToHex() {
+  GroupHex = vrq5::GroupTableToHex(GroupTable);
+}
+
+void Document::EnableHexToFlags() {
+  vrq5::EnableHexToFlags(EnableBitsHex, MemFlag);
+}
+
+void Document::FlagsToEnableHex() {
+  EnableBitsHex = vrq5::FlagsToEnableHex(MemFlag);
+}
+
+void Document::DecodeSettings() {
+  vrq5::DecodeSettings(SettingsHex1, SettingsHex2, opbModel, settings);
+}
+
+void Document::EncodeSettings() {
+  vrq5::EncodeSettings(settings, SettingsHex1, SettingsHex2);
+}
+
+namespace {
+
+struct BandDefault {
+  double freq;
+  int mode;  // 0 FM, 1 AM, 2 WFM
+  int step;
+  double offset;
+};
+
+// Bands 0..7 of the VR-Q5J, the VR-Q70E and the VR-Q70T/K.
+constexpr BandDefault kLowBandsQ5J[8] = {
+    {0.1, 1, 16, 0.25}, {0.531, 1, 17, 1.0}, {2.0, 1, 0, 1.0},
+    {51.0, 0, 0, 1.0},  {76.0, 2, 10, 1.0},  {118.0, 1, 7, 1.0},
+    {145.0, 0, 6, 0.6}, {175.75, 2, 9, 6.0}};
+constexpr BandDefault kLowBandsQ70E[8] = {
+    {0.1, 1, 16, 0.25}, {0.522, 1, 17, 1.0}, {1.625, 1, 0, 1.0},
+    {51.0, 0, 0, 1.0},  {87.6, 2, 10, 1.0},  {118.0, 1, 7, 1.0},
+    {145.0, 0, 4, 0.6}, {180.75, 2, 9, 6.0}};
+constexpr BandDefault kLowBandsQ70T[8] = {
+    {0.1, 1, 16, 0.25}, {0.53, 1, 3, 1.0},  {29.0, 0, 3, 1.0},
+    {59.75, 2, 3, 1.0}, {145.0, 0, 3, 0.6}, {216.0, 0, 3, 9.0},
+    {400.0, 0, 3, 5.0}, {960.0, 0, 3, 20.0}};
+// Bands 8..13: the VR-Q5J, and every other variant. Band 8 is AM in value
+// and text alike: the receiver and clone files have always received AM.
+constexpr BandDefault kHighBandsQ5J[6] = {
+    {270.0, 1, 4, 9.0},  {380.0, 0, 4, 16.5}, {433.0, 0, 6, 16.5},
+    {475.75, 2, 9, 6.0}, {806.0, 2, 6, 55.0}, {1295.0, 0, 6, 20.0}};
+constexpr BandDefault kHighBandsOther[6] = {
+    {270.0, 1, 4, 9.0},  {380.0, 0, 4, 16.5}, {433.0, 0, 4, 16.5},
+    {476.75, 2, 9, 6.0}, {806.0, 2, 6, 55.0}, {1295.0, 0, 6, 20.0}};
+
+}  // namespace
+
+void Document::LoadVfoDefaults() {
+  const BandDefault* low = opbModel == 0   ? kLowBandsQ5J
+                           : opbModel == 1 ? kLowBandsQ70E
+                                           : kLowBandsQ70T;
+  const BandDefault* high = opbModel == 0 ? kHighBandsQ5J : kHighBandsOther;
+  int low_secret = opbModel == 0 || opbModel == 1 ? 11 : 8;
+  for (int band = 0; band < kVfoBands; ++band) {
+    const BandDefault& d = band < 8 ? low[band] : high[band - 8];
+    int secret = band < 8 ? low_secret : 11;
+    Slot& row = Vfo[band];
+    row.value[kFreq] = d.freq;
+    row.text[kFreq] = FormatFrequency(d.freq);
+    row.value[kMode] = d.mode;
+    row.text[kMode] = std::string(ModeText(d.mode));
+    row.value[kStep] = d.step;
+    row.text[kStep] = StepText(d.step);
+    row.value[kOption] = 0;
+    row.text[kOption] = "OFF";
+    row.value[kSecret] = secret;
+    row.text[kSecret] = std::to_string(secret);
+    row.value[kCarrier] = 28;
+    row.text[kCarrier] = "JR";
+    row.value[kTone] = 8;
+    row.text[kTone] = ToneText(8);
+    row.value[kShiftDir] = 0;
+    row.text[kShiftDir] = "OFF";
+    row.value[kOffset] = d.offset;
+    row.text[kOffset] = FormatOffset(d.offset);
+  }
+}
+
+void Document::NewData() {
+  SettingsHex1 = DefaultSettings1(opbModel);
+  SettingsHex2 = DefaultSettings2(opbModel);
+  DecodeSettings();
+  LoadVfoDefaults();
+  for (auto& slot : Mem) slot.Clear();
+  MemFlag.fill(0);
+  for (int b = 0; b < kBankCount; ++b) {
+    BankSize[b] = b < 10 ? 100 : 0;
+    BankSizeText[b] = b < 10 ? "100" : "0";
+    txtBank[b] = BankSizeText[b];
+  }
+  lblAll = "1000";
+  // The group table follows the boxes when it is next read from them.
+  chkGrp.fill(0);
+  LayoutMemoryRows();
+  RefillMemory();
+  CurrentFileName.clear();
+  DataChanged = 0;
+}
+
+void Document::SelectModel(int model_option) {
+  opbModel = model_option;
+  NewData();
+  if (model_option >= 0 && model_option < kModelCount) {
+    ModelIndex = static_cast<int16_t>(model_option);
+  }
+}
+
+void Document::RefillMemory() {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (MemFlag[slot] != -1) Mem[slot].Clear();
+  }
+}
+
+int Document::ChannelsInUse() const {
+  return static_cast<int>(std::count_if(
+      Mem.begin(), Mem.end(), [](const Slot& s) { return !s.IsEmpty(); }));
+}
+
+}  // namespace vrq5

@@ -10,6 +10,8 @@
 
 namespace vrq5::cli {
 
+using Args = std::vector<std::string>;
+
 // Exit statuses of every subcommand.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;

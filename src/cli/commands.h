@@ -2,14 +2,16 @@
 #ifndef VRQ5_CLI_COMMANDS_H_
 #define VRQ5_CLI_COMMANDS_H_
 
-#include <string>
-#include <vector>
+#include "cli/args.h"
 
 namespace vrq5::cli {
 
-using Args = std::vector<std::string>;
-
+int RunDiff(const Args& args);
+int RunExport(const Args& args);
+int RunImport(const Args& args);
 int RunInfo(const Args& args);
+int RunList(const Args& args);
+int RunNew(const Args& args);
 
 }  // namespace vrq5::cli
 

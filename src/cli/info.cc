@@ -1,14 +1,14 @@
 #include <iostream>
 
-#include "cli/args.h"
 #include "cli/commands.h"
+#include "cli/common.h"
 #include "cli/report.h"
 
 namespace vrq5::cli {
 
 namespace {
-constexpr char kInfoHelp[] =
-    "Usage: vrq5 info [--model M]\n"
+constexpr char kHelp[] =
+    "Usage: vrq5 info [FILE.VQ5] [--model M]\n"
     "Shows a document: the model, the bank sizes and their total, the\n"
     "channels in use per bank, the bank groups, the settings by caption and\n"
     "the 14 VFO bands. Without a file it shows the new default document.\n"
@@ -17,29 +17,16 @@ constexpr char kInfoHelp[] =
 }  // namespace
 
 int RunInfo(const Args& args) {
-  std::string error;
-  auto parsed = ParseArgs(args, {{"--model"}, {}, {}}, error);
-  if (!parsed) {
-    std::cerr << "vrq5 info: " << error << "\n" << kInfoHelp;
-    return kExitUsage;
-  }
-  if (parsed->help) {
-    std::cout << kInfoHelp;
-    return kExitOk;
-  }
-  if (!parsed->positional.empty()) {
-    std::cerr << "vrq5 info: unexpected argument " << parsed->positional[0]
-              << "\n";
-    return kExitUsage;
+  int code = kExitOk;
+  auto parsed = ParseCommand("info", args, {{"--model"}, {}, {}}, kHelp, code);
+  if (!parsed) return code;
+  if (parsed->positional.size() > 1) {
+    return UsageError("info", "too many arguments", kHelp);
   }
   Document doc;
-  if (auto model = parsed->Value("--model")) {
-    int m = ParseModel(*model);
-    if (m < 0) {
-      std::cerr << "vrq5 info: unknown model " << *model << "\n";
-      return kExitUsage;
-    }
-    if (m != doc.opbModel) doc.SelectModel(m);
+  if (!ApplyModel("info", *parsed, doc)) return kExitUsage;
+  if (!parsed->positional.empty()) {
+    if (int rc = OpenDocument(doc, parsed->positional[0])) return rc;
   }
   PrintInfo(doc, std::cout);
   return kExitOk;

@@ -15,8 +15,15 @@ struct Command {
 };
 
 const Command kCommands[] = {
+    {"new", "write the new default document of a model", vrq5::cli::RunNew},
     {"info", "show a document: banks, channels in use, settings, VFO bands",
      vrq5::cli::RunInfo},
+    {"list", "print the memory channels as the memory grid shows them",
+     vrq5::cli::RunList},
+    {"export", "write a clone file as CSV", vrq5::cli::RunExport},
+    {"import", "merge a CSV file onto a clone file and save it",
+     vrq5::cli::RunImport},
+    {"diff", "name what differs between two clone files", vrq5::cli::RunDiff},
 };
 
 void PrintUsage(std::ostream& out) {

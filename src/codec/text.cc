@@ -14,20 +14,43 @@ bool IsNumberBlank(char c) {
 
 }  // namespace
 
-double Val(std::string_view text) {
-  // Collect the characters of the number, dropping blanks, then let strtod
-  // convert the collected text so the result is the nearest double.
-  std::string number;
+namespace {
+
+// Scans the number at the start of a text. With `out` it also collects the
+// number's characters (blanks dropped) for strtod.
+struct NumberScan {
+  uint64_t mantissa = 0;  // the first 15 significant digits
+  int significant = 0;
+  int decimals = 0;
+  size_t digit_count = 0;
+  bool negative = false;
+  bool has_exponent = false;
+};
+
+NumberScan ScanNumber(std::string_view text, std::string* out) {
+  NumberScan n;
   size_t i = 0;
   auto skip_blanks = [&] {
     while (i < text.size() && IsNumberBlank(text[i])) ++i;
   };
-  auto digits = [&] {
+  auto put = [&](char c) {
+    if (out) out->push_back(c);
+  };
+  auto digits = [&](bool fraction, bool exponent) {
     size_t count = 0;
-    for (skip_blanks(); i < text.size(); skip_blanks()) {
+    while (i < text.size()) {
       char c = text[i];
-      if (c < '0' || c > '9') break;
-      number.push_back(c);
+      if (c < '0' || c > '9') {
+        if (!IsNumberBlank(c)) break;
+        ++i;
+        continue;
+      }
+      put(c);
+      if (!exponent) {
+        if (n.significant > 0 || c != '0') ++n.significant;
+        if (n.significant <= 15) n.mantissa = n.mantissa * 10 + (c - '0');
+        if (fraction) ++n.decimals;
+      }
       ++i;
       ++count;
     }
@@ -35,41 +58,57 @@ double Val(std::string_view text) {
   };
   skip_blanks();
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    number.push_back(text[i]);
+    n.negative = text[i] == '-';
+    put(text[i]);
     ++i;
   }
-  size_t mantissa = digits();
+  n.digit_count = digits(false, false);
   skip_blanks();
   if (i < text.size() && text[i] == '.') {
-    number.push_back('.');
+    put('.');
     ++i;
-    mantissa += digits();
+    n.digit_count += digits(true, false);
   }
-  if (mantissa == 0) return 0.0;
+  if (n.digit_count == 0) return n;
   skip_blanks();
   if (i < text.size() &&
       (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
     size_t mark = i;
-    std::string exponent = "e";
+    size_t kept = out ? out->size() : 0;
+    put('e');
     ++i;
     skip_blanks();
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-      exponent.push_back(text[i]);
+      put(text[i]);
       ++i;
     }
-    std::string saved = number;
-    number.clear();
-    if (digits() > 0) {
-      exponent += number;
-      number = saved + exponent;
+    if (digits(false, true) > 0) {
+      n.has_exponent = true;
     } else {
-      number = saved;
+      if (out) out->resize(kept);
       i = mark;
     }
   }
-  double value = std::strtod(number.c_str(), nullptr);
-  if (std::isinf(value)) return value > 0 ? HUGE_VAL : -HUGE_VAL;
-  return value;
+  return n;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+  NumberScan n = ScanNumber(text, nullptr);
+  if (n.digit_count == 0) return 0.0;
+  // Up to 15 digits without an exponent are an exact integer divided by an
+  // exact power of ten: the quotient is the nearest double, as strtod's.
+  if (!n.has_exponent && n.significant <= 15 && n.decimals <= 22) {
+    static constexpr double kPowers[] = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    double value = static_cast<double>(n.mantissa) / kPowers[n.decimals];
+    return n.negative ? -value : value;
+  }
+  std::string number;
+  ScanNumber(text, &number);
+  return std::strtod(number.c_str(), nullptr);
 }
 
 double RoundHalfEven(double value) {
@@ -197,6 +236,16 @@ std::string Pad2(int value) {
   std::string s = std::to_string(value);
   if (value >= 0 && s.size() < 2) s.insert(s.begin(), '0');
   return s;
+}
+
+bool EqualsUpper(std::string_view text, std::string_view upper) {
+  if (text.size() != upper.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c != upper[i]) return false;
+  }
+  return true;
 }
 
 std::string ToUpperAscii(std::string_view text) {

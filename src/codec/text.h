@@ -65,6 +65,9 @@ std::string HexText(uint64_t value, int width);
 // A non-negative number in decimal with at least two digits ("5" -> "05").
 std::string Pad2(int value);
 
+// True when `text`, with its ASCII letters upper-cased, equals `upper`.
+bool EqualsUpper(std::string_view text, std::string_view upper);
+
 // Upper-cases ASCII letters.
 std::string ToUpperAscii(std::string_view text);
 

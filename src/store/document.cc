@@ -30,6 +30,23 @@ std::string FixedSlotLabel(int slot) {
   return "";
 }
 
+std::string NoteText(std::string_view text) {
+  std::string note(text);
+  for (char& c : note) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return note;
+}
+
+std::string WindowTitle(const Document& doc) {
+  std::string title(AppTitle);
+  if (doc.CurrentFileName.empty()) return title;
+  std::string_view name = doc.CurrentFileName;
+  size_t slash = name.find_last_of("/\\");
+  if (slash != std::string_view::npos) name.remove_prefix(slash + 1);
+  return title + " - " + std::string(name);
+}
+
 int16_t BankSizeValue(std::string_view text) {
   return static_cast<int16_t>(RoundToRange(Val(text), -32768, 32767));
 }

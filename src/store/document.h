@@ -121,6 +121,14 @@ class Document {
 // Pr0 .. Pr99. Memory slots have no fixed label.
 std::string FixedSlotLabel(int slot);
 
+// A note as the document keeps it: CR and LF become blanks, so a note
+// always fits on one line of a clone file.
+std::string NoteText(std::string_view text);
+
+// The window title: the program's title, then " - " and the file's name
+// without its folder when a file is in use.
+std::string WindowTitle(const Document& doc);
+
 // A bank size text or box text as a bank size: its numeric value, kept
 // inside the 16-bit range the receiver stores.
 int16_t BankSizeValue(std::string_view text);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <random>
 
 namespace vrq5 {
 namespace {
@@ -39,6 +41,26 @@ TEST(ValTest, ExponentWithoutDigitsIsNotPartOfTheNumber) {
 TEST(ValTest, HugeExponentsDoNotBreak) {
   EXPECT_TRUE(std::isinf(Val("1e999")));
   EXPECT_EQ(Val("1e-999"), 0);
+}
+
+// Short decimals are converted without strtod; the result must be the same
+// double strtod gives.
+TEST(ValTest, AgreesWithStrtodOnDecimals) {
+  std::mt19937_64 rng(12);
+  for (int trial = 0; trial < 200000; ++trial) {
+    std::string text;
+    if (rng() % 4 == 0) text += '-';
+    int int_digits = static_cast<int>(rng() % 9);
+    int frac_digits = static_cast<int>(rng() % 12);
+    for (int i = 0; i < int_digits; ++i) text += static_cast<char>('0' + rng() % 10);
+    if (frac_digits > 0 || int_digits == 0) {
+      text += '.';
+      for (int i = 0; i < std::max(frac_digits, 1); ++i) {
+        text += static_cast<char>('0' + rng() % 10);
+      }
+    }
+    ASSERT_EQ(Val(text), std::strtod(text.c_str(), nullptr)) << text;
+  }
 }
 
 TEST(RoundHalfEvenTest, HalvesGoToTheEvenNeighbour) {

@@ -1,0 +1,43 @@
+// Steps shared by the vrq5 subcommands: the model option, loading and
+// saving documents with the program's messages.
+#ifndef VRQ5_CLI_COMMON_H_
+#define VRQ5_CLI_COMMON_H_
+
+#include <string>
+
+#include "cli/args.h"
+#include "files/file_status.h"
+#include "store/document.h"
+
+namespace vrq5::cli {
+
+// Prints "vrq5 CMD: error" and the command's help on standard error;
+// returns kExitUsage.
+int UsageError(const std::string& command, const std::string& error,
+               const char* help);
+
+// Parses the arguments of a subcommand; on --help prints `help` and sets
+// `exit_code` to 0, on a usage error prints it and sets kExitUsage.
+std::optional<ParsedArgs> ParseCommand(const std::string& command,
+                                       const Args& args, const OptionSpec& spec,
+                                       const char* help, int& exit_code);
+
+// Applies --model (when given) to a new document, as the window's model
+// change does. False (with a message) for an unknown model.
+bool ApplyModel(const std::string& command, const ParsedArgs& parsed,
+                Document& doc);
+
+// Prints the message of a failed file operation ("File Open Error", "Data
+// Error") on standard error with the file's path; returns kExitFailure, or
+// kExitOk for a success.
+int ReportFile(FileStatus status, const std::string& path);
+
+// Opens a clone file into `doc` as the command line opens one.
+int OpenDocument(Document& doc, const std::string& path);
+
+// Saves `doc` to `path`.
+int SaveDocument(Document& doc, const std::string& path);
+
+}  // namespace vrq5::cli
+
+#endif  // VRQ5_CLI_COMMON_H_

@@ -1,0 +1,155 @@
+#include "files/clone_file.h"
+
+#include <array>
+#include <filesystem>
+#include <vector>
+
+#include "codec/tables.h"
+
+namespace vrq5 {
+
+namespace {
+
+// Line numbers (1-based) of the sections.
+constexpr int kSettings1Line = 2;
+constexpr int kSettings2Line = 3;
+constexpr int kVfoRecordLine = 4;
+constexpr int kChannelRecordLine = 18;
+constexpr int kEnableLine = 1318;
+constexpr int kVfoNoteLine = 1324;
+constexpr int kChannelNoteLine = 1338;
+constexpr int kBankTableLine = 2638;
+constexpr int kGroupLine = 2642;
+
+// The first 2643 lines of a file text would never be this large in a real
+// clone file (its longest lines are notes); a larger text is not one.
+constexpr size_t kMaxLoadedText = 64u << 20;
+
+// Splits off up to `count` lines. A line ends at CR LF, LF or CR.
+std::vector<std::string_view> FirstLines(std::string_view text, int count) {
+  std::vector<std::string_view> lines;
+  lines.reserve(count);
+  size_t start = 0;
+  while (start < text.size() && static_cast<int>(lines.size()) < count) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.push_back(text.substr(start));
+      break;
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+    if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
+      ++start;
+    }
+  }
+  return lines;
+}
+
+void AppendLine(std::string& out, std::string_view line) {
+  out += line;
+  out += "\r\n";
+}
+
+}  // namespace
+
+std::string CloneFileText(Document& doc) {
+  std::string out;
+  out.reserve(kCloneFileLines * 70);
+  AppendLine(out, FileStartMark);
+  doc.EncodeSettings();
+  AppendLine(out, doc.SettingsHex1);
+  AppendLine(out, doc.SettingsHex2);
+  for (const Slot& band : doc.Vfo)
+    AppendLine(out, EncodeVfoBand(band, doc.opbModel));
+  for (const Slot& slot : doc.Mem)
+    AppendLine(out, EncodeChannel(slot, doc.opbModel));
+  doc.FlagsToEnableHex();
+  for (const auto& piece : doc.EnableBitsHex) AppendLine(out, piece);
+  // A note never breaks the one-item-per-line layout.
+  for (const Slot& band : doc.Vfo) AppendLine(out, NoteText(band.text[kNote]));
+  for (const Slot& slot : doc.Mem) AppendLine(out, NoteText(slot.text[kNote]));
+  doc.BankSizesToHex();
+  for (int p = 0; p < 4; ++p) AppendLine(out, doc.BankTableHex[p]);
+  doc.ReadGroupChecks();
+  doc.GroupTableToHex();
+  AppendLine(out, doc.GroupHex);
+  AppendLine(out, FileEndMark);
+  return out;
+}
+
+FileStatus SaveCloneFile(Document& doc, const std::string& path) {
+  if (path.empty()) return FileStatus::kCancelled;
+  std::string text = CloneFileText(doc);
+  if (!WriteFileAtomically(path, text)) return FileStatus::kFileOpenError;
+  doc.CurrentFileName = path;
+  doc.DataChanged = 0;
+  return FileStatus::kOk;
+}
+
+FileStatus LoadCloneText(Document& doc, std::string_view text) {
+  std::vector<std::string_view> lines = FirstLines(text, kCloneFileLines);
+  if (static_cast<int>(lines.size()) < kCloneFileLines) {
+    return FileStatus::kFileOpenError;
+  }
+  auto line = [&](int number) { return lines[number - 1]; };
+  if (line(1) != FileStartMark || line(kCloneFileLines) != FileEndMark) {
+    return FileStatus::kDataError;
+  }
+  // From here on the file is accepted; every decoder takes any text.
+  doc.SettingsHex1 = std::string(line(kSettings1Line));
+  doc.SettingsHex2 = std::string(line(kSettings2Line));
+  doc.DecodeSettings();
+
+  std::string record = "\r\n";
+  auto framed = [&](std::string_view digits) -> const std::string& {
+    record.resize(2);
+    record += digits;
+    return record;
+  };
+  for (int b = 0; b < kVfoBands; ++b) {
+    DecodeVfoBand(framed(line(kVfoRecordLine + b)), doc.Vfo[b]);
+    doc.Vfo[b].text[kNote] = NoteText(line(kVfoNoteLine + b));
+  }
+  for (int s = 0; s < kSlotCount; ++s) {
+    DecodeChannel(framed(line(kChannelRecordLine + s)), doc.Mem[s]);
+    doc.Mem[s].text[kNote] = NoteText(line(kChannelNoteLine + s));
+  }
+  for (int p = 0; p < 6; ++p) {
+    doc.EnableBitsHex[p] = std::string(line(kEnableLine + p));
+  }
+  doc.EnableHexToFlags();
+  for (int p = 0; p < 4; ++p) {
+    doc.BankTableHex[p] = std::string(line(kBankTableLine + p));
+  }
+  doc.HexToBankSizes();
+  doc.ShowBankSizes();
+  doc.GroupHex = std::string(line(kGroupLine));
+  doc.GroupHexToTable();
+  doc.ShowGroupTable();
+  doc.LayoutMemoryRows();
+  doc.RefillMemory();
+  return FileStatus::kOk;
+}
+
+FileStatus OpenCloneFile(Document& doc, const std::string& path) {
+  // Only the first 2643 lines count, so the head of a larger file is
+  // enough.
+  std::string text;
+  bool truncated = false;
+  if (!ReadFileHead(path, kMaxLoadedText, text, truncated)) {
+    return FileStatus::kFileOpenError;
+  }
+  FileStatus status = LoadCloneText(doc, text);
+  if (status != FileStatus::kOk) return status;
+  doc.CurrentFileName = path;
+  doc.DataChanged = 0;
+  return FileStatus::kOk;
+}
+
+FileStatus OpenNamedFile(Document& doc, const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return FileStatus::kFileOpenError;
+  return OpenCloneFile(doc, path);
+}
+
+}  // namespace vrq5

@@ -1,0 +1,464 @@
+#include "files/csv.h"
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "codec/tables.h"
+#include "codec/text.h"
+
+namespace vrq5 {
+
+// ---------------------------------------------------------------- export
+
+namespace {
+
+void Quoted(std::string& out, std::string_view text) {
+  out += '"';
+  out += text;
+  out += '"';
+}
+
+void ChannelRecord(std::string& out, std::string_view section,
+                   std::string_view channel, const Slot& slot) {
+  Quoted(out, "VR-Q5");
+  out += ',';
+  Quoted(out, section);
+  out += ',';
+  Quoted(out, channel);
+  for (int f = 0; f < kVfoFieldCount; ++f) {
+    out += ',';
+    Quoted(out, f == kNote ? NoteText(slot.text[f]) : slot.text[f]);
+  }
+}
+
+}  // namespace
+
+std::string CsvText(const Document& doc) {
+  std::string out;
+  out.reserve(256 * 1024);
+  out +=
+      "\"MODEL\",\"BANK\",\"CHANNEL\",\"FREQUENCY\",\"MODE\",\"STEP\","
+      "\"OPTION\",\"SECRET\",\"TRAIN\",\"TONE\",\"SHIFT\",\"SHIFT "
+      "FREQUENCY\",\"NOTES\",\"NAME\",\"SKIP\",\"ENABLE\"\r\n";
+  for (int b = 0; b < kVfoBands; ++b) {
+    ChannelRecord(out, "VFO", std::to_string(b), doc.Vfo[b]);
+    out += ",\"#FALSE#\",\"#TRUE#\"\r\n";
+  }
+  for (int s = 0; s < kSlotCount; ++s) {
+    std::string_view section;
+    std::string channel;
+    switch (KindOfSlot(s)) {
+      case SlotKind::kMemory:
+        section = "MEMORY";
+        channel = std::to_string(s);
+        break;
+      case SlotKind::kProgramScan:
+        section = "PROGRAM SCAN";
+        channel = ProgramScanLabel[s - kProgramScanFirst];
+        break;
+      case SlotKind::kSearchPass:
+        section = "SEARCH PASS";
+        channel = std::to_string(s - kSearchPassFirst);
+        break;
+      case SlotKind::kPriority:
+        section = "PRIORITY";
+        channel = std::to_string(s - kPriorityFirst);
+        break;
+    }
+    ChannelRecord(out, section, channel, doc.Mem[s]);
+    out += doc.Mem[s].value[kSkip] != 0 ? ",\"#TRUE#\"" : ",\"#FALSE#\"";
+    out += doc.MemFlag[s] == -1 ? ",#TRUE#\r\n" : ",#FALSE#\r\n";
+  }
+  for (int b = 0; b < kBankCount; ++b) {
+    out += "\"VR-Q5\",\"BANK AMOUNT\",\"" + std::to_string(b) + "\",\"" +
+           doc.txtBank[b] + "\"\r\n";
+  }
+  for (int i = 0; i < 550; ++i) {
+    out += "\"VR-Q5\",\"GROUP\",\"" + std::to_string(i) + "\"," +
+           std::to_string(doc.chkGrp[i]) + "\r\n";
+  }
+  return out;
+}
+
+FileStatus ExportCsv(const Document& doc, const std::string& path) {
+  if (path.empty()) return FileStatus::kCancelled;
+  return WriteFileAtomically(path, CsvText(doc)) ? FileStatus::kOk
+                                                 : FileStatus::kFileOpenError;
+}
+
+// ---------------------------------------------------------------- import
+
+namespace {
+
+// One input field: a text, or an unquoted #TRUE# / #FALSE#. The text is a
+// view into the file's text.
+struct Field {
+  std::string_view text;
+  bool is_truth = false;
+  bool truth = false;
+};
+
+// Reads comma-separated fields as one stream: a field ends at a comma or a
+// line end (CR LF, LF or CR); a field that begins with a double quote runs
+// to the next double quote, the quotes removed, and whatever follows up to
+// the next comma or line end is dropped; blanks around an unquoted field
+// are dropped.
+class FieldReader {
+ public:
+  explicit FieldReader(std::string_view text) : text_(text) {}
+
+  bool AtEnd() const { return pos_ >= text_.size(); }
+
+  // Reads the next field; false at the end of the text.
+  bool Next(Field& field) {
+    if (AtEnd()) return false;
+    field.is_truth = false;
+    field.truth = false;
+    while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == '"') {
+      size_t close = text_.find('"', pos_ + 1);
+      if (close == std::string_view::npos) close = text_.size();
+      field.text = text_.substr(pos_ + 1, close - pos_ - 1);
+      pos_ = close + 1;
+      SkipToDelimiter();
+      return true;
+    }
+    size_t start = pos_;
+    while (pos_ < text_.size() && text_[pos_] != ',' &&
+           !IsLineEnd(text_[pos_])) {
+      ++pos_;
+    }
+    std::string_view raw = text_.substr(start, pos_ - start);
+    while (!raw.empty() && IsBlank(raw.back())) raw.remove_suffix(1);
+    ConsumeDelimiter();
+    if (raw == "#TRUE#" || raw == "#FALSE#") {
+      field.is_truth = true;
+      field.truth = raw == "#TRUE#";
+    }
+    field.text = raw;
+    return true;
+  }
+
+ private:
+  static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+  static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+  void SkipToDelimiter() {
+    while (pos_ < text_.size() && text_[pos_] != ',' &&
+           !IsLineEnd(text_[pos_])) {
+      ++pos_;
+    }
+    ConsumeDelimiter();
+  }
+
+  void ConsumeDelimiter() {
+    if (pos_ >= text_.size()) return;
+    char c = text_[pos_++];
+    if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+  }
+
+  std::string_view text_;
+  size_t pos_ = 0;
+};
+
+// A field that must be a whole number: empty is 0, a truth value is -1 or
+// 0, otherwise the text must be a number and nothing else, within the
+// 16-bit range; halves round to even.
+std::optional<int> WholeNumber(const Field& field) {
+  if (field.is_truth) return field.truth ? -1 : 0;
+  std::string_view t = field.text;
+  while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+    t.remove_prefix(1);
+  while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+    t.remove_suffix(1);
+  if (t.empty()) return 0;
+  for (char c : t) {
+    bool numeric = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' ||
+                   c == 'E' || c == 'e' || c == ' ';
+    if (!numeric) return std::nullopt;
+  }
+  double r = RoundHalfEven(Val(t));
+  if (r < -32768 || r > 32767) return std::nullopt;
+  return static_cast<int>(r);
+}
+
+int Whole(double value) {
+  return static_cast<int>(RoundToRange(value, -2147483647, 2147483647));
+}
+
+// A section's slot from a number n: n + base for 0..99, n itself inside
+// the section's own slots.
+int SectionSlot(double value, int first) {
+  int n = Whole(value);
+  if (n >= 0 && n <= 99) return first + n;
+  if (n >= first && n <= first + 99) return n;
+  return -1;
+}
+
+bool StartsWithDigit(std::string_view t) {
+  return !t.empty() && t[0] >= '0' && t[0] <= '9';
+}
+
+// Upper-case step labels 0..17 and the numeric values of the tone labels,
+// which every channel record is matched against.
+struct MatchTables {
+  std::array<std::string, 18> steps;
+  std::array<std::string, 5> options;
+  std::array<double, 39> tones;
+  MatchTables() {
+    for (int i = 0; i < 18; ++i) steps[i] = ToUpperAscii(StepName[i]);
+    for (int i = 0; i < 5; ++i) options[i] = ToUpperAscii(OptionName[i]);
+    for (int i = 0; i < 39; ++i) tones[i] = Val(ToneName[i]);
+  }
+};
+
+const MatchTables& Tables() {
+  static const MatchTables tables;
+  return tables;
+}
+
+void AssignUpper(std::string& out, std::string_view text) {
+  out.assign(text);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+}
+
+// Writes fields 0..10 of a channel or band record into `s`, or returns
+// false (leaving `s` untouched) when the record is to be skipped.
+bool BuildRecord(const std::array<std::string_view, 11>& f, Slot& s) {
+  double freq = Val(f[kFreq]);
+  // A frequency the receiver cannot tune (or that does not fit the record)
+  // skips the record, as an empty frequency does.
+  if (freq == 0 || !(freq >= 0.1 && freq <= 1299.995)) return false;
+
+  // Texts are compared as the program upper-cases them.
+  auto is = [](std::string_view field, std::string_view upper) {
+    return EqualsUpper(field, upper);
+  };
+  int mode = is(f[kMode], "FM")    ? 0
+             : is(f[kMode], "AM")  ? 1
+             : is(f[kMode], "WFM") ? 2
+                                   : -1;
+  if (mode < 0) return false;
+
+  const MatchTables& tables = Tables();
+  int step = -1;
+  for (int i = 0; i < 18 && step < 0; ++i) {
+    if (is(f[kStep], tables.steps[i])) step = i;
+  }
+  if (step < 0) return false;
+
+  int option = 0;
+  for (int i = 0; i < 5; ++i) {
+    if (is(f[kOption], tables.options[i])) option = i;
+  }
+
+  // Secret codes are 0..28; anything else is the code a record read back
+  // would give for it.
+  int secret = Whole(Val(f[kSecret]));
+  if (secret < 0 || secret > 28) secret = 11;
+
+  int carrier = 28;
+  if (!is(f[kCarrier], "JR")) {
+    double c = RoundHalfEven(Val(f[kCarrier]));
+    double code = RoundHalfEven(c / 100 - 3);
+    if (code >= 0 && code <= 27) carrier = static_cast<int>(code);
+  }
+
+  int tone = 8;
+  double tone_value = Val(f[kTone]);
+  for (int i = 0; i < 39; ++i) {
+    if (tables.tones[i] == tone_value) {
+      tone = i;
+      break;
+    }
+  }
+
+  std::string_view dir = f[kShiftDir];
+  int direction = (is(dir, "SHIFT+") || is(dir, "+SHIFT"))   ? 1
+                  : (is(dir, "SHIFT-") || is(dir, "-SHIFT")) ? 2
+                                                             : 0;
+
+  // Offsets are 0 up to below 100 MHz; anything else is no offset.
+  double offset = Val(f[kOffset]);
+  if (!(offset >= 0 && offset < 100)) offset = 0;
+
+  // Fields 0..10; the caller sets the skip of a channel.
+  s.value = {freq,
+             double(mode),
+             double(step),
+             double(option),
+             double(secret),
+             double(carrier),
+             double(tone),
+             double(direction),
+             offset,
+             0,
+             0,
+             s.value[kSkip]};
+  s.text[kFreq] = FormatFrequency(freq);
+  s.text[kMode].assign(ModeText(mode));
+  s.text[kStep].assign(StepName[step]);
+  s.text[kOption].assign(OptionName[option]);
+  s.text[kSecret] = std::to_string(secret);
+  s.text[kCarrier] = CarrierText(carrier);
+  s.text[kTone].assign(ToneName[tone]);
+  s.text[kShiftDir].assign(ShiftText(direction));
+  s.text[kOffset] = FormatOffset(offset);
+  AssignUpper(s.text[kNote], f[kNote]);
+  for (char& c : s.text[kNote]) {
+    if (c == '\r' || c == '\n') c = ' ';  // a note stays on one line
+  }
+  // The record holds six name bytes.
+  AssignUpper(s.text[kName], f[kName].substr(0, 6));
+  return true;
+}
+
+enum class Section { kVfo, kMemory, kProgramScan, kSearchPass, kPriority };
+
+// Reads every record and merges it into `doc`. False on a fault that ends
+// the import.
+bool ReadRecords(Document& doc, FieldReader& in) {
+  Field field;
+  while (in.Next(field)) {
+    if (field.is_truth || field.text != "VR-Q5") continue;
+    if (!in.Next(field)) return false;
+    std::string_view section = field.text;
+    auto is = [&](std::string_view upper) {
+      return EqualsUpper(section, upper);
+    };
+
+    if (is("BANK AMOUNT") || is("GROUP")) {
+      if (!in.Next(field)) return false;
+      auto number = WholeNumber(field);
+      if (!number) return false;
+      bool bank = is("BANK AMOUNT");
+      if (*number < 0 || *number > (bank ? 49 : 549)) continue;
+      if (!in.Next(field)) return false;
+      auto value = WholeNumber(field);
+      if (!value) return false;
+      if (bank) {
+        doc.txtBank[*number] = std::to_string(*value);
+        doc.BankSizeText[*number] = doc.txtBank[*number];
+      } else {
+        doc.chkGrp[*number] = *value == 1 ? 1 : 0;
+      }
+      continue;
+    }
+
+    Section kind;
+    if (is("VFO")) {
+      kind = Section::kVfo;
+    } else if (is("MEMORY")) {
+      kind = Section::kMemory;
+    } else if (is("PROGRAM SCAN")) {
+      kind = Section::kProgramScan;
+    } else if (is("SEARCH PASS")) {
+      kind = Section::kSearchPass;
+    } else if (is("PRIORITY")) {
+      kind = Section::kPriority;
+    } else {
+      continue;
+    }
+
+    if (!in.Next(field)) return false;
+    std::string channel = ToUpperAscii(field.text);
+    if (channel.empty()) continue;
+    int target = -1;
+    double number = Val(channel);
+    switch (kind) {
+      case Section::kVfo:
+        if (number >= 0 && number <= 13) target = Whole(number);
+        break;
+      case Section::kMemory:
+        if (number >= 0 && number <= 999) target = Whole(number);
+        break;
+      case Section::kProgramScan:
+        target = ProgramScanSlot(channel);
+        break;
+      case Section::kSearchPass:
+        target = SearchPassSlot(channel);
+        break;
+      case Section::kPriority:
+        target = PrioritySlot(channel);
+        break;
+    }
+    if (target < 0) continue;
+
+    std::array<std::string_view, 11> texts;
+    for (auto& t : texts) {
+      if (!in.Next(field)) return false;
+      t = field.text;
+    }
+    Field skip, enable;
+    if (!in.Next(skip) || !in.Next(enable)) return false;
+    bool skip_set = (skip.is_truth && skip.truth) ||
+                    (!skip.is_truth && skip.text == "#TRUE#");
+    bool enabled = enable.is_truth && enable.truth;
+
+    Slot& slot = kind == Section::kVfo ? doc.Vfo[target] : doc.Mem[target];
+    if (!BuildRecord(texts, slot)) continue;
+    if (kind == Section::kVfo) continue;
+    slot.value[kSkip] = skip_set ? 1 : 0;
+    if (skip_set) slot.text[kSkip] = "*";
+    doc.MemFlag[target] = enabled ? -1 : 0;
+  }
+  return true;
+}
+
+}  // namespace
+
+int ProgramScanSlot(std::string_view text) {
+  if (text.empty()) return -1;
+  if (text[0] == 'P') {
+    int n = Whole(Val(text.substr(1)));
+    char last = text.back();
+    if (last == 'A' || last == 'B') {
+      if (n < 0 || n > 49) return -1;
+      return kProgramScanFirst + 2 * n + (last == 'B' ? 1 : 0);
+    }
+    return SectionSlot(n, kProgramScanFirst);
+  }
+  if (StartsWithDigit(text)) return SectionSlot(Val(text), kProgramScanFirst);
+  return -1;
+}
+
+int SearchPassSlot(std::string_view text) {
+  if (!StartsWithDigit(text)) return -1;
+  return SectionSlot(Val(text), kSearchPassFirst);
+}
+
+int PrioritySlot(std::string_view text) {
+  if (!StartsWithDigit(text)) return -1;
+  return SectionSlot(Val(text), kPriorityFirst);
+}
+
+FileStatus ImportCsvText(Document& doc, std::string_view text) {
+  // The records go into a copy, so a fault part-way leaves the document as
+  // it was.
+  Document work = doc;
+  FieldReader in(text);
+  if (!ReadRecords(work, in)) return FileStatus::kFileOpenError;
+  work.LayoutMemoryRows();
+  work.RefillMemory();
+  work.CurrentFileName.clear();
+  work.DataChanged = 0;
+  doc = std::move(work);
+  return FileStatus::kOk;
+}
+
+FileStatus ImportCsv(Document& doc, const std::string& path) {
+  if (path.empty()) return FileStatus::kCancelled;
+  // An export is about 200 KB; a file far larger is not one.
+  constexpr size_t kMaxImport = 64u << 20;
+  std::string text;
+  bool truncated = false;
+  if (!ReadFileHead(path, kMaxImport, text, truncated) || truncated) {
+    return FileStatus::kFileOpenError;
+  }
+  return ImportCsvText(doc, text);
+}
+
+}  // namespace vrq5

@@ -1,0 +1,31 @@
+// What the memory grid shows for each slot: the cell texts of a row, with
+// the model's column-6 content and option display.
+#ifndef VRQ5_STORE_GRID_H_
+#define VRQ5_STORE_GRID_H_
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "store/document.h"
+
+namespace vrq5 {
+
+inline constexpr int kGridColumns = 12;
+
+// Column headings; column 0 holds the row labels. Column 6 follows the
+// model (see Column6Heading).
+extern const std::array<std::string_view, kGridColumns> kGridHeadings;
+
+// "Carrier" for the VR-Q5J, "Scr" for the VR-Q70E, "-" otherwise.
+std::string_view Column6Heading(int model_index);
+
+// The cells of the memory-grid row of `slot`: label, frequency, mode, step,
+// option (an option the model lacks shows as "OFF"), skip mark, carrier /
+// secret code / "-", tone, shift, offset, note, name.
+std::array<std::string, kGridColumns> MemoryRowCells(const Document& doc,
+                                                     int slot);
+
+}  // namespace vrq5
+
+#endif  // VRQ5_STORE_GRID_H_

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The file commands of vrq5, run as a user runs them.
+set -u
+V="$1"
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+cd "$dir"
+failures=0
+check() {  # check NAME EXPECTED-STATUS ACTUAL-STATUS
+  if [ "$2" != "$3" ]; then
+    echo "FAIL: $1 (exit $3, expected $2)"
+    failures=$((failures + 1))
+  fi
+}
+contains() {  # contains NAME FILE TEXT
+  if ! grep -qF -- "$3" "$2"; then
+    echo "FAIL: $1: '$3' not in output:"; cat "$2"
+    failures=$((failures + 1))
+  fi
+}
+
+"$V" new -o a.VQ5; check "new" 0 $?
+[ "$(wc -l < a.VQ5)" = 2643 ] || { echo "FAIL: new wrote $(wc -l < a.VQ5) lines"; failures=$((failures + 1)); }
+"$V" new --model VR-Q70T -o t.VQ5; check "new --model" 0 $?
+"$V" info t.VQ5 --model VR-Q70T > out.txt; check "info FILE" 0 $?
+contains "info FILE" out.txt "Model: VR-Q70T"
+contains "info FILE" out.txt "File: t.VQ5"
+
+"$V" diff a.VQ5 a.VQ5 > out.txt; check "diff same" 0 $?
+contains "diff same" out.txt "same data"
+"$V" diff a.VQ5 t.VQ5 > out.txt; check "diff other model" 1 $?
+contains "diff other model" out.txt "VFO band 1: Frequency: 0.531000 -> 0.530000"
+contains "diff other model" out.txt "Wild Key: ATT -> ANTENA"
+
+"$V" export a.VQ5 -o a.csv; check "export" 0 $?
+[ "$(wc -l < a.csv)" = 1915 ] || { echo "FAIL: export wrote $(wc -l < a.csv) lines"; failures=$((failures + 1)); }
+cat > add.csv <<'CSV'
+"VR-Q5","MEMORY","5","145.5","FM","5KHz","OFF","11","JR","88.5Hz","OFF","0","tower","abc","#TRUE#",#TRUE#
+"VR-Q5","PRIORITY","99","433.5","AM","25KHz","OFF","11","JR","88.5Hz","OFF","0","","","#FALSE#",#TRUE#
+"VR-Q5","BANK AMOUNT","0","50"
+"VR-Q5","BANK AMOUNT","10","50"
+"VR-Q5","GROUP","60",1
+CSV
+"$V" import add.csv --base a.VQ5 -o b.VQ5; check "import" 0 $?
+"$V" list b.VQ5 > out.txt; check "list" 0 $?
+contains "list" out.txt "00-005  145.500000  FM    5KHz   OFF     *     JR       88.5Hz  OFF    0.000000    TOWER  ABC"
+contains "list" out.txt "Pr99"
+"$V" diff a.VQ5 b.VQ5 > out.txt; check "diff after import" 1 $?
+contains "diff after import" out.txt "Bank 0 size: 100 -> 50"
+contains "diff after import" out.txt "GRP1: bank 10 added"
+contains "diff after import" out.txt "Channel 00-005"
+contains "diff after import" out.txt "Channel Pr99"
+
+# Failures: messages on standard error, status 1; usage errors, status 2.
+"$V" info missing.VQ5 2> err.txt; check "missing file" 1 $?
+contains "missing file" err.txt "File Open Error"
+head -c 5000 /dev/urandom > junk.VQ5
+"$V" list junk.VQ5 2> err.txt; check "junk file" 1 $?
+contains "junk file" err.txt "File Open Error"
+{ echo "Korvex  VR-Q5  Clone  File Start"; for i in $(seq 2641); do echo; done; echo "Korvex  VR-Q5  Clone  File  End"; } > marks.VQ5
+"$V" info marks.VQ5 2> err.txt; check "wrong mark" 1 $?
+contains "wrong mark" err.txt "Data Error"
+printf '"VR-Q5","GROUP","x",1\r\n' > bad.csv
+"$V" import bad.csv -o never.VQ5 2> err.txt; check "bad import" 1 $?
+contains "bad import" err.txt "File Open Error"
+[ ! -e never.VQ5 ] || { echo "FAIL: a failed import wrote its output"; failures=$((failures + 1)); }
+cp a.VQ5 keep.VQ5
+"$V" new -o "$dir/missing/dir/x.VQ5" 2> err.txt; check "unwritable" 1 $?
+contains "unwritable" err.txt "File Open Error"
+"$V" new 2> /dev/null; check "new without -o" 2 $?
+"$V" list 2> /dev/null; check "list without file" 2 $?
+"$V" info --model XYZ 2> /dev/null; check "bad model" 2 $?
+"$V" export a.VQ5 --bogus -o x.csv 2> /dev/null; check "bad option" 2 $?
+for c in new info list export import diff; do
+  "$V" "$c" --help > out.txt; check "$c --help" 0 $?
+  contains "$c --help" out.txt "Usage: vrq5 $c"
+done
+
+if [ "$failures" -eq 0 ]; then echo "all file command checks passed"; fi
+exit $((failures > 0))

@@ -1,0 +1,53 @@
+// A fresh folder for a test's files, removed afterwards.
+#ifndef VRQ5_TESTS_SUPPORT_TEMP_DIR_H_
+#define VRQ5_TESTS_SUPPORT_TEMP_DIR_H_
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace vrq5::testing {
+
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "vrq5-test-XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  std::string File(const std::string& name) const {
+    return (std::filesystem::path(path_) / name).string();
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+inline void WriteFile(const std::string& path, const std::string& content) {
+  std::ofstream out(path, std::ios::binary);
+  out << content;
+}
+
+}  // namespace vrq5::testing
+
+#endif  // VRQ5_TESTS_SUPPORT_TEMP_DIR_H_

@@ -1,4 +1,5 @@
 // vrq5: the command-line tool of the VR-Q5/Q70 clone utility.
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -39,6 +40,11 @@ void PrintUsage(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+  // A file that outgrows the size limit fails its write ("File Open Error")
+  // instead of ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" ||
       args[0] == "help") {

@@ -16,20 +16,9 @@ namespace {
 using testing::RandomDocument;
 using testing::ReadFile;
 using testing::SameDocument;
+using testing::SplitCrLf;
 using testing::TempDir;
 using testing::WriteFile;
-
-std::vector<std::string> SplitCrLf(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
 
 TEST(CloneFileLayoutTest, LinesMarksAndLengths) {
   std::mt19937 rng(1);

@@ -15,18 +15,8 @@ namespace {
 
 using testing::RandomDocument;
 using testing::SameDocument;
+using testing::SplitCrLf;
 using testing::TempDir;
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find("\r\n", start);
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
 
 const char kHeader[] =
     "\"MODEL\",\"BANK\",\"CHANNEL\",\"FREQUENCY\",\"MODE\",\"STEP\","
@@ -36,7 +26,7 @@ const char kHeader[] =
 TEST(CsvExportTest, LayoutOfANewDocument) {
   Document doc;
   doc.chkGrp[12] = 1;
-  auto lines = Lines(CsvText(doc));
+  auto lines = SplitCrLf(CsvText(doc));
   ASSERT_EQ(lines.size(), 1915u);
   EXPECT_EQ(lines[0], kHeader);
   EXPECT_EQ(lines[1 + 14 + 5],
@@ -67,7 +57,7 @@ TEST(CsvExportTest, SkippedEnabledSlotAndTextsWrittenAsTheyAre) {
   doc.Mem[0].value[kSkip] = 1;
   doc.Mem[0].text[kNote] = "a,b \"c\"";
   doc.MemFlag[0] = -1;
-  auto lines = Lines(CsvText(doc));
+  auto lines = SplitCrLf(CsvText(doc));
   const std::string& line = lines[15];
   EXPECT_NE(line.find("\"a,b \"c\"\""), std::string::npos);
   EXPECT_EQ(line.substr(line.size() - 16), ",\"#TRUE#\",#TRUE#");

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace vrq5::testing {
 
@@ -41,6 +42,19 @@ inline std::string ReadFile(const std::string& path) {
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
+}
+
+// The lines of a CR LF text.
+inline std::vector<std::string> SplitCrLf(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
 }
 
 inline void WriteFile(const std::string& path, const std::string& content) {

@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-serialport-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-noto-cjk
-  clang-14 libclang-rt-14-dev clang-format
+  clang-14 libclang-rt-14-dev clang-format time
 )
 
 missing=()

@@ -290,6 +290,23 @@ TEST_F(DroppedRepliesTest, BothTransfersCompleteWithTheSameData) {
   EXPECT_GT(rx.commands(), 1400 + 200);  // retries happened
 }
 
+TEST_F(TransferTest, RepliesInPiecesOnATimedWire) {
+  doc = SampleDocument();
+  ASSERT_TRUE(rx.LoadDocument(doc));
+  rx.set_faults(Faults{.split_pieces = 7,
+                       .split_gap = std::chrono::microseconds(900),
+                       .timing = true});
+  Document back;
+  Transfer reader(link, back, Sinks());
+  ASSERT_EQ(reader.RunReadAll(), CommandResult::kSuccess);
+  // What the write did to its copy of the document.
+  doc.RefillMemory();
+  doc.ReadGroupChecks();
+  ExpectSameData(doc, back);
+  // Every exchange ended with its reply: no retries.
+  EXPECT_EQ(rx.commands(), 6 + 16 + 1 + 5 + 1 + 4 + 3 + 1300);
+}
+
 TEST_F(TransferTest, SilenceFromTheFiveHundredthCommandFailsTheRead) {
   rx.set_faults(Faults{.silent_from = 500});
   EXPECT_EQ(transfer.RunReadAll(), CommandResult::kFailure);

@@ -39,6 +39,11 @@ TEST_F(QtSerialPortTest, ExchangesThroughAPseudoTerminal) {
   port.Close();
   EXPECT_FALSE(port.IsOpen());
   EXPECT_EQ(link.SendQuery("QV~F00020R\r").substr(2, 4), "0B06");
+  // Choosing a port closes the open one; the next exchange opens it.
+  port.set_name(host.device_path());
+  EXPECT_FALSE(port.IsOpen());
+  EXPECT_EQ(link.SendQuery("QV~F00020R\r").size(), 68u);
+  EXPECT_TRUE(port.IsOpen());
 }
 
 TEST_F(QtSerialPortTest, WriteAllThenReadAllEndToEnd) {

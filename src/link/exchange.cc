@@ -1,0 +1,133 @@
+#include "link/exchange.h"
+
+#include <exception>
+
+namespace vrq5 {
+
+namespace {
+
+bool EndsWithCrLf(std::string_view text) {
+  return text.size() >= 2 && text.substr(text.size() - 2) == "\r\n";
+}
+
+bool IsToken(std::string_view reply) {
+  return reply == kTokenPortError || reply == kTokenNoReply ||
+         reply == kTokenBadFrame;
+}
+
+}  // namespace
+
+bool Link::EnsureOpen() {
+  try {
+    return port_.IsOpen() || port_.Open();
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+template <typename Complete>
+bool Link::Exchange(std::string_view command, std::string& buffer,
+                    Complete complete) {
+  if (!EnsureOpen()) return false;
+  std::string stale;
+  if (!port_.ReadAvailable(stale)) return false;
+  ++exchanges_;
+  if (!port_.Write(command)) return false;
+  buffer.clear();
+  const auto deadline = port_.Now() + timeout_;
+  while (true) {
+    if (!port_.ReadAvailable(buffer)) return false;
+    if (complete(buffer)) break;
+    auto now = port_.Now();
+    if (now >= deadline) break;
+    port_.WaitForData(deadline - now);
+  }
+  return true;
+}
+
+int Link::SendCommand(std::string_view command) {
+  const size_t needed = command.size() + 6;
+  std::string buffer;
+  try {
+    bool ok = Exchange(command, buffer, [needed](const std::string& b) {
+      return b.size() >= needed && EndsWithCrLf(b);
+    });
+    if (!ok) return kPortFailure;
+  } catch (const std::exception&) {
+    return kPortFailure;
+  }
+  if (buffer.size() < needed) return kNoReply;
+  std::string_view tail = std::string_view(buffer).substr(buffer.size() - 6);
+  if (tail == "\r\nOK\r\n") return kAcknowledged;
+  if (tail == "\r\nRE\r\n") return kRefused;
+  return kOtherReply;
+}
+
+std::string Link::SendQuery(std::string_view command) {
+  std::string buffer;
+  try {
+    bool ok = Exchange(command, buffer, [](const std::string& b) {
+      return b.size() > 67 && EndsWithCrLf(b);
+    });
+    if (!ok) return std::string(kTokenPortError);
+  } catch (const std::exception&) {
+    return std::string(kTokenPortError);
+  }
+  if (buffer.size() <= 67) return std::string(kTokenNoReply);
+  std::string frame = buffer.substr(buffer.size() - 68);
+  if (frame.compare(0, 2, "\r\n") != 0 || !EndsWithCrLf(frame)) {
+    return std::string(kTokenBadFrame);
+  }
+  return frame;
+}
+
+QueryOutcome Link::QueryLoop(std::string_view command, int max_failures) {
+  QueryOutcome out;
+  int failures = 0;
+  while (true) {
+    if (cancelled()) {
+      out.end = LoopEnd::kCancelled;
+      return out;
+    }
+    std::string reply = SendQuery(command);
+    if (reply == kTokenPortError) {
+      out.end = LoopEnd::kStopped;
+      return out;
+    }
+    if (!IsToken(reply)) {
+      out.end = LoopEnd::kSuccess;
+      out.reply = std::move(reply);
+      return out;
+    }
+    if (++failures >= max_failures) {
+      out.end = LoopEnd::kGaveUp;
+      return out;
+    }
+  }
+}
+
+CommandOutcome Link::CommandLoop(std::string_view command, int max_failures) {
+  CommandOutcome out;
+  int failures = 0;
+  while (true) {
+    if (cancelled()) {
+      out.end = LoopEnd::kCancelled;
+      return out;
+    }
+    out.status = SendCommand(command);
+    if (out.status == kAcknowledged) {
+      out.end = LoopEnd::kSuccess;
+      return out;
+    }
+    if (out.status == kPortFailure || out.status == kRefused) {
+      out.end = LoopEnd::kStopped;
+      return out;
+    }
+    if (++failures >= max_failures) {
+      out.end = LoopEnd::kGaveUp;
+      return out;
+    }
+  }
+}
+
+}  // namespace vrq5

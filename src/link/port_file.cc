@@ -1,0 +1,113 @@
+#include "link/port_file.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace vrq5 {
+
+namespace {
+
+constexpr bool kNumberForm =
+#ifdef _WIN32
+    true;
+#else
+    false;
+#endif
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string ReadWholeFile(const std::filesystem::path& path, bool& found) {
+  std::ifstream in(path, std::ios::binary);
+  found = static_cast<bool>(in);
+  if (!found) return "";
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+std::filesystem::path DefaultPortFolder(std::string_view program_path) {
+  if (kNumberForm) {
+    return std::filesystem::path(program_path).parent_path();
+  }
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
+    return std::filesystem::path(xdg) / "vrq5";
+  }
+  if (const char* home = std::getenv("HOME"); home && *home) {
+    return std::filesystem::path(home) / ".config" / "vrq5";
+  }
+  return std::filesystem::path(".config") / "vrq5";
+}
+
+int PortNumberFromText(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  long value = 0;
+  size_t digits = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {
+    if (value < 1000) value = value * 10 + (text[i] - '0');
+  }
+  if (digits == 0 || negative) return 1;
+  if (value < 1 || value > kPortNumberMax) return 1;
+  return static_cast<int>(value);
+}
+
+std::string PortNumberText(int number) {
+  return std::to_string(number) + "\r\n";
+}
+
+int PortNumberOfName(std::string_view name) {
+  if (name.size() < 4 || name.size() > 5) return 0;
+  for (int i = 0; i < 3; ++i) {
+    char c = static_cast<char>(name[i] & ~0x20);
+    if (c != "COM"[i]) return 0;
+  }
+  int value = 0;
+  for (char c : name.substr(3)) {
+    if (c < '0' || c > '9') return 0;
+    value = value * 10 + (c - '0');
+  }
+  return value >= 1 && value <= kPortNumberMax ? value : 0;
+}
+
+std::string PortPathFromText(std::string_view text) {
+  size_t end = text.find_first_of("\r\n");
+  std::string_view line = text.substr(0, end);
+  while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
+  while (!line.empty() && IsBlank(line.back())) line.remove_suffix(1);
+  return std::string(line);
+}
+
+std::string LoadPortName(const std::filesystem::path& folder) {
+  bool found = false;
+  std::string text = ReadWholeFile(folder / kPortFileName, found);
+  if (kNumberForm) {
+    return "COM" + std::to_string(found ? PortNumberFromText(text) : 1);
+  }
+  return found ? PortPathFromText(text) : std::string();
+}
+
+bool SavePortName(const std::filesystem::path& folder, std::string_view name) {
+  std::error_code ec;
+  if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+  std::ofstream out(folder / kPortFileName, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  if (kNumberForm) {
+    int number = PortNumberOfName(name);
+    out << PortNumberText(number == 0 ? 1 : number);
+  } else {
+    out << PortPathFromText(name) << "\n";
+  }
+  out.flush();
+  return static_cast<bool>(out);
+}
+
+}  // namespace vrq5

@@ -1,0 +1,635 @@
+#include "link/transfer.h"
+
+#include <algorithm>
+#include <array>
+
+#include "codec/text.h"
+
+namespace vrq5 {
+
+namespace {
+
+constexpr int kProbeAddress = 0x0022;
+constexpr int kSettings1Address = 0x0000;
+constexpr int kSettings2Address = 0x0020;
+constexpr int kGroupAddress = 0x0080;
+constexpr int kBankTableAddress = 0x0100;
+constexpr int kClearAreaAddress = 0x0180;
+constexpr int kEnableAddress = 0x0200;
+constexpr int kVfoAddress = 0x0300;
+constexpr int kChannelAddress = 0x0A00;
+constexpr int kBlockBytes = 32;
+constexpr int kProbeAttempts = 3;
+constexpr int kProgressMaximum = kSlotCount - 1;
+// Slots from here on have no bit in the receiver's enable bitmap, which
+// covers five 32-byte blocks.
+constexpr int kFirstSlotWithoutEnableBit = 5 * kBlockBytes * 8;
+
+// The 64 data digits of a reply frame (characters 3 to 66).
+std::string FrameData(const std::string& frame) {
+  return std::string(Mid(frame, 3, 64));
+}
+
+}  // namespace
+
+std::string ReadCommandLine(int address) {
+  return "QV~F" + HexText(static_cast<uint64_t>(address), 5) + "R\r";
+}
+
+std::string WriteCommandLine(int address, std::string_view data) {
+  std::string line = "QV~F" + HexText(static_cast<uint64_t>(address), 5);
+  line += 'W';
+  line += data;
+  line += '\r';
+  return line;
+}
+
+std::string IdentityLine(int model_index) {
+  static constexpr std::array<std::string_view, 4> kIdentities = {
+      "QV~VR-Q5J", "QV~VR-Q70E", "QV~VR-Q70T", "QV~VR-Q70K"};
+  int i = std::clamp(model_index, 0, 3);
+  return std::string(kIdentities[i]) + "\r";
+}
+
+std::string BankChannelOfSlot(const Document& doc, int slot) {
+  if (slot < 0 || slot >= kSlotCount) return "";
+  if (slot < kMemoryChannels) {
+    const std::string& label = doc.SlotLabel(slot);
+    if (label.size() != 6) return "";
+    return label.substr(0, 2) + label.substr(3, 3);
+  }
+  std::string bank = slot < kSearchPassFirst ? "50"
+                     : slot < kPriorityFirst ? "51"
+                                             : "52";
+  int channel = (slot - kProgramScanFirst) % 100;
+  std::string digits = std::to_string(channel);
+  digits.insert(0, 3 - digits.size(), '0');
+  return bank + digits;
+}
+
+bool Transfer::BankSizesFitMemory(const Document& doc) {
+  // A dry run of what a memory write does to the bank sizes before it
+  // lays out the rows: clipping, the boxes refilled from the texts.
+  Document probe = doc;
+  probe.BankSizesToHex();
+  probe.LayoutMemoryRows();
+  int total = 0;
+  for (int b = 0; b < kBankCount; ++b) {
+    total += std::max<int>(0, probe.BankSize[b]);
+  }
+  return total == kMemoryChannels &&
+         !probe.SlotLabel(kMemoryChannels - 1).empty();
+}
+
+// ----- sinks -----
+
+void Transfer::Error(std::string_view text) {
+  if (sinks_.message) {
+    sinks_.message(Message{std::string(text), std::string(kTitleError),
+                           Message::Icon::kCritical});
+  }
+}
+
+void Transfer::Success() {
+  if (sinks_.message) {
+    sinks_.message(Message{std::string(kMsgSuccess), std::string(kTitleSuccess),
+                           Message::Icon::kInformation});
+  }
+}
+
+void Transfer::Progress(int value, int maximum) {
+  if (sinks_.progress) sinks_.progress(value, maximum);
+}
+
+void Transfer::ReportLoop(LoopEnd end) {
+  if (end == LoopEnd::kStopped) Error(kMsgComPortError);
+  if (end == LoopEnd::kGaveUp) Error(kMsgCommunicationError);
+}
+
+QueryOutcome Transfer::ReadBlock(int address) {
+  QueryOutcome q = link_.QueryLoop(ReadCommandLine(address));
+  if (!q.ok()) ReportLoop(q.end);
+  return q;
+}
+
+bool Transfer::RefuseBankTotal() {
+  if (BankSizesFitMemory(doc_)) return false;
+  Error(kMsgTotalChannels);
+  return true;
+}
+
+template <typename R, typename F>
+R Transfer::Guarded(R busy, F body) {
+  TransferGuard guard(link_);
+  if (!guard.held()) return busy;
+  return body();
+}
+
+// ----- identification and link commands -----
+
+int Transfer::CheckLink() {
+  return Guarded(kResultBusy, [this] { return CheckLinkImpl(); });
+}
+
+int Transfer::SendQVVRQ5(int /*flag*/) { return CheckLink(); }
+
+int Transfer::SendQVVRQ5Main(int flag) {
+  return Guarded(kResultBusy, [&] { return SendQVVRQ5MainImpl(flag); });
+}
+
+int Transfer::SendQVFINISH() {
+  return Guarded(kResultBusy, [this] { return FinishImpl("QV~FINISH\r"); });
+}
+
+int Transfer::SendQVIM() {
+  return Guarded(kResultBusy, [this] { return FinishImpl("QV~IM\r"); });
+}
+
+int Transfer::CheckLinkImpl() {
+  if (!link_.EnsureOpen()) return kResultFailed;
+  const std::string probe = ReadCommandLine(kProbeAddress);
+  if (link_.QueryLoop(probe, kProbeAttempts).ok()) return kResultOk;
+  if (link_.cancelled()) return kResultFailed;
+  int identified = SendQVVRQ5MainImpl(1);
+  if (identified != kResultOk) return identified;
+  QueryOutcome q = link_.QueryLoop(probe);
+  if (!q.ok()) {
+    if (q.end != LoopEnd::kCancelled) Error(kMsgError);
+    return kResultFailed;
+  }
+  int value = HexByteAt(q.reply, 3);
+  // LinkBank holds two decimal digits; a larger byte ends the check.
+  if (value >= 100) return kResultFailed;
+  doc_.LinkBank = Pad2(value);
+  return kResultOk;
+}
+
+int Transfer::SendQVVRQ5MainImpl(int /*flag*/) {
+  if (doc_.opbModel >= 0 && doc_.opbModel <= 3) {
+    doc_.ModelIndex = static_cast<int16_t>(doc_.opbModel);
+  }
+  if (!link_.EnsureOpen()) return kResultFailed;
+  CommandOutcome id = link_.CommandLoop(IdentityLine(doc_.ModelIndex));
+  if (!id.ok()) {
+    return id.end == LoopEnd::kStopped && id.status == kRefused ? kResultRefused
+                                                                : kResultFailed;
+  }
+  CommandOutcome w = link_.CommandLoop(WriteCommandLine(0x0FD01, "00"));
+  return w.ok() ? kResultOk : kResultFailed;
+}
+
+int Transfer::FinishImpl(std::string_view command) {
+  link_.EnsureOpen();
+  return link_.CommandLoop(command).ok() ? kResultOk : kResultFailed;
+}
+
+// ----- read routines -----
+
+int Transfer::ReadSettings() {
+  return Guarded(kResultBusy, [this] { return ReadSettingsImpl(); });
+}
+int Transfer::ReadMemory() {
+  return Guarded(kResultBusy, [this] { return ReadMemoryImpl(); });
+}
+int Transfer::ReadBank() {
+  return Guarded(kResultBusy, [this] { return ReadBankImpl(); });
+}
+int Transfer::ReadGroupArea() {
+  return Guarded(kResultBusy, [this] { return ReadGroupAreaImpl(); });
+}
+int Transfer::ReadEnableArea() {
+  return Guarded(kResultBusy, [this] { return ReadEnableAreaImpl(); });
+}
+
+int Transfer::ReadSettingsImpl() {
+  link_.EnsureOpen();
+  int linked = CheckLinkImpl();
+  if (linked != kResultOk) return linked;
+  const int steps = 2 + kVfoBands;
+  Progress(0, steps);
+  QueryOutcome q = link_.QueryLoop(ReadCommandLine(kSettings1Address));
+  if (!q.ok()) {
+    if (q.end != LoopEnd::kCancelled) Error(kMsgComPortError);
+    return kResultFailed;
+  }
+  doc_.SettingsHex1 = FrameData(q.reply);
+  Progress(1, steps);
+  q = link_.QueryLoop(ReadCommandLine(kSettings2Address));
+  if (!q.ok()) {
+    if (q.end != LoopEnd::kCancelled) Error(kMsgComPortError);
+    return kResultFailed;
+  }
+  doc_.SettingsHex2 = FrameData(q.reply);
+  Progress(2, steps);
+  doc_.DecodeSettings();
+  doc_.DataChanged = -1;
+  bool complete = true;
+  for (int k = 0; k < kVfoBands; ++k) {
+    q = ReadBlock(kVfoAddress + kBlockBytes * k);
+    if (!q.ok()) {
+      complete = false;
+      break;
+    }
+    DecodeVfoBand(q.reply, doc_.Vfo[k]);
+    Progress(3 + k, steps);
+  }
+  doc_.DataChanged = -1;
+  return complete ? kResultOk : kResultFailed;
+}
+
+int Transfer::ReadMemoryImpl() {
+  link_.EnsureOpen();
+  int linked = CheckLinkImpl();
+  if (linked != kResultOk) return linked;
+  Progress(0, kProgressMaximum);
+  // The bitmap has no bits for the last slots; they keep their flags until
+  // their records arrive.
+  std::array<int16_t, kSlotCount - kFirstSlotWithoutEnableBit> tail_flags;
+  std::copy(doc_.MemFlag.begin() + kFirstSlotWithoutEnableBit,
+            doc_.MemFlag.end(), tail_flags.begin());
+  if (ReadEnableAreaImpl() != -1) return kResultFailed;
+  std::copy(tail_flags.begin(), tail_flags.end(),
+            doc_.MemFlag.begin() + kFirstSlotWithoutEnableBit);
+  if (ReadBankImpl() != kResultOk) return kResultFailed;
+  doc_.HexToBankSizes();
+  doc_.ShowBankSizes();
+  doc_.LayoutMemoryRows();
+  if (ReadGroupAreaImpl() != kResultOk) return kResultFailed;
+  doc_.ShowGroupTable();
+  bool complete = true;
+  int counter = 0;
+  for (int s = 0; s < kSlotCount; ++s) {
+    Progress(counter, kProgressMaximum);
+    QueryOutcome q = ReadBlock(kChannelAddress + kBlockBytes * s);
+    if (!q.ok()) {
+      complete = false;
+      break;
+    }
+    Slot& slot = doc_.Mem[s];
+    bool channel = DecodeChannel(q.reply, slot) == -1;
+    if (!channel) {
+      slot.value[kFreq] = 0;
+      slot.text[kFreq].clear();
+      doc_.MemFlag[s] = 0;
+    } else if (s >= kFirstSlotWithoutEnableBit) {
+      doc_.MemFlag[s] = -1;
+    }
+    ++counter;
+  }
+  doc_.RefillMemory();
+  doc_.EnableBitsHex[5] = FlagsToEnableHex(doc_.MemFlag)[5];
+  doc_.DataChanged = -1;
+  return complete ? kResultOk : kResultFailed;
+}
+
+int Transfer::ReadBankImpl() {
+  int linked = CheckLinkImpl();
+  if (linked != kResultOk) return linked;
+  link_.EnsureOpen();
+  for (int i = 0; i < 4; ++i) {
+    QueryOutcome q = ReadBlock(kBankTableAddress + kBlockBytes * i);
+    if (!q.ok()) return kResultFailed;
+    doc_.BankTableHex[i] = FrameData(q.reply);
+  }
+  return kResultOk;
+}
+
+int Transfer::ReadGroupAreaImpl() {
+  doc_.GroupHex.clear();
+  for (int i = 0; i < 3; ++i) {
+    QueryOutcome q = ReadBlock(kGroupAddress + kBlockBytes * i);
+    if (!q.ok()) return kResultFailed;
+    doc_.GroupHex += FrameData(q.reply);
+  }
+  doc_.GroupHexToTable();
+  return kResultOk;
+}
+
+int Transfer::ReadEnableAreaImpl() {
+  for (int i = 0; i < 5; ++i) {
+    QueryOutcome q = ReadBlock(kEnableAddress + kBlockBytes * i);
+    if (!q.ok()) return 0;
+    doc_.EnableBitsHex[i] = FrameData(q.reply);
+  }
+  doc_.EnableHexToFlags();
+  return -1;
+}
+
+// ----- write routines -----
+
+int Transfer::WriteSettings() {
+  return Guarded(kResultBusy, [this] { return WriteSettingsImpl(); });
+}
+int Transfer::WriteMemory() {
+  return Guarded(kResultBusy, [this] { return WriteMemoryImpl(); });
+}
+int Transfer::WriteBankTable(bool send_im) {
+  return Guarded(kResultBusy, [&] { return WriteBankTableImpl(send_im); });
+}
+int Transfer::WriteGroupArea() {
+  return Guarded(kResultBusy, [this] { return WriteGroupAreaImpl(); });
+}
+
+int Transfer::WriteSettingsImpl() {
+  link_.EnsureOpen();
+  int linked = CheckLinkImpl();
+  if (linked != kResultOk) return linked;
+  doc_.EncodeSettings();
+  const int steps = 2 + kVfoBands;
+  Progress(0, steps);
+  if (!link_.CommandLoop(WriteCommandLine(kSettings1Address, doc_.SettingsHex1))
+           .ok()) {
+    return kResultFailed;
+  }
+  Progress(1, steps);
+  if (!link_.CommandLoop(WriteCommandLine(kSettings2Address, doc_.SettingsHex2))
+           .ok()) {
+    return kResultFailed;
+  }
+  Progress(2, steps);
+  for (int k = 0; k < kVfoBands; ++k) {
+    std::string record = EncodeVfoBand(doc_.Vfo[k], doc_.opbModel);
+    if (!link_
+             .CommandLoop(
+                 WriteCommandLine(kVfoAddress + kBlockBytes * k, record))
+             .ok()) {
+      return kResultFailed;
+    }
+    Progress(3 + k, steps);
+  }
+  return kResultOk;
+}
+
+int Transfer::WriteClearArea() {
+  const std::string zeros(64, '0');
+  for (int i = 0; i < 4; ++i) {
+    CommandOutcome c = link_.CommandLoop(
+        WriteCommandLine(kClearAreaAddress + kBlockBytes * i, zeros));
+    if (!c.ok()) {
+      ReportLoop(c.end);
+      return kResultFailed;
+    }
+  }
+  return kResultOk;
+}
+
+int Transfer::WriteMemoryImpl() {
+  // Channels are addressed by their row labels, which need bank sizes
+  // that cover all 1000 memory rows.
+  if (RefuseBankTotal()) return kResultFailed;
+  link_.EnsureOpen();
+  int linked = CheckLinkImpl();
+  if (linked != kResultOk) return linked;
+  Progress(0, kProgressMaximum);
+  int banks = WriteBankTableImpl(true);
+  if (banks != kResultOk) return banks;
+  doc_.LayoutMemoryRows();
+  doc_.ReadGroupChecks();
+  int groups = WriteGroupAreaImpl();
+  if (groups != kResultOk) return groups;
+  int counter = 0;
+  for (int s = kSlotCount - 1; s >= 0; --s) {
+    Progress(counter, kProgressMaximum);
+    std::string record = EncodeChannel(doc_.Mem[s], doc_.opbModel);
+    if (record.compare(0, 8, "00000000") != 0) {
+      std::string where = BankChannelOfSlot(doc_, s);
+      if (where.empty()) return kResultFailed;
+      CommandOutcome c =
+          link_.CommandLoop("QV~BC" + where + "W" + record + "\r");
+      if (!c.ok()) {
+        ReportLoop(c.end);
+        return kResultFailed;
+      }
+    }
+    ++counter;
+  }
+  if (WriteClearArea() != kResultOk) return kResultFailed;
+  QueryOutcome q = link_.QueryLoop("QV~BC" + doc_.LinkBank + "000R\r");
+  if (!q.ok()) {
+    if (q.end != LoopEnd::kCancelled) Error(kMsgComPortError);
+    return kResultFailed;
+  }
+  return kResultOk;
+}
+
+int Transfer::WriteBankTableImpl(bool send_im) {
+  int linked = CheckLinkImpl();
+  if (linked != kResultOk) return linked;
+  doc_.BankSizesToHex();
+  for (int i = 0; i < 4; ++i) {
+    CommandOutcome c = link_.CommandLoop(WriteCommandLine(
+        kBankTableAddress + kBlockBytes * i, doc_.BankTableHex[i]));
+    if (!c.ok()) {
+      ReportLoop(c.end);
+      return kResultFailed;
+    }
+  }
+  if (send_im) return FinishImpl("QV~IM\r");
+  return kResultOk;
+}
+
+int Transfer::WriteGroupAreaImpl() {
+  doc_.GroupTableToHex();
+  static constexpr std::array<int, 3> kLengths = {64, 64, 48};
+  size_t pos = 1;
+  for (int i = 0; i < 3; ++i) {
+    std::string_view piece = Mid(doc_.GroupHex, pos, kLengths[i]);
+    pos += kLengths[i];
+    CommandOutcome c = link_.CommandLoop(
+        WriteCommandLine(kGroupAddress + kBlockBytes * i, piece));
+    if (!c.ok()) {
+      ReportLoop(c.end);
+      return kResultFailed;
+    }
+  }
+  return kResultOk;
+}
+
+// ----- user commands -----
+
+CommandResult Transfer::Run(UserCommand command) {
+  switch (command) {
+    case UserCommand::kRead:
+      return RunRead();
+    case UserCommand::kReadSettings:
+      return RunReadSettings();
+    case UserCommand::kReadBank:
+      return RunReadBank();
+    case UserCommand::kReadGroup:
+      return RunReadGroup();
+    case UserCommand::kReadAll:
+      return RunReadAll();
+    case UserCommand::kWrite:
+      return RunWrite();
+    case UserCommand::kWriteSettings:
+      return RunWriteSettings();
+    case UserCommand::kWriteBank:
+      return RunWriteBank();
+    case UserCommand::kWriteGroup:
+      return RunWriteGroup();
+    case UserCommand::kWriteAll:
+      return RunWriteAll();
+  }
+  return CommandResult::kFailure;
+}
+
+#define VRQ5_GUARDED_COMMAND(Name)                                         \
+  CommandResult Transfer::Name() {                                         \
+    return Guarded(CommandResult::kBusy, [this] { return Name##Impl(); }); \
+  }
+VRQ5_GUARDED_COMMAND(RunRead)
+VRQ5_GUARDED_COMMAND(RunReadSettings)
+VRQ5_GUARDED_COMMAND(RunReadBank)
+VRQ5_GUARDED_COMMAND(RunReadGroup)
+VRQ5_GUARDED_COMMAND(RunReadAll)
+VRQ5_GUARDED_COMMAND(RunWrite)
+VRQ5_GUARDED_COMMAND(RunWriteSettings)
+VRQ5_GUARDED_COMMAND(RunWriteBank)
+VRQ5_GUARDED_COMMAND(RunWriteGroup)
+VRQ5_GUARDED_COMMAND(RunWriteAll)
+#undef VRQ5_GUARDED_COMMAND
+
+namespace {
+
+// Result message of a routine: 0 success, 4 "Region Error", otherwise the
+// command's failure text.
+CommandResult Conclude(int result, std::string_view failure,
+                       const std::function<void(std::string_view)>& error,
+                       const std::function<void()>& success) {
+  if (result == kResultOk) {
+    success();
+    return CommandResult::kSuccess;
+  }
+  error(result == kResultRefused ? kMsgRegionError : failure);
+  return CommandResult::kFailure;
+}
+
+}  // namespace
+
+CommandResult Transfer::RunReadImpl() {
+  return Conclude(
+      ReadMemoryImpl(), kMsgReadFailed,
+      [this](std::string_view t) { Error(t); }, [this] { Success(); });
+}
+
+CommandResult Transfer::RunReadSettingsImpl() {
+  return Conclude(
+      ReadSettingsImpl(), kMsgReadFailed,
+      [this](std::string_view t) { Error(t); }, [this] { Success(); });
+}
+
+CommandResult Transfer::RunReadBankImpl() {
+  int result = ReadBankImpl();
+  if (result != kResultOk) {
+    Error(result == kResultRefused ? kMsgRegionError : kMsgReadFailed);
+    return CommandResult::kFailure;
+  }
+  doc_.HexToBankSizes();
+  doc_.ShowBankSizes();
+  if (ReadGroupAreaImpl() != kResultOk) return CommandResult::kFailure;
+  doc_.ShowGroupTable();
+  Success();
+  return CommandResult::kSuccess;
+}
+
+CommandResult Transfer::RunReadGroupImpl() {
+  link_.EnsureOpen();
+  int linked = CheckLinkImpl();
+  if (linked != kResultOk) {
+    Error(linked == kResultRefused ? kMsgRegionError : kMsgReadFailed);
+    return CommandResult::kFailure;
+  }
+  if (ReadGroupAreaImpl() != kResultOk) return CommandResult::kFailure;
+  doc_.ShowGroupTable();
+  Success();
+  return CommandResult::kSuccess;
+}
+
+CommandResult Transfer::RunReadAllImpl() {
+  int settings = ReadSettingsImpl();
+  if (settings != kResultOk) {
+    Error(settings == kResultRefused ? kMsgRegionError : kMsgReadFailed);
+    return CommandResult::kFailure;
+  }
+  doc_.LayoutMemoryRows();
+  doc_.RefillMemory();
+  if (ReadMemoryImpl() != kResultOk) {
+    Error(kMsgReadFailed);
+    return CommandResult::kFailure;
+  }
+  Success();
+  return CommandResult::kSuccess;
+}
+
+CommandResult Transfer::RunWriteImpl() {
+  if (RefuseBankTotal()) return CommandResult::kFailure;
+  int result = WriteMemoryImpl();
+  if (result != kResultOk) {
+    Error(result == kResultRefused ? kMsgRegionError : kMsgWriteFailed);
+    return CommandResult::kFailure;
+  }
+  if (FinishImpl("QV~FINISH\r") != kResultOk) {
+    Error(kMsgWriteFailed);
+    return CommandResult::kFailure;
+  }
+  Success();
+  return CommandResult::kSuccess;
+}
+
+CommandResult Transfer::RunWriteSettingsImpl() {
+  return Conclude(
+      WriteSettingsImpl(), kMsgWriteFailed,
+      [this](std::string_view t) { Error(t); }, [this] { Success(); });
+}
+
+CommandResult Transfer::RunWriteBankImpl() {
+  int result = WriteBankTableImpl(false);
+  if (result != kResultOk) {
+    Error(result == kResultRefused ? kMsgRegionError : kMsgWriteFailed);
+    return CommandResult::kFailure;
+  }
+  doc_.LayoutMemoryRows();
+  doc_.RefillMemory();
+  if (WriteClearArea() != kResultOk) return CommandResult::kFailure;
+  Success();
+  return CommandResult::kSuccess;
+}
+
+CommandResult Transfer::RunWriteGroupImpl() {
+  link_.EnsureOpen();
+  int linked = CheckLinkImpl();
+  if (linked != kResultOk) {
+    Error(linked == kResultRefused ? kMsgRegionError : kMsgWriteFailed);
+    return CommandResult::kFailure;
+  }
+  doc_.ReadGroupChecks();
+  if (WriteGroupAreaImpl() != kResultOk) {
+    Error(kMsgWriteFailed);
+    return CommandResult::kFailure;
+  }
+  Success();
+  return CommandResult::kSuccess;
+}
+
+CommandResult Transfer::RunWriteAllImpl() {
+  if (RefuseBankTotal()) return CommandResult::kFailure;
+  int settings = WriteSettingsImpl();
+  if (settings != kResultOk) {
+    Error(settings == kResultRefused ? kMsgRegionError : kMsgWriteFailed);
+    return CommandResult::kFailure;
+  }
+  doc_.LayoutMemoryRows();
+  doc_.RefillMemory();
+  if (WriteMemoryImpl() != kResultOk) {
+    Error(kMsgWriteFailed);
+    return CommandResult::kFailure;
+  }
+  if (FinishImpl("QV~FINISH\r") != kResultOk) {
+    Error(kMsgCommunicationError);
+    return CommandResult::kFailure;
+  }
+  Success();
+  return CommandResult::kSuccess;
+}
+
+}  // namespace vrq5

@@ -1,0 +1,184 @@
+// The transfers between the document and the receiver: the link check and
+// identification, the read and write routines, and the user's read and
+// write commands.
+//
+// Every routine runs synchronously on the caller's thread, one exchange at
+// a time. Messages go to the message sink in the order the user is to see
+// them; progress goes to the progress sink. A raised cancel flag stops the
+// running transfer before its next exchange; it then ends as a failure
+// without a loop message of its own. While one transfer runs on a link,
+// every other call on that link is refused at once (result kBusy).
+#ifndef VRQ5_LINK_TRANSFER_H_
+#define VRQ5_LINK_TRANSFER_H_
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "link/exchange.h"
+#include "store/document.h"
+
+namespace vrq5 {
+
+// Message texts and titles.
+inline constexpr std::string_view kMsgComPortError = "COM Port Error";
+inline constexpr std::string_view kMsgCommunicationError =
+    "Communication Error";
+inline constexpr std::string_view kMsgError = "ERROR";
+inline constexpr std::string_view kMsgRegionError = "Region Error";
+inline constexpr std::string_view kMsgReadFailed = "Read Failed...";
+inline constexpr std::string_view kMsgWriteFailed = "Write Failed...";
+inline constexpr std::string_view kMsgSuccess = "Successed!!";
+inline constexpr std::string_view kMsgTotalChannels = "Total CH must be 1000";
+inline constexpr std::string_view kTitleError = "ERROR";
+inline constexpr std::string_view kTitleSuccess = "Success";
+
+struct Message {
+  enum class Icon { kCritical, kInformation };
+  std::string text;
+  std::string title;
+  Icon icon = Icon::kCritical;
+  friend bool operator==(const Message&, const Message&) = default;
+};
+
+struct TransferSinks {
+  std::function<void(const Message&)> message;
+  // The progress bar: value and maximum.
+  std::function<void(int value, int maximum)> progress;
+};
+
+// Result of a user command.
+enum class CommandResult {
+  kSuccess,  // "Successed!!" was shown
+  kFailure,  // the messages tell why
+  kBusy,     // refused: another transfer runs on the link
+};
+
+// The user's transfer commands.
+enum class UserCommand {
+  kRead,           // "Read" on the Memory page
+  kReadSettings,   // "Read Settings"
+  kReadBank,       // "Read Bank"
+  kReadGroup,      // "Read Group"
+  kReadAll,        // Read > ALL
+  kWrite,          // "Write" on the Memory page
+  kWriteSettings,  // "Write Settings"
+  kWriteBank,      // "Write Bank"
+  kWriteGroup,     // "Write Group"
+  kWriteAll,       // Write > ALL
+};
+
+// Routine results: 0 success, 1 failure, 4 identity refused by the
+// receiver; kBusy when another transfer holds the link.
+inline constexpr int kResultOk = 0;
+inline constexpr int kResultFailed = 1;
+inline constexpr int kResultRefused = 4;
+inline constexpr int kResultBusy = -2;
+
+class Transfer {
+ public:
+  Transfer(Link& link, Document& doc, TransferSinks sinks = {})
+      : link_(link), doc_(doc), sinks_(std::move(sinks)) {}
+
+  // ----- identification and link commands -----
+  // Probes address 0x0022 (3 attempts); without an answer identifies the
+  // receiver and reads LinkBank from 0x0022. 0, 1 or 4.
+  int CheckLink();
+  // The entry every transfer calls first; the flag (1 reads, 0 writes) is
+  // not used further. Returns CheckLink's result.
+  int SendQVVRQ5(int flag);
+  // Identity of the selected model, then the one-byte write at 0x0FD01.
+  int SendQVVRQ5Main(int flag);
+  int SendQVFINISH();  // 0 or 1
+  int SendQVIM();      // 0 or 1
+
+  // ----- read routines -----
+  int ReadSettings();
+  int ReadMemory();
+  int ReadBank();
+  int ReadGroupArea();
+  // -1 success, 0 failure (kResultBusy when refused).
+  int ReadEnableArea();
+
+  // ----- write routines -----
+  int WriteSettings();
+  // Refuses (message "Total CH must be 1000", result 1) before anything is
+  // sent when the bank sizes would not label all 1000 memory rows.
+  int WriteMemory();
+  int WriteBankTable(bool send_im);
+  int WriteGroupArea();
+
+  // ----- user commands -----
+  CommandResult Run(UserCommand command);
+  CommandResult RunRead();
+  CommandResult RunReadSettings();
+  CommandResult RunReadBank();
+  CommandResult RunReadGroup();
+  CommandResult RunReadAll();
+  CommandResult RunWrite();
+  CommandResult RunWriteSettings();
+  CommandResult RunWriteBank();
+  CommandResult RunWriteGroup();
+  CommandResult RunWriteAll();
+
+  // True when the bank sizes, as a memory write would send them, add up to
+  // 1000 and label every memory row. The document is not changed.
+  static bool BankSizesFitMemory(const Document& doc);
+
+ private:
+  // Unguarded bodies; the public members take the link's transfer guard.
+  int CheckLinkImpl();
+  int SendQVVRQ5MainImpl(int flag);
+  int FinishImpl(std::string_view command);
+  int ReadSettingsImpl();
+  int ReadMemoryImpl();
+  int ReadBankImpl();
+  int ReadGroupAreaImpl();
+  int ReadEnableAreaImpl();
+  int WriteSettingsImpl();
+  int WriteMemoryImpl();
+  int WriteBankTableImpl(bool send_im);
+  int WriteGroupAreaImpl();
+  int WriteClearArea();
+  CommandResult RunReadImpl();
+  CommandResult RunReadSettingsImpl();
+  CommandResult RunReadBankImpl();
+  CommandResult RunReadGroupImpl();
+  CommandResult RunReadAllImpl();
+  CommandResult RunWriteImpl();
+  CommandResult RunWriteSettingsImpl();
+  CommandResult RunWriteBankImpl();
+  CommandResult RunWriteGroupImpl();
+  CommandResult RunWriteAllImpl();
+
+  template <typename R, typename F>
+  R Guarded(R busy, F body);
+
+  // Reads one 32-byte block at `address`; loop messages on failure.
+  QueryOutcome ReadBlock(int address);
+  // The loop's own message: "COM Port Error" when it stopped at once,
+  // "Communication Error" when it gave up, none when cancelled.
+  void ReportLoop(LoopEnd end);
+  void Error(std::string_view text);
+  void Success();
+  void Progress(int value, int maximum);
+  bool RefuseBankTotal();
+
+  Link& link_;
+  Document& doc_;
+  TransferSinks sinks_;
+};
+
+// A read command line: "QV~F" + five hex digits + "R" + CR.
+std::string ReadCommandLine(int address);
+// A write command line: "QV~F" + five hex digits + "W" + data + CR.
+std::string WriteCommandLine(int address, std::string_view data);
+// The identity line of a model index (3 and above: VR-Q70K).
+std::string IdentityLine(int model_index);
+// Bank and channel digits of a slot for "QV~BC": from the slot's row label
+// for memory slots, "50".."52" and the number for the others.
+std::string BankChannelOfSlot(const Document& doc, int slot);
+
+}  // namespace vrq5
+
+#endif  // VRQ5_LINK_TRANSFER_H_

@@ -1,0 +1,98 @@
+#include "serial/qt_serial_port.h"
+
+#include <QSerialPort>
+#include <QSerialPortInfo>
+#include <QString>
+
+namespace vrq5 {
+
+namespace {
+
+// How long a write may take to leave the port.
+constexpr int kWriteTimeoutMs = 2000;
+
+}  // namespace
+
+QtSerialPort::QtSerialPort(std::string name) : name_(std::move(name)) {}
+
+QtSerialPort::~QtSerialPort() { Close(); }
+
+void QtSerialPort::set_name(std::string name) {
+  Close();
+  name_ = std::move(name);
+}
+
+bool QtSerialPort::Open() {
+  if (!port_) port_ = std::make_unique<QSerialPort>();
+  if (port_->isOpen()) return true;
+  port_->clearError();
+  port_->setPortName(QString::fromStdString(name_));
+  port_->setBaudRate(kBaudRate);
+  port_->setDataBits(QSerialPort::Data8);
+  port_->setParity(QSerialPort::NoParity);
+  port_->setStopBits(QSerialPort::OneStop);
+  port_->setFlowControl(QSerialPort::NoFlowControl);
+  port_->setReadBufferSize(0);
+  return port_->open(QIODevice::ReadWrite);
+}
+
+void QtSerialPort::Close() {
+  if (port_ && port_->isOpen()) port_->close();
+}
+
+bool QtSerialPort::IsOpen() const { return port_ && port_->isOpen(); }
+
+bool QtSerialPort::Healthy() {
+  auto e = port_->error();
+  if (e == QSerialPort::TimeoutError) {
+    port_->clearError();
+    return true;
+  }
+  return e == QSerialPort::NoError;
+}
+
+bool QtSerialPort::Write(std::string_view data) {
+  if (!IsOpen()) return false;
+  qint64 n = port_->write(data.data(), static_cast<qint64>(data.size()));
+  if (n != static_cast<qint64>(data.size())) return false;
+  while (port_->bytesToWrite() > 0) {
+    if (!port_->waitForBytesWritten(kWriteTimeoutMs)) break;
+  }
+  return port_->bytesToWrite() == 0 && Healthy();
+}
+
+bool QtSerialPort::ReadAvailable(std::string& out) {
+  if (!IsOpen()) return false;
+  // Without an event loop, data reaches the port's buffer only through a
+  // wait; a wait of 0 takes what the system holds without blocking.
+  if (port_->bytesAvailable() == 0) port_->waitForReadyRead(0);
+  if (!Healthy()) return false;
+  QByteArray bytes = port_->readAll();
+  out.append(bytes.constData(), static_cast<size_t>(bytes.size()));
+  return Healthy();
+}
+
+bool QtSerialPort::WaitForData(Clock::duration timeout) {
+  if (!IsOpen()) return true;  // the next read reports the error
+  if (port_->bytesAvailable() > 0) return true;
+  auto ms = std::chrono::ceil<std::chrono::milliseconds>(timeout).count();
+  if (ms < 0) ms = 0;
+  bool ready = port_->waitForReadyRead(static_cast<int>(ms));
+  return ready || !Healthy();
+}
+
+std::string QtSerialPort::error_text() const {
+  return port_ ? port_->errorString().toStdString() : std::string();
+}
+
+std::vector<SerialPortInfo> ListSerialPorts() {
+  std::vector<SerialPortInfo> out;
+  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+    out.push_back({info.portName().toStdString(),
+                   info.systemLocation().toStdString(),
+                   info.description().toStdString()});
+  }
+  return out;
+}
+
+}  // namespace vrq5

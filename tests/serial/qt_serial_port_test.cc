@@ -1,0 +1,98 @@
+#include "serial/qt_serial_port.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include "link/transfer.h"
+#include "radio/pty_host.h"
+
+namespace vrq5 {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class QtSerialPortTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    ASSERT_TRUE(host.Start(&error)) << error;
+  }
+
+  TransferSinks Sinks() {
+    return {[this](const Message& m) { messages.push_back(m.text); }, {}};
+  }
+
+  radio::SimulatedReceiver rx;
+  radio::PtyHost host{rx};
+  Lines messages;
+};
+
+TEST_F(QtSerialPortTest, ExchangesThroughAPseudoTerminal) {
+  QtSerialPort port(host.device_path());
+  Link link(port);
+  EXPECT_EQ(link.SendCommand("QV~VR-Q5J\r"), kAcknowledged);
+  EXPECT_EQ(link.SendCommand("QV~VR-Q70E\r"), kRefused);
+  std::string frame = link.SendQuery("QV~F00000R\r");
+  EXPECT_EQ(frame, "\r\n" + rx.HexAt(0, 32) + "\r\n");
+  EXPECT_TRUE(port.IsOpen());
+  port.Close();
+  EXPECT_FALSE(port.IsOpen());
+  EXPECT_EQ(link.SendQuery("QV~F00020R\r").substr(2, 4), "0B06");
+  // Choosing a port closes the open one; the next exchange opens it.
+  port.set_name(host.device_path());
+  EXPECT_FALSE(port.IsOpen());
+  EXPECT_EQ(link.SendQuery("QV~F00020R\r").size(), 68u);
+  EXPECT_TRUE(port.IsOpen());
+}
+
+TEST_F(QtSerialPortTest, WriteAllThenReadAllEndToEnd) {
+  Document doc;
+  for (int s : {0, 250, 999, 1000, 1150, 1299}) {
+    doc.Mem[s].value[kFreq] = 100.0 + s / 100.0;
+    doc.Mem[s].text[kFreq] = "x";
+    doc.MemFlag[s] = -1;
+  }
+  doc.settings.Slider2 = 5;
+  QtSerialPort port(host.device_path());
+  // A short wait keeps the unanswered probes of the identification quick.
+  Link link(port, std::chrono::milliseconds(100));
+  Transfer writer(link, doc, Sinks());
+  ASSERT_EQ(writer.RunWriteAll(), CommandResult::kSuccess);
+
+  Document back;
+  Transfer reader(link, back, Sinks());
+  ASSERT_EQ(reader.RunReadAll(), CommandResult::kSuccess);
+  EXPECT_EQ(messages, (Lines{"Successed!!", "Successed!!"}));
+  EXPECT_EQ(back.ChannelsInUse(), 6);
+  EXPECT_EQ(back.Mem[1299].value[kFreq], 112.99);
+  EXPECT_EQ(back.Mem[1299].text[kFreq], "112.990000");
+  EXPECT_EQ(back.MemFlag[1299], -1);
+  EXPECT_EQ(back.settings.Slider2, 5);
+  EXPECT_EQ(rx.lines().back(), "QV~F0AC60R");
+}
+
+TEST_F(QtSerialPortTest, SilentLineAndMissingPort) {
+  rx.set_faults({.silent_from = 1});
+  QtSerialPort port(host.device_path());
+  Link link(port, std::chrono::milliseconds(30));
+  EXPECT_EQ(link.SendQuery("QV~F00000R\r"), kTokenNoReply);
+
+  QtSerialPort missing("/dev/vrq5-no-such-port");
+  Link dead(missing);
+  EXPECT_EQ(dead.SendCommand("QV~FINISH\r"), kPortFailure);
+  Document doc;
+  Transfer transfer(dead, doc, Sinks());
+  EXPECT_EQ(transfer.RunRead(), CommandResult::kFailure);
+  EXPECT_EQ(messages, Lines{"Read Failed..."});
+  ListSerialPorts();  // must not fail without ports
+}
+
+}  // namespace
+}  // namespace vrq5
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

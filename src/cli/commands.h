@@ -12,6 +12,10 @@ int RunImport(const Args& args);
 int RunInfo(const Args& args);
 int RunList(const Args& args);
 int RunNew(const Args& args);
+int RunPorts(const Args& args);
+int RunRead(const Args& args);
+int RunSim(const Args& args);
+int RunWrite(const Args& args);
 
 }  // namespace vrq5::cli
 

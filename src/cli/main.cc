@@ -25,6 +25,11 @@ const Command kCommands[] = {
     {"import", "merge a CSV file onto a clone file and save it",
      vrq5::cli::RunImport},
     {"diff", "name what differs between two clone files", vrq5::cli::RunDiff},
+    {"read", "read the receiver into a clone file", vrq5::cli::RunRead},
+    {"write", "write a clone file into the receiver", vrq5::cli::RunWrite},
+    {"ports", "list the serial ports of this machine", vrq5::cli::RunPorts},
+    {"sim", "serve a simulated receiver on a pseudo-terminal",
+     vrq5::cli::RunSim},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -103,14 +103,18 @@ void PtyHost::Serve() {
       WriteAll(master_, due.begin()->second);
       due.erase(due.begin());
     }
-    int wait_ms = 100;
+    // Wait for the next due piece to the nanosecond: a millisecond's
+    // rounding per piece would add up to several percent of a transfer on
+    // a timed wire.
+    auto wait = std::chrono::nanoseconds(std::chrono::milliseconds(100));
     if (!due.empty()) {
-      auto left = std::chrono::ceil<std::chrono::milliseconds>(
-          due.begin()->first - now);
-      wait_ms = static_cast<int>(std::clamp<long>(left.count(), 0, 100));
+      wait = std::clamp<std::chrono::nanoseconds>(
+          due.begin()->first - now, std::chrono::nanoseconds(0), wait);
     }
+    timespec timeout{static_cast<time_t>(wait.count() / 1'000'000'000),
+                     static_cast<long>(wait.count() % 1'000'000'000)};
     pollfd fds[2] = {{master_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
-    int n = ::poll(fds, 2, wait_ms);
+    int n = ::ppoll(fds, 2, &timeout, nullptr);
     if (n <= 0) continue;
     if (fds[1].revents & POLLIN) break;
     if (fds[0].revents & POLLIN) {

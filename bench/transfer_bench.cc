@@ -1,0 +1,142 @@
+// Read > ALL and Write > ALL of a full document through QSerialPort against
+// the simulated receiver on a pseudo-terminal, with wire timing on. Prints
+// for each: the wall time, the wire-time bound (every character of every
+// command and answer at 10 bits per character at 38400 bit/s, plus the
+// receiver's turnaround before each answer), their ratio, and the CPU time
+// the program's own thread used, with its share of the wall time. The bound
+// also holds the reply time-outs the protocol itself prescribes: the probe
+// of a receiver not yet identified goes unanswered three times.
+//
+// Usage: vrq5_transfer_bench [--quick]   (--quick: 100 channels only)
+#include <time.h>
+
+#include <QCoreApplication>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "link/transfer.h"
+#include "radio/pty_host.h"
+#include "radio/receiver.h"
+#include "serial/qt_serial_port.h"
+#include "store/document.h"
+
+namespace vrq5 {
+namespace {
+
+constexpr double kCharSeconds = 10.0 / 38400.0;
+
+double ThreadCpuSeconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) + ts.tv_nsec / 1e9;
+}
+
+// The least time the lines the receiver got can take: each command and its
+// answer on the wire plus the turnaround. A receiver that has not been
+// identified answers no read or write; the link then waits out its whole
+// reply time (the probe of an unidentified receiver does so three times at
+// the start of every transfer), which no program can shorten.
+double WireBound(const std::vector<std::string>& lines, double turnaround,
+                 double reply_timeout) {
+  double total = 0;
+  bool identified = false;
+  for (const auto& line : lines) {
+    bool identity = line.rfind("QV~VR-", 0) == 0;
+    bool finish = line == "QV~FINISH";
+    if (!identity && !finish && !identified) {
+      total += reply_timeout;
+      continue;
+    }
+    if (identity) identified = true;
+    if (finish) identified = false;
+    bool read = line.size() > 4 && line.back() == 'R' &&
+                (line.rfind("QV~F", 0) == 0 || line.rfind("QV~BC", 0) == 0);
+    size_t answer =
+        read ? 68 : 6;  // CR LF + 64 digits + CR LF, or CR LF OK CR LF
+    total += (line.size() + 1 + answer) * kCharSeconds + turnaround;
+  }
+  return total;
+}
+
+Document FullDocument(int channels) {
+  std::mt19937 rng(3);
+  Document doc;
+  for (int s = 0; s < channels && s < kSlotCount; ++s) {
+    int slot = channels >= kSlotCount ? s : s * (kSlotCount / channels);
+    Slot& c = doc.Mem[slot];
+    c.value[kFreq] = (100000 + rng() % 1299000000) / 1e6;
+    c.value[kStep] = rng() % 18;
+    c.value[kTone] = rng() % 39;
+    c.value[kCarrier] = 28;
+    c.text[kName] = "CH" + std::to_string(slot);
+    doc.MemFlag[slot] = -1;
+  }
+  return doc;
+}
+
+struct Figures {
+  double wall, bound, cpu;
+  bool ok;
+};
+
+Figures Measure(Transfer& transfer, radio::SimulatedReceiver& receiver,
+                bool write, double turnaround) {
+  receiver.ClearLines();
+  double cpu0 = ThreadCpuSeconds();
+  auto t0 = std::chrono::steady_clock::now();
+  CommandResult r = write ? transfer.RunWriteAll() : transfer.RunReadAll();
+  double wall =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - t0)
+          .count();
+  double cpu = ThreadCpuSeconds() - cpu0;
+  double timeout = std::chrono::duration<double>(kDefaultReplyTimeout).count();
+  return {wall, WireBound(receiver.lines(), turnaround, timeout), cpu,
+          r == CommandResult::kSuccess};
+}
+
+void Print(const char* name, const Figures& f) {
+  std::printf(
+      "%-10s wall %8.3f s  bound %8.3f s  ratio %6.4f  cpu %7.3f s "
+      "(%5.2f%%)%s\n",
+      name, f.wall, f.bound, f.wall / f.bound, f.cpu, 100.0 * f.cpu / f.wall,
+      f.ok ? "" : "  FAILED");
+}
+
+}  // namespace
+}  // namespace vrq5
+
+int main(int argc, char** argv) {
+  using namespace vrq5;
+  bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
+  QCoreApplication app(argc, argv);
+  radio::Faults faults;
+  faults.timing = true;
+  radio::SimulatedReceiver receiver(0);
+  receiver.set_faults(faults);
+  radio::PtyHost host(receiver);
+  std::string error;
+  if (!host.Start(&error)) {
+    std::fprintf(stderr, "cannot make a pseudo-terminal: %s\n", error.c_str());
+    return 1;
+  }
+  double turnaround = std::chrono::duration<double>(faults.turnaround).count();
+  Document doc = FullDocument(quick ? 100 : kSlotCount);
+  QtSerialPort port(host.device_path());
+  Link link(port);
+  Transfer transfer(link, doc);
+  Figures write = Measure(transfer, receiver, true, turnaround);
+  Document back;
+  Transfer reader(link, back);
+  Figures read = Measure(reader, receiver, false, turnaround);
+  Print("Write ALL", write);
+  Print("Read ALL", read);
+  int same = 0;
+  for (int s = 0; s < kSlotCount; ++s) {
+    same += back.Mem[s].value[kFreq] == doc.Mem[s].value[kFreq];
+  }
+  std::printf("channels read back equal: %d of %d\n", same, kSlotCount);
+  return write.ok && read.ok && same == kSlotCount ? 0 : 1;
+}

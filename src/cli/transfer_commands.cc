@@ -1,0 +1,192 @@
+// vrq5 read and vrq5 write: the window's transfer commands on the command
+// line, through a serial port, a pseudo-terminal or the built-in simulated
+// receiver ("sim").
+#include <QCoreApplication>
+#include <atomic>
+#include <csignal>
+#include <iostream>
+#include <map>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/common.h"
+#include "cli/progress.h"
+#include "link/port_file.h"
+#include "link/transfer.h"
+#include "radio/receiver.h"
+#include "radio/sim_port.h"
+#include "serial/qt_serial_port.h"
+
+namespace vrq5::cli {
+
+namespace {
+
+constexpr char kReadHelp[] =
+    "Usage: vrq5 read [--port P] [--model M] [--part PART] -o FILE.VQ5\n"
+    "Reads the receiver and saves what was read as a clone file. A failed\n"
+    "read writes no file. Ctrl+C stops between two exchanges.\n"
+    "\n"
+    "  --port P    a device path, a port name as 'vrq5 ports' lists it, or\n"
+    "              'sim' (the built-in simulated receiver); without it the\n"
+    "              port remembered from the last --port is used\n"
+    "  --model M   VR-Q5J (default), VR-Q70E, VR-Q70T or VR-Q70K\n"
+    "  --part P    all (default: Read > ALL), settings, memory, bank, group\n"
+    "  -o FILE     the clone file to write\n";
+
+constexpr char kWriteHelp[] =
+    "Usage: vrq5 write [--port P] [--model M] [--part PART] FILE.VQ5\n"
+    "Writes a clone file into the receiver. Ctrl+C stops between two\n"
+    "exchanges.\n"
+    "\n"
+    "  --port P    a device path, a port name as 'vrq5 ports' lists it, or\n"
+    "              'sim' (the built-in simulated receiver); without it the\n"
+    "              port remembered from the last --port is used\n"
+    "  --model M   VR-Q5J (default), VR-Q70E, VR-Q70T or VR-Q70K\n"
+    "  --part P    all (default: Write > ALL), settings, memory, bank, group\n";
+
+std::atomic<bool> g_interrupted{false};
+
+extern "C" void OnInterrupt(int) { g_interrupted.store(true); }
+
+struct Part {
+  UserCommand read;
+  UserCommand write;
+  const char* label;
+};
+
+const std::map<std::string, Part>& Parts() {
+  static const std::map<std::string, Part> parts = {
+      {"all", {UserCommand::kReadAll, UserCommand::kWriteAll, "ALL"}},
+      {"settings",
+       {UserCommand::kReadSettings, UserCommand::kWriteSettings, "Settings"}},
+      {"memory", {UserCommand::kRead, UserCommand::kWrite, "Memory"}},
+      {"bank", {UserCommand::kReadBank, UserCommand::kWriteBank, "Bank"}},
+      {"group", {UserCommand::kReadGroup, UserCommand::kWriteGroup, "Group"}},
+  };
+  return parts;
+}
+
+// The port a transfer goes through, with what it needs kept alive.
+struct PortChoice {
+  std::string name;
+  std::unique_ptr<radio::SimulatedReceiver> receiver;
+  std::unique_ptr<SerialPort> port;
+};
+
+// The port named by --port, or the remembered one. Empty on a usage error
+// (message printed).
+std::optional<PortChoice> ChoosePort(const std::string& command,
+                                     const ParsedArgs& parsed,
+                                     const std::string& program,
+                                     int model_index) {
+  std::string name;
+  auto folder = DefaultPortFolder(program);
+  if (auto given = parsed.Value("--port")) {
+    name = *given;
+    // The port chosen is remembered for the next transfer, as the window's
+    // port dialog does.
+    if (name != "sim") SavePortName(folder, name);
+  } else {
+    name = LoadPortName(folder);
+  }
+  if (name.empty()) {
+    std::cerr << "vrq5 " << command
+              << ": no port chosen yet: give --port (see 'vrq5 ports')\n";
+    return std::nullopt;
+  }
+  PortChoice choice;
+  choice.name = name;
+  if (name == "sim") {
+    choice.receiver = std::make_unique<radio::SimulatedReceiver>(model_index);
+    choice.port = std::make_unique<radio::SimulatedPort>(*choice.receiver);
+  } else {
+    choice.port = std::make_unique<QtSerialPort>(name);
+  }
+  return choice;
+}
+
+int RunTransfer(const std::string& command, const Args& args, bool reading) {
+  const char* help = reading ? kReadHelp : kWriteHelp;
+  int code = kExitOk;
+  OptionSpec spec{{"--port", "--model", "--part"}, {}, {}};
+  if (reading) spec.with_value.insert("-o");
+  auto parsed = ParseCommand(command, args, spec, help, code);
+  if (!parsed) return code;
+  std::string part_name = parsed->Value("--part").value_or("all");
+  auto part = Parts().find(part_name);
+  if (part == Parts().end()) {
+    return UsageError(command, "unknown part " + part_name, help);
+  }
+  std::optional<std::string> out;
+  if (reading) {
+    if (!parsed->positional.empty()) {
+      return UsageError(command, "unexpected argument " + parsed->positional[0],
+                        help);
+    }
+    out = parsed->Value("-o");
+    if (!out) return UsageError(command, "-o FILE.VQ5 is required", help);
+  } else if (parsed->positional.size() != 1) {
+    return UsageError(command, "one clone file is needed", help);
+  }
+
+  Document doc;
+  if (!ApplyModel(command, *parsed, doc)) return kExitUsage;
+  if (!reading) {
+    if (int rc = OpenDocument(doc, parsed->positional[0])) return rc;
+  }
+
+  int argc = 1;
+  char program_name[] = "vrq5";
+  char* argv[] = {program_name, nullptr};
+  QCoreApplication app(argc, argv);
+  auto choice = ChoosePort(
+      command, *parsed, QCoreApplication::applicationFilePath().toStdString(),
+      doc.ModelIndex);
+  if (!choice) return kExitUsage;
+
+  Link link(*choice->port);
+  g_interrupted = false;
+  link.set_cancel_flag(&g_interrupted);
+  auto previous = std::signal(SIGINT, OnInterrupt);
+
+  std::string label =
+      std::string(reading ? "Read " : "Write ") + part->second.label;
+  ProgressBar bar(label);
+  TransferSinks sinks;
+  sinks.progress = [&](int value, int maximum) { bar.Update(value, maximum); };
+  sinks.message = [&](const Message& m) {
+    bar.Finish();
+    std::cerr << m.text << "\n";
+  };
+  Transfer transfer(link, doc, sinks);
+  CommandResult result =
+      transfer.Run(reading ? part->second.read : part->second.write);
+  bar.Finish();
+  bool port_opened = choice->port->IsOpen();
+  choice->port->Close();
+  std::signal(SIGINT, previous);
+
+  if (g_interrupted) {
+    std::cerr << "Stopped by Ctrl+C between two exchanges; "
+              << (reading ? "nothing was saved.\n"
+                          : "the receiver holds what was written so far.\n");
+    return kExitFailure;
+  }
+  if (result != CommandResult::kSuccess) {
+    if (!port_opened) {
+      std::cerr << "vrq5 " << command << ": the port " << choice->name
+                << " could not be opened (see 'vrq5 ports')\n";
+    }
+    return kExitFailure;
+  }
+  if (reading) return SaveDocument(doc, *out);
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunRead(const Args& args) { return RunTransfer("read", args, true); }
+
+int RunWrite(const Args& args) { return RunTransfer("write", args, false); }
+
+}  // namespace vrq5::cli

@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# vrq5 read, write and sim, run as a user runs them: through the built-in
+# simulated receiver, and through a pseudo-terminal and the serial adapter.
+set -u
+V="$1"
+dir=$(mktemp -d)
+sim_pid=""
+cleanup() {
+  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
+  rm -rf "$dir"
+}
+trap cleanup EXIT
+cd "$dir"
+export XDG_CONFIG_HOME="$dir/config"  # the remembered port stays in here
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() { [ "$2" = "$3" ] || fail "$1 (exit $3, expected $2)"; }
+contains() { grep -qF -- "$3" "$2" || { fail "$1: '$3' not in:"; cat "$2"; }; }
+
+start_sim() {  # start_sim ARGS...: serves until stop_sim; sets $dev
+  "$V" sim "$@" > sim.out 2> sim.err &
+  sim_pid=$!
+  for _ in $(seq 50); do [ -s sim.out ] && break; sleep 0.1; done
+  dev=$(head -1 sim.out)
+  [ -n "$dev" ] || fail "sim printed no device path"
+}
+stop_sim() {
+  kill -INT "$sim_pid"; wait "$sim_pid"; sim_pid=""
+}
+
+# A document with a channel in every kind of slot, groups and odd banks.
+cat > doc.csv <<'CSV'
+"VR-Q5","MEMORY","0","145.5","FM","5KHz","OFF","11","JR","88.5Hz","OFF","0","a note","abc","#TRUE#",#TRUE#
+"VR-Q5","MEMORY","999","1299.995","WFM","100KHz","Rev.","4","300Hz","250.3Hz","Shift-","99.5","","ZZZZZZ","#FALSE#",#TRUE#
+"VR-Q5","PROGRAM SCAN","P49B","433","AM","25KHz","OFF","11","JR","88.5Hz","OFF","0","","","#FALSE#",#TRUE#
+"VR-Q5","SEARCH PASS","0","0.1","AM","1KHz","Train","11","JR","88.5Hz","Shift+","0.6","","","#FALSE#",#TRUE#
+"VR-Q5","PRIORITY","99","806","FM","20KHz","OFF","11","JR","88.5Hz","OFF","0","","","#FALSE#",#TRUE#
+"VR-Q5","BANK AMOUNT","0","1"
+"VR-Q5","BANK AMOUNT","10","99"
+"VR-Q5","GROUP","60",1
+"VR-Q5","GROUP","549",1
+CSV
+"$V" import doc.csv -o doc.VQ5; check "import" 0 $?
+
+# The built-in simulated receiver.
+"$V" write --port sim doc.VQ5 2> err.txt; check "write sim" 0 $?
+contains "write sim" err.txt "Successed!!"
+"$V" read --port sim --part settings -o s.VQ5 2> err.txt; check "read sim settings" 0 $?
+
+# Through a pseudo-terminal and the serial adapter: write everything, read
+# it back, and only what the receiver does not keep (notes) differs.
+start_sim
+"$V" write --port "$dev" --part all doc.VQ5 2> err.txt; check "write pty" 0 $?
+contains "write pty" err.txt "Successed!!"
+"$V" read --part all -o back.VQ5 2> err.txt; check "read pty (remembered port)" 0 $?
+"$V" diff doc.VQ5 back.VQ5 > diff.txt
+[ "$(grep -c . diff.txt)" = 1 ] || { fail "read back differs:"; cat diff.txt; }
+contains "read back" diff.txt "Channel 00-000: Note: A NOTE -> (empty)"
+for part in memory bank group settings; do
+  "$V" write --port "$dev" --part "$part" doc.VQ5 2> /dev/null; check "write $part" 0 $?
+  "$V" read --port "$dev" --part "$part" -o part.VQ5 2> /dev/null; check "read $part" 0 $?
+done
+stop_sim
+
+# A cable pulled at the 500th command: the messages in order, exit 1, no file.
+start_sim --fault silent-from:500
+"$V" read --port "$dev" -o never.VQ5 2> err.txt; check "silent read" 1 $?
+[ "$(grep -v '^$' err.txt | tr -d '\r')" = "$(printf 'Communication Error\nRead Failed...')" ] ||
+  { fail "silent read messages:"; cat err.txt; }
+[ ! -e never.VQ5 ] || fail "a failed read wrote its output"
+stop_sim
+
+# Another model's identity is refused.
+start_sim --model VR-Q70E
+"$V" read --port "$dev" -o never.VQ5 2> err.txt; check "refused identity" 1 $?
+contains "refused identity" err.txt "Region Error"
+[ ! -e never.VQ5 ] || fail "a refused read wrote its output"
+stop_sim
+
+# Bank sizes that do not add up to 1000 are refused before anything is sent.
+printf '"VR-Q5","BANK AMOUNT","0","0"\r\n' > short.csv
+"$V" import short.csv --base doc.VQ5 -o short.VQ5
+"$V" write --port sim short.VQ5 2> err.txt; check "short banks" 1 $?
+contains "short banks" err.txt "Total CH must be 1000"
+
+# A port that does not exist.
+"$V" read --port "$dir/no-such-port" -o never.VQ5 2> err.txt; check "missing port" 1 $?
+contains "missing port" err.txt "Read Failed..."
+contains "missing port" err.txt "could not be opened"
+
+# Ctrl+C between exchanges.
+start_sim --timing
+"$V" read --port "$dev" -o never.VQ5 2> err.txt &
+reader=$!
+sleep 3
+kill -INT "$reader"; wait "$reader"; check "interrupted read" 1 $?
+contains "interrupted read" err.txt "Stopped by Ctrl+C"
+[ ! -e never.VQ5 ] || fail "an interrupted read wrote its output"
+stop_sim
+
+"$V" sim --fault bogus 2> /dev/null; check "bad fault" 2 $?
+"$V" read --port sim --part nothing -o x.VQ5 2> /dev/null; check "bad part" 2 $?
+"$V" ports > /dev/null; check "ports" 0 $?
+for c in read write sim ports; do
+  "$V" "$c" --help > out.txt; check "$c --help" 0 $?
+  contains "$c --help" out.txt "Usage: vrq5 $c"
+done
+
+if [ "$failures" -eq 0 ]; then echo "all transfer command checks passed"; fi
+exit $((failures > 0))

@@ -1,5 +1,6 @@
 #include "link/exchange.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace vrq5 {
@@ -37,12 +38,33 @@ bool Link::Exchange(std::string_view command, std::string& buffer,
   const auto deadline = port_.Now() + timeout_;
   while (true) {
     if (!port_.ReadAvailable(buffer)) return false;
-    if (complete(buffer)) break;
+    if (complete(buffer)) return true;
     auto now = port_.Now();
     if (now >= deadline) break;
     port_.WaitForData(deadline - now);
   }
+  // The receiver was heard but its answer did not end within the wait: the
+  // answer may still be on its way. Arriving during a later exchange, it
+  // would be taken for that exchange's answer, and every answer after it
+  // would belong to the command before. Let it arrive and go first.
+  if (!buffer.empty() && !EndsWithCrLf(buffer)) return DrainLateAnswer();
   return true;
+}
+
+bool Link::DrainLateAnswer() {
+  // A line that never falls quiet is given up on after a few reply times;
+  // the retry then runs as it would have.
+  const auto give_up = port_.Now() + 4 * timeout_;
+  auto quiet_until = port_.Now() + timeout_;
+  std::string late;
+  while (true) {
+    auto now = port_.Now();
+    if (now >= quiet_until || now >= give_up) return true;
+    port_.WaitForData(std::min(quiet_until, give_up) - now);
+    size_t before = late.size();
+    if (!port_.ReadAvailable(late)) return false;
+    if (late.size() != before) quiet_until = port_.Now() + timeout_;
+  }
 }
 
 int Link::SendCommand(std::string_view command) {
@@ -77,6 +99,14 @@ std::string Link::SendQuery(std::string_view command) {
   std::string frame = buffer.substr(buffer.size() - 68);
   if (frame.compare(0, 2, "\r\n") != 0 || !EndsWithCrLf(frame)) {
     return std::string(kTokenBadFrame);
+  }
+  // The receiver sends 64 upper-case hex digits; anything else in the frame
+  // is a damaged answer, never data.
+  for (size_t i = 2; i < 66; ++i) {
+    char c = frame[i];
+    if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) {
+      return std::string(kTokenBadFrame);
+    }
   }
   return frame;
 }

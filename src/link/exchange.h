@@ -105,6 +105,9 @@ class Link {
   template <typename Complete>
   bool Exchange(std::string_view command, std::string& buffer,
                 Complete complete);
+  // Waits until the line has been quiet for a whole reply time, throwing
+  // away what arrives. False on a port error.
+  bool DrainLateAnswer();
 
   SerialPort& port_;
   SerialPort::Clock::duration timeout_;

@@ -284,7 +284,7 @@ std::vector<Delivery> SimulatedReceiver::Receive(std::string_view bytes) {
     if (chance(faults_.corrupt_reply)) {
       size_t at =
           std::uniform_int_distribution<size_t>(0, answer.size() - 1)(rng_);
-      answer[at] = static_cast<char>(answer[at] ^ 0x04);
+      answer[at] = static_cast<char>(answer[at] ^ 0x80);
     }
     auto start =
         wire(i + 1) +

@@ -27,7 +27,10 @@ struct Faults {
   // Probability that the answer to a line (everything after the echo) is
   // never sent.
   double drop_reply = 0;
-  // Probability that one character of an answer is changed.
+  // Probability that one character of an answer is damaged: its top bit
+  // is flipped, as line noise does. (The answers carry no checksum: a digit
+  // turned into another digit could not be told from data by any program
+  // speaking this protocol, so the fault damages characters detectably.)
   double corrupt_reply = 0;
   // Answers arrive in this many pieces, `split_gap` apart.
   int split_pieces = 1;

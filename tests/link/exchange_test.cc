@@ -192,3 +192,71 @@ TEST_F(ExchangeTest, TransferGuardAdmitsOneHolder) {
 
 }  // namespace
 }  // namespace vrq5
+
+namespace vrq5 {
+namespace {
+
+using std::chrono::milliseconds;
+using testing::ScriptedPort;
+
+const std::string kReadA = "QV~F00A00R\r";
+const std::string kReadB = "QV~F00A20R\r";
+std::string Frame(char digit) {
+  return "\r\n" + std::string(64, digit) + "\r\n";
+}
+
+TEST(LateAnswerTest, FrameWithAnythingButHexDigitsIsDamaged) {
+  ScriptedPort port;
+  Link link(port);
+  for (std::string bad :
+       {"\r\n" + std::string(63, '0') + "\xB0\r\n",
+        "\r\n" + std::string(63, 'a') + "A\r\n",
+        "\r\n" + std::string(32, '0') + " " + std::string(31, '0') + "\r\n"}) {
+    port.Answer({{milliseconds(1), kReadA + bad}});
+    EXPECT_EQ(link.SendQuery(kReadA), kTokenBadFrame);
+  }
+}
+
+// An answer that comes after the wait must not be taken for the answer of a
+// later command: the link lets it arrive before it goes on.
+TEST(LateAnswerTest, LateAnswerNeverBecomesTheNextCommandsAnswer) {
+  ScriptedPort port;
+  Link link(port);
+  port.Answer({{milliseconds(1), kReadA}, {milliseconds(700), Frame('A')}});
+  port.Answer({{milliseconds(1), kReadA + Frame('A')}});
+  port.Answer({{milliseconds(1), kReadB}, {milliseconds(400), Frame('B')}});
+  QueryOutcome first = link.QueryLoop(kReadA);
+  ASSERT_TRUE(first.ok());
+  EXPECT_EQ(first.reply, Frame('A'));
+  QueryOutcome second = link.QueryLoop(kReadB);
+  ASSERT_TRUE(second.ok());
+  EXPECT_EQ(second.reply, Frame('B'));
+  // The failed attempt waited 500 ms, then the line until 500 ms after the
+  // late answer.
+  EXPECT_EQ(link.exchanges(), 3);
+}
+
+TEST(LateAnswerTest, SilenceCostsNoMoreThanTheWait) {
+  ScriptedPort port;
+  Link link(port);
+  port.Answer({});  // not even an echo: nothing can be on its way
+  EXPECT_EQ(link.SendQuery(kReadA), kTokenNoReply);
+  EXPECT_EQ(port.elapsed(), kDefaultReplyTimeout);
+  port.Answer({{milliseconds(1), kReadA}});  // echo only: wait for quiet
+  EXPECT_EQ(link.SendQuery(kReadA), kTokenNoReply);
+  EXPECT_EQ(port.elapsed(), 3 * kDefaultReplyTimeout);
+}
+
+TEST(LateAnswerTest, AChatteringLineIsGivenUpOn) {
+  ScriptedPort port;
+  Link link(port);
+  std::vector<testing::Piece> noise = {{milliseconds(1), kReadA}};
+  for (int t = 100; t < 10000; t += 100)
+    noise.push_back({milliseconds(t), "x"});
+  port.Answer(noise);
+  EXPECT_EQ(link.SendQuery(kReadA), kTokenNoReply);
+  EXPECT_LE(port.elapsed(), 5 * kDefaultReplyTimeout + milliseconds(100));
+}
+
+}  // namespace
+}  // namespace vrq5

@@ -67,7 +67,7 @@ class Files : public benchmark::Fixture {
   Document doc_;
 };
 
-BENCHMARK_F(Files, Open)(benchmark::State& state) {
+BENCHMARK_DEFINE_F(Files, Open)(benchmark::State& state) {
   Document doc;
   for (auto _ : state) {
     if (OpenCloneFile(doc, clone_) != FileStatus::kOk)
@@ -76,20 +76,20 @@ BENCHMARK_F(Files, Open)(benchmark::State& state) {
   if (doc.ChannelsInUse() != kSlotCount) state.SkipWithError("not full");
 }
 
-BENCHMARK_F(Files, Save)(benchmark::State& state) {
+BENCHMARK_DEFINE_F(Files, Save)(benchmark::State& state) {
   for (auto _ : state) {
     if (SaveCloneFile(doc_, clone_) != FileStatus::kOk)
       state.SkipWithError("save");
   }
 }
 
-BENCHMARK_F(Files, Export)(benchmark::State& state) {
+BENCHMARK_DEFINE_F(Files, Export)(benchmark::State& state) {
   for (auto _ : state) {
     if (ExportCsv(doc_, csv_) != FileStatus::kOk) state.SkipWithError("export");
   }
 }
 
-BENCHMARK_F(Files, Import)(benchmark::State& state) {
+BENCHMARK_DEFINE_F(Files, Import)(benchmark::State& state) {
   Document doc;
   for (auto _ : state) {
     if (ImportCsv(doc, csv_) != FileStatus::kOk) state.SkipWithError("import");

@@ -100,7 +100,7 @@ Figures Measure(Transfer& transfer, radio::SimulatedReceiver& receiver,
 void Print(const char* name, const Figures& f) {
   std::printf(
       "%-10s wall %8.3f s  bound %8.3f s  ratio %6.4f  cpu %7.3f s "
-      "(%5.2f%%)%s\n",
+      "share %.2f%%%s\n",
       name, f.wall, f.bound, f.wall / f.bound, f.cpu, 100.0 * f.cpu / f.wall,
       f.ok ? "" : "  FAILED");
 }

@@ -33,6 +33,7 @@ bool Link::Exchange(std::string_view command, std::string& buffer,
   std::string stale;
   if (!port_.ReadAvailable(stale)) return false;
   ++exchanges_;
+  answer_may_follow_ = false;
   if (!port_.Write(command)) return false;
   buffer.clear();
   const auto deadline = port_.Now() + timeout_;
@@ -44,10 +45,8 @@ bool Link::Exchange(std::string_view command, std::string& buffer,
     port_.WaitForData(deadline - now);
   }
   // The receiver was heard but its answer did not end within the wait: the
-  // answer may still be on its way. Arriving during a later exchange, it
-  // would be taken for that exchange's answer, and every answer after it
-  // would belong to the command before. Let it arrive and go first.
-  if (!buffer.empty() && !EndsWithCrLf(buffer)) return DrainLateAnswer();
+  // answer may still be on its way.
+  if (!buffer.empty() && !EndsWithCrLf(buffer)) answer_may_follow_ = true;
   return true;
 }
 
@@ -114,6 +113,7 @@ std::string Link::SendQuery(std::string_view command) {
 QueryOutcome Link::QueryLoop(std::string_view command, int max_failures) {
   QueryOutcome out;
   int failures = 0;
+  bool late_answer_possible = false;
   while (true) {
     if (cancelled()) {
       out.end = LoopEnd::kCancelled;
@@ -127,8 +127,11 @@ QueryOutcome Link::QueryLoop(std::string_view command, int max_failures) {
     if (!IsToken(reply)) {
       out.end = LoopEnd::kSuccess;
       out.reply = std::move(reply);
+      if (late_answer_possible && !DrainLateAnswer())
+        out.end = LoopEnd::kStopped;
       return out;
     }
+    late_answer_possible |= answer_may_follow_;
     if (++failures >= max_failures) {
       out.end = LoopEnd::kGaveUp;
       return out;
@@ -139,6 +142,7 @@ QueryOutcome Link::QueryLoop(std::string_view command, int max_failures) {
 CommandOutcome Link::CommandLoop(std::string_view command, int max_failures) {
   CommandOutcome out;
   int failures = 0;
+  bool late_answer_possible = false;
   while (true) {
     if (cancelled()) {
       out.end = LoopEnd::kCancelled;
@@ -147,8 +151,11 @@ CommandOutcome Link::CommandLoop(std::string_view command, int max_failures) {
     out.status = SendCommand(command);
     if (out.status == kAcknowledged) {
       out.end = LoopEnd::kSuccess;
+      if (late_answer_possible && !DrainLateAnswer())
+        out.end = LoopEnd::kStopped;
       return out;
     }
+    late_answer_possible |= answer_may_follow_;
     if (out.status == kPortFailure || out.status == kRefused) {
       out.end = LoopEnd::kStopped;
       return out;

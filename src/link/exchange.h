@@ -105,8 +105,16 @@ class Link {
   template <typename Complete>
   bool Exchange(std::string_view command, std::string& buffer,
                 Complete complete);
-  // Waits until the line has been quiet for a whole reply time, throwing
-  // away what arrives. False on a port error.
+  // Waits until the line has been quiet for a whole reply time (at most
+  // four), throwing away what arrives. False on a port error.
+  //
+  // A loop that succeeds after an attempt in which the receiver was heard
+  // but its answer did not end in time calls it before it returns: that
+  // answer may still be on its way, and arriving during a later exchange it
+  // would be taken for that exchange's answer, with every answer after it
+  // belonging to the command before. Transfers without such an attempt
+  // (and a probe that an unidentified receiver leaves unanswered) never
+  // wait for it.
   bool DrainLateAnswer();
 
   SerialPort& port_;
@@ -114,6 +122,8 @@ class Link {
   const std::atomic<bool>* cancel_ = nullptr;
   std::atomic<bool> busy_{false};
   long exchanges_ = 0;
+  // The last exchange heard the receiver but got no complete answer.
+  bool answer_may_follow_ = false;
 };
 
 // Holds the link's transfer guard for one scope.

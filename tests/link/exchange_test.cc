@@ -236,25 +236,31 @@ TEST(LateAnswerTest, LateAnswerNeverBecomesTheNextCommandsAnswer) {
   EXPECT_EQ(link.exchanges(), 3);
 }
 
-TEST(LateAnswerTest, SilenceCostsNoMoreThanTheWait) {
+TEST(LateAnswerTest, UnansweredAttemptsCostNoMoreThanTheirWaits) {
   ScriptedPort port;
   Link link(port);
-  port.Answer({});  // not even an echo: nothing can be on its way
-  EXPECT_EQ(link.SendQuery(kReadA), kTokenNoReply);
-  EXPECT_EQ(port.elapsed(), kDefaultReplyTimeout);
-  port.Answer({{milliseconds(1), kReadA}});  // echo only: wait for quiet
-  EXPECT_EQ(link.SendQuery(kReadA), kTokenNoReply);
+  for (int i = 0; i < 3; ++i) port.Answer({});  // not even an echo
+  EXPECT_FALSE(link.QueryLoop(kReadA, 3).ok());
   EXPECT_EQ(port.elapsed(), 3 * kDefaultReplyTimeout);
+  // An unidentified receiver echoes the probe and answers nothing.
+  for (int i = 0; i < 3; ++i) port.Answer({{milliseconds(1), kReadA}});
+  EXPECT_FALSE(link.QueryLoop(kReadA, 3).ok());
+  EXPECT_EQ(port.elapsed(), 6 * kDefaultReplyTimeout);
+  // A first answer in time costs nothing more either.
+  port.Answer({{milliseconds(1), kReadA + Frame('C')}});
+  EXPECT_TRUE(link.QueryLoop(kReadA, 3).ok());
+  EXPECT_EQ(port.elapsed(), 6 * kDefaultReplyTimeout + milliseconds(1));
 }
 
 TEST(LateAnswerTest, AChatteringLineIsGivenUpOn) {
   ScriptedPort port;
   Link link(port);
-  std::vector<testing::Piece> noise = {{milliseconds(1), kReadA}};
+  port.Answer({{milliseconds(1), kReadA}});
+  std::vector<testing::Piece> noise = {{milliseconds(1), kReadA + Frame('A')}};
   for (int t = 100; t < 10000; t += 100)
     noise.push_back({milliseconds(t), "x"});
   port.Answer(noise);
-  EXPECT_EQ(link.SendQuery(kReadA), kTokenNoReply);
+  EXPECT_TRUE(link.QueryLoop(kReadA).ok());
   EXPECT_LE(port.elapsed(), 5 * kDefaultReplyTimeout + milliseconds(100));
 }
 

@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Builds Release and measures every operation of the core in one table:
+# clone-file open and save, CSV export and import, full-image decode +
+# encode, Read > ALL and Write > ALL against the wire-timed simulated
+# receiver on a pseudo-terminal, and the peak memory of vrq5 doing each.
+# The table is printed and kept, with the date and this command, in
+# docs/performance.md. Run it on a quiet machine: it takes about three
+# minutes, two of them on the timed wire.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build >/dev/null
+
+work=$(mktemp -d)
+sim_pid=""
+cleanup() {
+  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+V=$PWD/build/src/vrq5
+export XDG_CONFIG_HOME="$work/config"
+
+# Median wall and CPU time (microseconds) of a Google Benchmark.
+median() {  # median BINARY NAME
+  "$1" --benchmark_filter="^$2\$" --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null |
+    awk -F, -v name="\"$2_median\"" '$1 == name {
+      f = ($5 == "ns") ? 1000 : (($5 == "ms") ? 0.001 : 1);
+      printf "%.0f %.0f", $3 / f, $4 / f }'
+}
+
+# Wall seconds, CPU seconds and peak memory (KiB) of one vrq5 run.
+measure() {  # measure COMMAND...
+  /usr/bin/time -f '%e %U %S %M' -o "$work/time.txt" "$@" >/dev/null 2>"$work/err.txt" ||
+    { cat "$work/err.txt" >&2; return 1; }
+  awk '{ printf "%s %.3f %d", $1, $2 + $3, $4 }' "$work/time.txt"
+}
+
+# A document with every one of the 1300 slots in use.
+{
+  for s in $(seq 0 999); do
+    printf '"VR-Q5","MEMORY","%d","%d.%03d","FM","5KHz","OFF","11","JR","88.5Hz","OFF","0","note %d","CH%d","#FALSE#",#TRUE#\r\n' \
+      "$s" $((100 + s / 3)) $((s % 200 * 5)) "$s" "$s"
+  done
+  for k in $(seq 0 99); do
+    printf '"VR-Q5","PROGRAM SCAN","%d","%d.5","AM","25KHz","OFF","11","JR","88.5Hz","OFF","0","","","#FALSE#",#TRUE#\r\n' "$k" $((118 + k))
+    printf '"VR-Q5","SEARCH PASS","%d","%d.25","FM","12.5KHz","OFF","11","JR","88.5Hz","OFF","0","","","#FALSE#",#TRUE#\r\n' "$k" $((400 + k))
+    printf '"VR-Q5","PRIORITY","%d","%d.75","WFM","100KHz","OFF","11","JR","88.5Hz","OFF","0","","","#FALSE#",#TRUE#\r\n' "$k" $((76 + k / 4))
+  done
+} > "$work/full.csv"
+"$V" import "$work/full.csv" -o "$work/full.VQ5" 2>/dev/null
+
+echo "Measuring file operations and the codec..." >&2
+read -r open_wall open_cpu <<< "$(median build/bench/vrq5_files_bench Files/Open)"
+read -r save_wall save_cpu <<< "$(median build/bench/vrq5_files_bench Files/Save)"
+read -r export_wall export_cpu <<< "$(median build/bench/vrq5_files_bench Files/Export)"
+read -r import_wall import_cpu <<< "$(median build/bench/vrq5_files_bench Files/Import)"
+read -r codec_wall codec_cpu <<< "$(median build/bench/vrq5_codec_bench BM_FullImageDecodeEncode)"
+read -r _ _ open_mem <<< "$(measure "$V" info "$work/full.VQ5")"
+read -r _ _ save_mem <<< "$(measure "$V" new -o "$work/new.VQ5")"
+read -r _ _ export_mem <<< "$(measure "$V" export "$work/full.VQ5" -o "$work/out.csv")"
+read -r _ _ import_mem <<< "$(measure "$V" import "$work/full.csv" -o "$work/imported.VQ5")"
+
+echo "Measuring Write > ALL and Read > ALL on the timed wire (about two minutes)..." >&2
+bench_out=$(build/bench/vrq5_transfer_bench)
+field() {  # field LINE-PREFIX WORD-AFTER
+  echo "$bench_out" | awk -v p="$1" -v w="$2" 'index($0, p) == 1 {
+    for (i = 1; i < NF; i++) if ($i == w) { print $(i + 1); exit } }'
+}
+"$V" sim --timing > "$work/sim.out" 2>/dev/null &
+sim_pid=$!
+for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
+dev=$(head -1 "$work/sim.out")
+read -r cw_wall cw_cpu cw_mem <<< "$(measure "$V" write --port "$dev" "$work/full.VQ5")"
+read -r cr_wall cr_cpu cr_mem <<< "$(measure "$V" read --port "$dev" -o "$work/back.VQ5")"
+kill -INT "$sim_pid"; wait "$sim_pid" || true; sim_pid=""
+
+share() { awk -v c="$1" -v w="$2" 'BEGIN { printf "%.2f%%", 100 * c / w }'; }
+us() { awk -v t="$1" 'BEGIN { printf "%.3f ms", t / 1000 }'; }
+
+table=$(cat <<TABLE
+| operation | wall time | CPU time | goal | wire-time bound | ratio | CPU share | peak memory of vrq5 |
+|---|---|---|---|---|---|---|---|
+| clone-file open (1300 slots in use) | $(us "$open_wall") | $(us "$open_cpu") | < 1 ms | | | | $open_mem KiB (\`vrq5 info\`) |
+| clone-file save | $(us "$save_wall") | $(us "$save_cpu") | < 1 ms | | | | $save_mem KiB (\`vrq5 new\`) |
+| CSV export | $(us "$export_wall") | $(us "$export_cpu") | < 1 ms | | | | $export_mem KiB (\`vrq5 export\`) |
+| CSV import | $(us "$import_wall") | $(us "$import_cpu") | < 1 ms | | | | $import_mem KiB (\`vrq5 import\`) |
+| full-image decode + encode | $(us "$codec_wall") | $(us "$codec_cpu") | < 0.5 ms | | | | |
+| Write > ALL (transfer benchmark) | $(field "Write ALL" wall) s | $(field "Write ALL" cpu) s | ratio <= 1.03, CPU <= 5% | $(field "Write ALL" bound) s | $(field "Write ALL" ratio) | $(field "Write ALL" share) | |
+| Read > ALL (transfer benchmark) | $(field "Read ALL" wall) s | $(field "Read ALL" cpu) s | ratio <= 1.03, CPU <= 5% | $(field "Read ALL" bound) s | $(field "Read ALL" ratio) | $(field "Read ALL" share) | |
+| \`vrq5 write\` (Write > ALL) | $cw_wall s | $cw_cpu s | | | | $(share "$cw_cpu" "$cw_wall") | $cw_mem KiB |
+| \`vrq5 read\` (Read > ALL) | $cr_wall s | $cr_cpu s | | | | $(share "$cr_cpu" "$cr_wall") | $cr_mem KiB |
+TABLE
+)
+
+echo
+echo "$table"
+
+{
+  echo "# Performance"
+  echo
+  echo "Measured $(date -u '+%Y-%m-%d %H:%M UTC') on $(nproc) cores ($(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')) with \`bench/run.sh\`."
+  echo
+  echo "$table"
+  echo
+  echo "File operations run on a memory-backed folder (\`/dev/shm\`), so they show the"
+  echo "program's own work; \`VRQ5_BENCH_DIR=/some/folder build/bench/vrq5_files_bench\`"
+  echo "measures a disk, its flush included. The transfers run against the simulated"
+  echo "receiver on a pseudo-terminal with wire timing: every character takes 10 bits"
+  echo "at 38400 bit/s and every answer starts 2 ms after its command. The wire-time"
+  echo "bound adds up, for every command the receiver got, the command and its"
+  echo "answer on the wire and the turnaround; a receiver that is not yet identified"
+  echo "answers nothing, so the three probes at the start of a transfer each cost"
+  echo "the whole 500 ms reply time, which the bound counts too. CPU time is the"
+  echo "transfer thread's own (the benchmark) or the whole process's (\`vrq5\`), and"
+  echo "peak memory is the largest resident set of \`vrq5\` doing the operation."
+} > docs/performance.md
+echo >&2
+echo "Kept in docs/performance.md" >&2

@@ -110,61 +110,50 @@ std::string Link::SendQuery(std::string_view command) {
   return frame;
 }
 
-QueryOutcome Link::QueryLoop(std::string_view command, int max_failures) {
-  QueryOutcome out;
+template <typename Attempt>
+LoopEnd Link::Retry(int max_failures, Attempt attempt) {
   int failures = 0;
   bool late_answer_possible = false;
   while (true) {
-    if (cancelled()) {
-      out.end = LoopEnd::kCancelled;
-      return out;
-    }
-    std::string reply = SendQuery(command);
-    if (reply == kTokenPortError) {
-      out.end = LoopEnd::kStopped;
-      return out;
-    }
-    if (!IsToken(reply)) {
-      out.end = LoopEnd::kSuccess;
-      out.reply = std::move(reply);
-      if (late_answer_possible && !DrainLateAnswer())
-        out.end = LoopEnd::kStopped;
-      return out;
-    }
-    late_answer_possible |= answer_may_follow_;
-    if (++failures >= max_failures) {
-      out.end = LoopEnd::kGaveUp;
-      return out;
+    if (cancelled()) return LoopEnd::kCancelled;
+    switch (attempt()) {
+      case AttemptResult::kSuccess:
+        if (late_answer_possible && !DrainLateAnswer())
+          return LoopEnd::kStopped;
+        return LoopEnd::kSuccess;
+      case AttemptResult::kStop:
+        return LoopEnd::kStopped;
+      case AttemptResult::kFailed:
+        late_answer_possible |= answer_may_follow_;
+        if (++failures >= max_failures) return LoopEnd::kGaveUp;
+        break;
     }
   }
 }
 
+QueryOutcome Link::QueryLoop(std::string_view command, int max_failures) {
+  QueryOutcome out;
+  out.end = Retry(max_failures, [&] {
+    std::string reply = SendQuery(command);
+    if (reply == kTokenPortError) return AttemptResult::kStop;
+    if (IsToken(reply)) return AttemptResult::kFailed;
+    out.reply = std::move(reply);
+    return AttemptResult::kSuccess;
+  });
+  return out;
+}
+
 CommandOutcome Link::CommandLoop(std::string_view command, int max_failures) {
   CommandOutcome out;
-  int failures = 0;
-  bool late_answer_possible = false;
-  while (true) {
-    if (cancelled()) {
-      out.end = LoopEnd::kCancelled;
-      return out;
-    }
+  out.end = Retry(max_failures, [&] {
     out.status = SendCommand(command);
-    if (out.status == kAcknowledged) {
-      out.end = LoopEnd::kSuccess;
-      if (late_answer_possible && !DrainLateAnswer())
-        out.end = LoopEnd::kStopped;
-      return out;
-    }
-    late_answer_possible |= answer_may_follow_;
+    if (out.status == kAcknowledged) return AttemptResult::kSuccess;
     if (out.status == kPortFailure || out.status == kRefused) {
-      out.end = LoopEnd::kStopped;
-      return out;
+      return AttemptResult::kStop;
     }
-    if (++failures >= max_failures) {
-      out.end = LoopEnd::kGaveUp;
-      return out;
-    }
-  }
+    return AttemptResult::kFailed;
+  });
+  return out;
 }
 
 }  // namespace vrq5

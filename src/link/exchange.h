@@ -105,6 +105,12 @@ class Link {
   template <typename Complete>
   bool Exchange(std::string_view command, std::string& buffer,
                 Complete complete);
+  enum class AttemptResult { kSuccess, kStop, kFailed };
+  // Runs `attempt` until it succeeds, stops at once, fails `max_failures`
+  // times, or the cancel flag rises (checked before every attempt).
+  template <typename Attempt>
+  LoopEnd Retry(int max_failures, Attempt attempt);
+
   // Waits until the line has been quiet for a whole reply time (at most
   // four), throwing away what arrives. False on a port error.
   //

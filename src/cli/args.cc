@@ -12,7 +12,7 @@ std::optional<std::string> ParsedArgs::Value(const std::string& name) const {
 }
 
 std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
-                                    const OptionSpec& spec,
+                                    const OptionSet& options,
                                     std::string& error) {
   ParsedArgs out;
   bool options_done = false;
@@ -37,11 +37,11 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
       name = a.substr(0, eq);
       inline_value = a.substr(eq + 1);
     }
-    if (spec.flags.count(name) && !inline_value) {
+    if (options.flags.count(name) && !inline_value) {
       out.flags.insert(name);
       continue;
     }
-    bool takes_value = spec.with_value.count(name) || spec.repeated.count(name);
+    bool takes_value = options.with_value.count(name) || options.repeated.count(name);
     if (!takes_value) {
       error = "unknown option " + name;
       return std::nullopt;
@@ -56,7 +56,7 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
       return std::nullopt;
     }
     auto& slot = out.values[name];
-    if (!slot.empty() && !spec.repeated.count(name)) {
+    if (!slot.empty() && !options.repeated.count(name)) {
       error = "option " + name + " given twice";
       return std::nullopt;
     }

@@ -17,7 +17,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
-struct OptionSpec {
+struct OptionSet {
   std::set<std::string> with_value;  // e.g. "--model", "-o"
   std::set<std::string> flags;       // e.g. "--timing"
   std::set<std::string> repeated;    // options with a value that may repeat
@@ -36,7 +36,7 @@ struct ParsedArgs {
 // Parses `args` (without the program and subcommand names). On a usage
 // error returns nothing and sets `error`. "--help" and "-h" set `help`.
 std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
-                                    const OptionSpec& spec, std::string& error);
+                                    const OptionSet& options, std::string& error);
 
 // The model option index of a --model value (VR-Q5J, VR-Q70E, VR-Q70T,
 // VR-Q70K, case-insensitive), or -1.

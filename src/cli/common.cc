@@ -13,10 +13,10 @@ int UsageError(const std::string& command, const std::string& error,
 }
 
 std::optional<ParsedArgs> ParseCommand(const std::string& command,
-                                       const Args& args, const OptionSpec& spec,
+                                       const Args& args, const OptionSet& options,
                                        const char* help, int& exit_code) {
   std::string error;
-  auto parsed = ParseArgs(args, spec, error);
+  auto parsed = ParseArgs(args, options, error);
   if (!parsed) {
     exit_code = UsageError(command, error, help);
     return std::nullopt;

@@ -19,7 +19,7 @@ int UsageError(const std::string& command, const std::string& error,
 // Parses the arguments of a subcommand; on --help prints `help` and sets
 // `exit_code` to 0, on a usage error prints it and sets kExitUsage.
 std::optional<ParsedArgs> ParseCommand(const std::string& command,
-                                       const Args& args, const OptionSpec& spec,
+                                       const Args& args, const OptionSet& options,
                                        const char* help, int& exit_code);
 
 // Applies --model (when given) to a new document, as the window's model

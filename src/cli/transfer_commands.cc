@@ -108,9 +108,9 @@ std::optional<PortChoice> ChoosePort(const std::string& command,
 int RunTransfer(const std::string& command, const Args& args, bool reading) {
   const char* help = reading ? kReadHelp : kWriteHelp;
   int code = kExitOk;
-  OptionSpec spec{{"--port", "--model", "--part"}, {}, {}};
-  if (reading) spec.with_value.insert("-o");
-  auto parsed = ParseCommand(command, args, spec, help, code);
+  OptionSet options{{"--port", "--model", "--part"}, {}, {}};
+  if (reading) options.with_value.insert("-o");
+  auto parsed = ParseCommand(command, args, options, help, code);
   if (!parsed) return code;
   std::string part_name = parsed->Value("--part").value_or("all");
   auto part = Parts().find(part_name);

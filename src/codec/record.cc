@@ -190,12 +190,7 @@ int16_t DecodeChannel(std::string_view record, Slot& slot) {
     return 0;
   }
   DecodeCommonFields(r, hz, slot);
-  std::string& name = slot.text[kName];
-  name.assign(6, ' ');
-  for (int i = 0; i < 6; ++i) {
-    int code = r.Byte(26 + i);
-    if (code >= 32 && code <= 126) name[i] = static_cast<char>(code);
-  }
+  slot.text[kName] = HexToName(Mid(record, BytePos(26), 12));
   int skip = r.Byte(17);
   if (skip > 1) skip = 0;
   slot.value[kSkip] = skip;

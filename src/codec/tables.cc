@@ -196,11 +196,4 @@ std::string CarrierText(int carrier) {
   return std::to_string((carrier + 3) * 100) + "Hz";
 }
 
-int ModelFromName(std::string_view name) {
-  for (size_t i = 0; i < ModelName.size(); ++i) {
-    if (ModelName[i] == name) return static_cast<int>(i);
-  }
-  return -1;
-}
-
 }  // namespace vrq5

@@ -53,9 +53,6 @@ std::string StepText(int step);
 std::string ToneText(int tone);
 std::string CarrierText(int carrier);
 
-// Model name ("VR-Q5J" ...) to model option index, or -1.
-int ModelFromName(std::string_view name);
-
 }  // namespace vrq5
 
 #endif  // VRQ5_CODEC_TABLES_H_

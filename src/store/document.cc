@@ -166,14 +166,6 @@ int Document::BankBoxTotal() const {
   return total;
 }
 
-int Document::BankStart(int bank) const {
-  int start = 0;
-  for (int b = 0; b < bank && b < kBankCount; ++b) {
-    start += std::max<int>(0, BankSize[b]);
-  }
-  return start;
-}
-
 void Document::ShowGroupTable() {
   for (int i = 50; i < 550; ++i) {
     chkGrp[i] = GroupTable[i / 50][i % 50] == -1 ? 1 : 0;

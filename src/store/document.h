@@ -82,9 +82,6 @@ class Document {
   void ReadGroupChecks();
   // Total of the bank-size boxes.
   int BankBoxTotal() const;
-  // First slot of bank b by the current BankSize table (negative sizes
-  // count as 0).
-  int BankStart(int bank) const;
 
   // ----- bit maps -----
   void GroupHexToTable();

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --target vrq5
+cmake --build build --target vrq5 >&2
 if [ $# -eq 0 ]; then
   exec ./build/src/vrq5 info
 fi

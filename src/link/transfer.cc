@@ -90,11 +90,17 @@ void Transfer::Error(std::string_view text) {
   }
 }
 
-void Transfer::Success() {
+CommandResult Transfer::Succeed() {
   if (sinks_.message) {
     sinks_.message(Message{std::string(kMsgSuccess), std::string(kTitleSuccess),
                            Message::Icon::kInformation});
   }
+  return CommandResult::kSuccess;
+}
+
+CommandResult Transfer::Fail(int result, std::string_view failure) {
+  Error(result == kResultRefused ? kMsgRegionError : failure);
+  return CommandResult::kFailure;
 }
 
 void Transfer::Progress(int value, int maximum) {
@@ -489,147 +495,95 @@ VRQ5_GUARDED_COMMAND(RunWriteGroup)
 VRQ5_GUARDED_COMMAND(RunWriteAll)
 #undef VRQ5_GUARDED_COMMAND
 
-namespace {
-
-// Result message of a routine: 0 success, 4 "Region Error", otherwise the
-// command's failure text.
-CommandResult Conclude(int result, std::string_view failure,
-                       const std::function<void(std::string_view)>& error,
-                       const std::function<void()>& success) {
-  if (result == kResultOk) {
-    success();
-    return CommandResult::kSuccess;
-  }
-  error(result == kResultRefused ? kMsgRegionError : failure);
-  return CommandResult::kFailure;
-}
-
-}  // namespace
-
 CommandResult Transfer::RunReadImpl() {
-  return Conclude(
-      ReadMemoryImpl(), kMsgReadFailed,
-      [this](std::string_view t) { Error(t); }, [this] { Success(); });
+  int result = ReadMemoryImpl();
+  return result == kResultOk ? Succeed() : Fail(result, kMsgReadFailed);
 }
 
 CommandResult Transfer::RunReadSettingsImpl() {
-  return Conclude(
-      ReadSettingsImpl(), kMsgReadFailed,
-      [this](std::string_view t) { Error(t); }, [this] { Success(); });
+  int result = ReadSettingsImpl();
+  return result == kResultOk ? Succeed() : Fail(result, kMsgReadFailed);
 }
 
 CommandResult Transfer::RunReadBankImpl() {
   int result = ReadBankImpl();
-  if (result != kResultOk) {
-    Error(result == kResultRefused ? kMsgRegionError : kMsgReadFailed);
-    return CommandResult::kFailure;
-  }
+  if (result != kResultOk) return Fail(result, kMsgReadFailed);
   doc_.HexToBankSizes();
   doc_.ShowBankSizes();
   if (ReadGroupAreaImpl() != kResultOk) return CommandResult::kFailure;
   doc_.ShowGroupTable();
-  Success();
-  return CommandResult::kSuccess;
+  return Succeed();
 }
 
 CommandResult Transfer::RunReadGroupImpl() {
   link_.EnsureOpen();
   int linked = CheckLinkImpl();
-  if (linked != kResultOk) {
-    Error(linked == kResultRefused ? kMsgRegionError : kMsgReadFailed);
-    return CommandResult::kFailure;
-  }
+  if (linked != kResultOk) return Fail(linked, kMsgReadFailed);
   if (ReadGroupAreaImpl() != kResultOk) return CommandResult::kFailure;
   doc_.ShowGroupTable();
-  Success();
-  return CommandResult::kSuccess;
+  return Succeed();
 }
 
 CommandResult Transfer::RunReadAllImpl() {
   int settings = ReadSettingsImpl();
-  if (settings != kResultOk) {
-    Error(settings == kResultRefused ? kMsgRegionError : kMsgReadFailed);
-    return CommandResult::kFailure;
-  }
+  if (settings != kResultOk) return Fail(settings, kMsgReadFailed);
   doc_.LayoutMemoryRows();
   doc_.RefillMemory();
-  if (ReadMemoryImpl() != kResultOk) {
-    Error(kMsgReadFailed);
-    return CommandResult::kFailure;
-  }
-  Success();
-  return CommandResult::kSuccess;
+  // A refused identity here still reads as "Read Failed...".
+  if (ReadMemoryImpl() != kResultOk) return Fail(kResultFailed, kMsgReadFailed);
+  return Succeed();
 }
 
 CommandResult Transfer::RunWriteImpl() {
   if (RefuseBankTotal()) return CommandResult::kFailure;
   int result = WriteMemoryImpl();
-  if (result != kResultOk) {
-    Error(result == kResultRefused ? kMsgRegionError : kMsgWriteFailed);
-    return CommandResult::kFailure;
-  }
+  if (result != kResultOk) return Fail(result, kMsgWriteFailed);
   if (FinishImpl("QV~FINISH\r") != kResultOk) {
-    Error(kMsgWriteFailed);
-    return CommandResult::kFailure;
+    return Fail(kResultFailed, kMsgWriteFailed);
   }
-  Success();
-  return CommandResult::kSuccess;
+  return Succeed();
 }
 
 CommandResult Transfer::RunWriteSettingsImpl() {
-  return Conclude(
-      WriteSettingsImpl(), kMsgWriteFailed,
-      [this](std::string_view t) { Error(t); }, [this] { Success(); });
+  int result = WriteSettingsImpl();
+  return result == kResultOk ? Succeed() : Fail(result, kMsgWriteFailed);
 }
 
 CommandResult Transfer::RunWriteBankImpl() {
   int result = WriteBankTableImpl(false);
-  if (result != kResultOk) {
-    Error(result == kResultRefused ? kMsgRegionError : kMsgWriteFailed);
-    return CommandResult::kFailure;
-  }
+  if (result != kResultOk) return Fail(result, kMsgWriteFailed);
   doc_.LayoutMemoryRows();
   doc_.RefillMemory();
   if (WriteClearArea() != kResultOk) return CommandResult::kFailure;
-  Success();
-  return CommandResult::kSuccess;
+  return Succeed();
 }
 
 CommandResult Transfer::RunWriteGroupImpl() {
   link_.EnsureOpen();
   int linked = CheckLinkImpl();
-  if (linked != kResultOk) {
-    Error(linked == kResultRefused ? kMsgRegionError : kMsgWriteFailed);
-    return CommandResult::kFailure;
-  }
+  if (linked != kResultOk) return Fail(linked, kMsgWriteFailed);
   doc_.ReadGroupChecks();
   if (WriteGroupAreaImpl() != kResultOk) {
-    Error(kMsgWriteFailed);
-    return CommandResult::kFailure;
+    return Fail(kResultFailed, kMsgWriteFailed);
   }
-  Success();
-  return CommandResult::kSuccess;
+  return Succeed();
 }
 
 CommandResult Transfer::RunWriteAllImpl() {
   if (RefuseBankTotal()) return CommandResult::kFailure;
   int settings = WriteSettingsImpl();
-  if (settings != kResultOk) {
-    Error(settings == kResultRefused ? kMsgRegionError : kMsgWriteFailed);
-    return CommandResult::kFailure;
-  }
+  if (settings != kResultOk) return Fail(settings, kMsgWriteFailed);
   doc_.LayoutMemoryRows();
   doc_.RefillMemory();
-  if (WriteMemoryImpl() != kResultOk) {
-    Error(kMsgWriteFailed);
-    return CommandResult::kFailure;
-  }
+  // A refused identity here still reads as "Write Failed...".
+  if (WriteMemoryImpl() != kResultOk)
+    return Fail(kResultFailed, kMsgWriteFailed);
+  // A finish that fails after a complete write of everything is reported
+  // as a communication failure.
   if (FinishImpl("QV~FINISH\r") != kResultOk) {
-    Error(kMsgCommunicationError);
-    return CommandResult::kFailure;
+    return Fail(kResultFailed, kMsgCommunicationError);
   }
-  Success();
-  return CommandResult::kSuccess;
+  return Succeed();
 }
 
 }  // namespace vrq5

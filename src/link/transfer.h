@@ -160,7 +160,11 @@ class Transfer {
   // "Communication Error" when it gave up, none when cancelled.
   void ReportLoop(LoopEnd end);
   void Error(std::string_view text);
-  void Success();
+  // "Successed!!"; returns kSuccess.
+  CommandResult Succeed();
+  // The command's result message for a failed routine: "Region Error" for a
+  // refused identity, `failure` otherwise; returns kFailure.
+  CommandResult Fail(int result, std::string_view failure);
   void Progress(int value, int maximum);
   bool RefuseBankTotal();
 

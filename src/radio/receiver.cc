@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "codec/settings.h"
 #include "codec/text.h"
 #include "link/transfer.h"
 #include "radio/sim_port.h"
@@ -54,21 +53,18 @@ void SimulatedReceiver::Reset() {
 
 void SimulatedReceiver::ResetLocked() {
   mem_.fill(0);
-  auto put_hex = [this](int address, std::string_view hex) {
-    for (size_t i = 0; 2 * i + 1 < hex.size(); ++i) {
-      mem_[address + i] = static_cast<uint8_t>(HexByteAt(hex, 2 * i + 1));
-    }
-  };
-  put_hex(0x0000, DefaultSettings1(model_index_));
-  put_hex(0x0020, DefaultSettings2(model_index_));
-  std::string banks;
-  for (int b = 0; b < kBankCount; ++b) banks += b < 10 ? "6400" : "0000";
-  put_hex(kBankArea, banks + "6400640064001400");
+  // The program's new document of this model is the factory state.
   Document factory;
   factory.SelectModel(model_index_);
+  PokeLocked(0x0000, factory.SettingsHex1);
+  PokeLocked(0x0020, factory.SettingsHex2);
+  factory.BankSizesToHex();
+  for (int p = 0; p < 4; ++p) {
+    PokeLocked(kBankArea + kBlockBytes * p, factory.BankTableHex[p]);
+  }
   for (int k = 0; k < kVfoBands; ++k) {
-    put_hex(0x0300 + kBlockBytes * k,
-            EncodeVfoBand(factory.Vfo[k], model_index_));
+    PokeLocked(0x0300 + kBlockBytes * k,
+               EncodeVfoBand(factory.Vfo[k], model_index_));
   }
   std::fill(mem_.begin() + kChannelArea,
             mem_.begin() + kChannelArea + kBlockBytes * kSlotCount, 0xFF);
@@ -131,6 +127,10 @@ std::string SimulatedReceiver::HexAt(int address, int length) const {
 
 void SimulatedReceiver::Poke(int address, std::string_view hex) {
   std::lock_guard lock(mu_);
+  PokeLocked(address, hex);
+}
+
+void SimulatedReceiver::PokeLocked(int address, std::string_view hex) {
   for (size_t i = 0; 2 * i + 1 < hex.size(); ++i) {
     size_t a = static_cast<size_t>(address) + i;
     if (address < 0 || a >= kMemorySize) break;
@@ -211,9 +211,7 @@ std::string SimulatedReceiver::Interpret(std::string_view line) {
         !AllHex(data) || address + bytes > kMemorySize) {
       return std::string(kNotUnderstood);
     }
-    for (size_t i = 0; i < bytes; ++i) {
-      mem_[address + i] = static_cast<uint8_t>(HexByteAt(data, 2 * i + 1));
-    }
+    PokeLocked(address, data);
     return std::string(kOk);
   }
   if (body.substr(0, 2) == "BC") {
@@ -237,10 +235,7 @@ std::string SimulatedReceiver::Interpret(std::string_view line) {
     if (slot < 0 || data.size() != 2 * kBlockBytes || !AllHex(data)) {
       return std::string(kNotUnderstood);
     }
-    int address = kChannelArea + kBlockBytes * slot;
-    for (int i = 0; i < kBlockBytes; ++i) {
-      mem_[address + i] = static_cast<uint8_t>(HexByteAt(data, 2 * i + 1));
-    }
+    PokeLocked(kChannelArea + kBlockBytes * slot, data);
     if (slot < kEnableBits) {
       mem_[kEnableArea + slot / 8] |= static_cast<uint8_t>(0x80 >> (slot % 8));
     }

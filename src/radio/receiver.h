@@ -113,6 +113,7 @@ class SimulatedReceiver {
   std::string Interpret(std::string_view line);
   int SlotOfLocked(int bank, int channel) const;
   void ResetLocked();
+  void PokeLocked(int address, std::string_view hex);
 
   mutable std::mutex mu_;
   int model_index_;

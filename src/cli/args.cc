@@ -41,7 +41,8 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
       out.flags.insert(name);
       continue;
     }
-    bool takes_value = options.with_value.count(name) || options.repeated.count(name);
+    bool takes_value =
+        options.with_value.count(name) || options.repeated.count(name);
     if (!takes_value) {
       error = "unknown option " + name;
       return std::nullopt;

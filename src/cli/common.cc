@@ -13,7 +13,8 @@ int UsageError(const std::string& command, const std::string& error,
 }
 
 std::optional<ParsedArgs> ParseCommand(const std::string& command,
-                                       const Args& args, const OptionSet& options,
+                                       const Args& args,
+                                       const OptionSet& options,
                                        const char* help, int& exit_code) {
   std::string error;
   auto parsed = ParseArgs(args, options, error);

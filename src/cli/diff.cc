@@ -64,7 +64,7 @@ int RunDiff(const Args& args) {
     }
   }
   for (int g = 1; g <= 10; ++g) {
-    std::string group = g == 10 ? "GRP-B" : "GRP" + std::to_string(g);
+    std::string group = GroupLabel(g);
     for (int bank = 0; bank < kBankCount; ++bank) {
       int i = 50 * g + bank;
       if (a.chkGrp[i] != b.chkGrp[i]) {

@@ -61,7 +61,7 @@ void PrintGroups(const Document& doc, std::ostream& out) {
     for (int b = 0; b < kBankCount; ++b) {
       if (doc.chkGrp[50 * g + b] == 1) banks << " " << b;
     }
-    std::string label = g == 10 ? "GRP-B" : "GRP" + std::to_string(g);
+    std::string label = GroupLabel(g);
     std::string list = banks.str();
     out << "  " << std::setw(5) << std::left << label << std::right << ":"
         << (list.empty() ? " (none)" : list) << "\n";

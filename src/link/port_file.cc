@@ -1,9 +1,9 @@
 #include "link/port_file.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <system_error>
+
+#include "files/file_status.h"
 
 namespace vrq5 {
 
@@ -17,15 +17,6 @@ constexpr bool kNumberForm =
 #endif
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string ReadWholeFile(const std::filesystem::path& path, bool& found) {
-  std::ifstream in(path, std::ios::binary);
-  found = static_cast<bool>(in);
-  if (!found) return "";
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 }  // namespace
 
@@ -87,8 +78,11 @@ std::string PortPathFromText(std::string_view text) {
 }
 
 std::string LoadPortName(const std::filesystem::path& folder) {
-  bool found = false;
-  std::string text = ReadWholeFile(folder / kPortFileName, found);
+  // The file holds one number or one path; its first 4 KiB are plenty.
+  std::string text;
+  bool truncated = false;
+  bool found =
+      ReadFileHead((folder / kPortFileName).string(), 4096, text, truncated);
   if (kNumberForm) {
     return "COM" + std::to_string(found ? PortNumberFromText(text) : 1);
   }
@@ -98,16 +92,14 @@ std::string LoadPortName(const std::filesystem::path& folder) {
 bool SavePortName(const std::filesystem::path& folder, std::string_view name) {
   std::error_code ec;
   if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-  std::ofstream out(folder / kPortFileName, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
+  std::string text;
   if (kNumberForm) {
     int number = PortNumberOfName(name);
-    out << PortNumberText(number == 0 ? 1 : number);
+    text = PortNumberText(number == 0 ? 1 : number);
   } else {
-    out << PortPathFromText(name) << "\n";
+    text = PortPathFromText(name) + "\n";
   }
-  out.flush();
-  return static_cast<bool>(out);
+  return WriteFileAtomically((folder / kPortFileName).string(), text);
 }
 
 }  // namespace vrq5

@@ -30,6 +30,10 @@ std::string FixedSlotLabel(int slot) {
   return "";
 }
 
+std::string GroupLabel(int group) {
+  return group == 10 ? "GRP-B" : "GRP" + std::to_string(group);
+}
+
 std::string NoteText(std::string_view text) {
   std::string note(text);
   for (char& c : note) {

@@ -118,6 +118,10 @@ class Document {
 // Pr0 .. Pr99. Memory slots have no fixed label.
 std::string FixedSlotLabel(int slot);
 
+// The row label of bank group g (1..10) on the Bank page: GRP1 .. GRP9,
+// GRP-B.
+std::string GroupLabel(int group);
+
 // A note as the document keeps it: CR and LF become blanks, so a note
 // always fits on one line of a clone file.
 std::string NoteText(std::string_view text);

@@ -146,6 +146,14 @@ FileStatus OpenCloneFile(Document& doc, const std::string& path) {
   return FileStatus::kOk;
 }
 
+std::string CommandLinePath(std::string_view argument) {
+  if (argument.size() >= 2 && argument.front() == '"' &&
+      argument.back() == '"') {
+    argument = argument.substr(1, argument.size() - 2);
+  }
+  return std::string(argument);
+}
+
 FileStatus OpenNamedFile(Document& doc, const std::string& path) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return FileStatus::kFileOpenError;

@@ -37,6 +37,11 @@ FileStatus OpenCloneFile(Document& doc, const std::string& path);
 // at the path, otherwise as OpenCloneFile.
 FileStatus OpenNamedFile(Document& doc, const std::string& path);
 
+// The clone file named by the program's first command-line argument: the
+// argument as it stands, less a pair of double quotes that encloses it
+// (both must be there).
+std::string CommandLinePath(std::string_view argument);
+
 // Loads a clone file's text (as OpenCloneFile does after reading the file,
 // without touching CurrentFileName and DataChanged).
 FileStatus LoadCloneText(Document& doc, std::string_view text);

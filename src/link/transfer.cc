@@ -85,8 +85,7 @@ bool Transfer::BankSizesFitMemory(const Document& doc) {
 
 void Transfer::Error(std::string_view text) {
   if (sinks_.message) {
-    sinks_.message(Message{std::string(text), std::string(kTitleError),
-                           Message::Icon::kCritical});
+    sinks_.message(ErrorMessage(text));
   }
 }
 

@@ -17,6 +17,7 @@
 
 #include "link/exchange.h"
 #include "store/document.h"
+#include "store/message.h"
 
 namespace vrq5 {
 
@@ -29,17 +30,7 @@ inline constexpr std::string_view kMsgRegionError = "Region Error";
 inline constexpr std::string_view kMsgReadFailed = "Read Failed...";
 inline constexpr std::string_view kMsgWriteFailed = "Write Failed...";
 inline constexpr std::string_view kMsgSuccess = "Successed!!";
-inline constexpr std::string_view kMsgTotalChannels = "Total CH must be 1000";
-inline constexpr std::string_view kTitleError = "ERROR";
 inline constexpr std::string_view kTitleSuccess = "Success";
-
-struct Message {
-  enum class Icon { kCritical, kInformation };
-  std::string text;
-  std::string title;
-  Icon icon = Icon::kCritical;
-  friend bool operator==(const Message&, const Message&) = default;
-};
 
 struct TransferSinks {
   std::function<void(const Message&)> message;

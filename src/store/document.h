@@ -54,6 +54,7 @@ class Document {
   std::array<std::string, kBankCount> txtBank;  // bank-size boxes
   std::string lblAll;                           // total shown beside them
   std::array<int, 550> chkGrp{};                // group check boxes, 0 or 1
+  std::array<int, kBankCount> chkLink{};        // bank link boxes, 0 or 1
   Settings settings;                            // the settings panel
 
   // Accessors named after the store's tables.

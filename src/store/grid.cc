@@ -17,28 +17,50 @@ std::string_view Column6Heading(int model_index) {
   }
 }
 
-std::array<std::string, kGridColumns> MemoryRowCells(const Document& doc,
-                                                     int slot) {
+std::string MemoryCell(const Document& doc, int slot, int column) {
   const Slot& s = doc.Mem[slot];
   int model = doc.ModelIndex;
+  switch (column) {
+    case 0:
+      return doc.SlotLabel(slot);
+    case 1:
+      return s.text[kFreq];
+    case 2:
+      return s.text[kMode];
+    case 3:
+      return s.text[kStep];
+    case 4: {
+      const std::string& option = s.text[kOption];
+      bool hidden = (model == 0 && option == "Scr") ||
+                    (model == 1 && option == "Train") ||
+                    (model >= 2 && (option == "Scr" || option == "Train"));
+      return hidden ? "OFF" : option;
+    }
+    case 5:
+      return s.value[kSkip] != 0 ? "*" : "";
+    case 6:
+      return model == 0 ? s.text[kCarrier] : model == 1 ? s.text[kSecret] : "-";
+    case 7:
+      return s.text[kTone];
+    case 8:
+      return s.text[kShiftDir];
+    case 9:
+      return s.text[kOffset];
+    case 10:
+      return s.text[kNote];
+    case 11:
+      return s.text[kName];
+    default:
+      return "";
+  }
+}
+
+std::array<std::string, kGridColumns> MemoryRowCells(const Document& doc,
+                                                     int slot) {
   std::array<std::string, kGridColumns> cells;
-  cells[0] = doc.SlotLabel(slot);
-  cells[1] = s.text[kFreq];
-  cells[2] = s.text[kMode];
-  cells[3] = s.text[kStep];
-  cells[4] = s.text[kOption];
-  bool hidden_option =
-      (model == 0 && cells[4] == "Scr") ||
-      (model == 1 && cells[4] == "Train") ||
-      (model >= 2 && (cells[4] == "Scr" || cells[4] == "Train"));
-  if (hidden_option) cells[4] = "OFF";
-  cells[5] = s.value[kSkip] != 0 ? "*" : "";
-  cells[6] = model == 0 ? s.text[kCarrier] : model == 1 ? s.text[kSecret] : "-";
-  cells[7] = s.text[kTone];
-  cells[8] = s.text[kShiftDir];
-  cells[9] = s.text[kOffset];
-  cells[10] = s.text[kNote];
-  cells[11] = s.text[kName];
+  for (int column = 0; column < kGridColumns; ++column) {
+    cells[column] = MemoryCell(doc, slot, column);
+  }
   return cells;
 }
 

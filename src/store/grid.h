@@ -25,6 +25,8 @@ std::string_view Column6Heading(int model_index);
 // secret code / "-", tone, shift, offset, note, name.
 std::array<std::string, kGridColumns> MemoryRowCells(const Document& doc,
                                                      int slot);
+// One cell of that row (column 0..11).
+std::string MemoryCell(const Document& doc, int slot, int column);
 
 }  // namespace vrq5
 

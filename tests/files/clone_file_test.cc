@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <random>
+#include <string_view>
+#include <utility>
 
 #include "codec/tables.h"
 #include "support/compare.h"
@@ -250,6 +252,27 @@ TEST_F(CloneFileLoadTest, OpenNamedFileLoadsEveryPrioritySlot) {
   int used = 0;
   for (int s = 1240; s < 1300; ++s) used += !named.Mem[s].IsEmpty();
   EXPECT_GT(used, 30);
+}
+
+TEST(CommandLinePathTest, OnlyAnEnclosingPairOfQuotesIsRemoved) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"/home/u/radio.VQ5", "/home/u/radio.VQ5"},
+      {"\"/home/u/my radio.VQ5\"", "/home/u/my radio.VQ5"},
+      {"\"/home/u/radio.VQ5", "\"/home/u/radio.VQ5"},
+      {"/home/u/radio.VQ5\"", "/home/u/radio.VQ5\""},
+      {"a\"b\"c", "a\"b\"c"},
+      {"a.VQ5", "a.VQ5"},
+      {"radio", "radio"},
+      {"x", "x"},
+      {"", ""},
+      {"\"", "\""},
+      {"\"\"", ""},
+      {"\"a\"", "a"},
+      {"\"\"a\"\"", "\"a\""},
+  };
+  for (auto [argument, path] : cases) {
+    EXPECT_EQ(CommandLinePath(argument), path) << argument;
+  }
 }
 
 class CloneFileSaveFailureTest : public ::testing::Test {

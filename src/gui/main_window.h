@@ -1,0 +1,123 @@
+// frmMain: menus, toolbar, status bar, the tab strip with its four pages,
+// start-up and closing. It owns the one Document and is a thin shell over
+// the core: it shows the document and changes it through core calls.
+#ifndef VRQ5_GUI_MAIN_WINDOW_H_
+#define VRQ5_GUI_MAIN_WINDOW_H_
+
+#include <QMainWindow>
+#include <QString>
+#include <filesystem>
+#include <string>
+
+#include "files/file_status.h"
+#include "gui/prompts.h"
+#include "store/document.h"
+
+class QAction;
+class QLabel;
+class QStackedWidget;
+class QTabBar;
+class QTableView;
+class QToolBar;
+
+namespace vrq5::gui {
+
+class BankPage;
+class EditDialog;
+class MemoryModel;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  struct Options {
+    // Where the port file lies.
+    std::filesystem::path port_folder;
+    // Where the window placement is kept (an INI file); empty: the
+    // platform's per-user settings of this program.
+    QString placement_file;
+  };
+
+  MainWindow(Prompts& prompts, Options options, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The load handler's last steps: the clone file named on the command
+  // line (empty: none) is opened, and the document counts as unchanged.
+  void StartUp(const std::string& command_line_file);
+
+  Document& document() { return doc_; }
+  const std::string& port_name() const { return port_name_; }
+
+  // ----- commands (menu items, toolbar buttons, page buttons) -----
+  void mnuFileNew_Click();
+  void mnuFileOpen_Click();
+  // True when the document was saved.
+  bool mnuFileSave_Click();
+  bool mnuFileSaveAs_Click();
+  void mnuImport_Click();
+  void mnuExport_Click();
+  void mnuFilePageSetup_Click();
+  void mnuEditUndo_Click();
+  void mnuHelpAbout_Click();
+  void cmbClear_Click();
+  void cmbClAll_Click();
+  void Command4_Click();  // Down
+  void Command5_Click();  // Up
+  // The tab strip's handler for tab 1..4 (Settings 1, Settings 2, Memory,
+  // Bank); the tab shown may be the Bank tab instead.
+  void TabStrip1_Click(int tab);
+  // Opens the channel editor for memory-grid row `row` (1..1300).
+  void MSFlexGrid1_DblClick(int row);
+
+  // New data with its question: false when the user cancelled.
+  bool NewData();
+  // Loads a clone file without any dialog; false (after the message) when
+  // it could not be loaded.
+  bool OpenNamedFile(const QString& path);
+  // Refills the memory grid (UpDateMemData).
+  void UpDateMemData();
+
+  // The memory grid's current row (1..1300), 0 when none.
+  int CurrentRow() const;
+  void SelectRow(int row);
+  int CurrentTab() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildPages();
+  // Asks about unsaved changes: true to go on. Yes goes on only when the
+  // save completed.
+  bool AskToSave();
+  bool SaveTo(bool ask_name);
+  // After a load, an import or new data: every page shows the document.
+  void ShowDocument();
+  void UpdateTitle();
+  void UpdateStatus();
+  void ReportFile(FileStatus status);
+  void RestorePlacement();
+  void StorePlacement();
+
+  Prompts& prompts_;
+  Options options_;
+  Document doc_;
+  std::string port_name_;
+  bool total_warning_shown_ = false;
+
+  QTabBar* tab_strip_ = nullptr;
+  QStackedWidget* frames_ = nullptr;
+  QTableView* grid_ = nullptr;
+  MemoryModel* memory_model_ = nullptr;
+  BankPage* bank_page_ = nullptr;
+  EditDialog* edit_dialog_ = nullptr;
+  QToolBar* toolbar_ = nullptr;
+  QLabel* status_model_ = nullptr;
+  QLabel* status_channels_ = nullptr;
+  QAction* mnuEditUndo_ = nullptr;
+};
+
+}  // namespace vrq5::gui
+
+#endif  // VRQ5_GUI_MAIN_WINDOW_H_

@@ -1,0 +1,97 @@
+#include "gui/memory_model.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <algorithm>
+
+#include "gui/note_text.h"
+#include "store/grid.h"
+
+namespace vrq5::gui {
+
+const int kMemoryColumnTwips[12] = {600, 1035, 480, 705, 555,  390,
+                                    675, 705,  540, 870, 1055, 1000};
+
+namespace {
+constexpr int kNoteColumn = 10;
+}  // namespace
+
+int TwipsToPixels(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
+
+int MemoryColumnWidth(int column, const QFontMetrics& metrics, int dpi) {
+  // The longest text each column shows (the note column keeps its width).
+  static const char* const kLongest[kGridColumns] = {
+      "00-000", "1299.995000", "WFM",    "6.25KHz",   "Train", "Skip",
+      "3000Hz", "250.3Hz",     "Shift+", "99.999999", "",      "WWWWWW"};
+  int needed =
+      std::max(metrics.horizontalAdvance(QString::fromLatin1(kLongest[column])),
+               metrics.horizontalAdvance(AsciiText(kGridHeadings[column])));
+  return std::max(TwipsToPixels(kMemoryColumnTwips[column], dpi), needed + 14);
+}
+
+QFont MemoryModel::NoteFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("Noto Sans Mono CJK JP"),
+                    QStringLiteral("Noto Sans CJK JP"),
+                    QStringLiteral("monospace")});
+  font.setStyleHint(QFont::TypeWriter);
+  return font;
+}
+
+MemoryModel::MemoryModel(Document& doc, QObject* parent)
+    : QAbstractTableModel(parent), doc_(doc), note_font_(NoteFont()) {}
+
+int MemoryModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kSlotCount;
+}
+
+int MemoryModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kGridColumns;
+}
+
+QVariant MemoryModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return QVariant();
+  int slot = index.row();
+  int column = index.column();
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole: {
+      if (column == kNoteColumn) {
+        return NoteToDisplay(doc_.Mem[slot].text[kNote]);
+      }
+      if (role == Qt::ToolTipRole) return QVariant();
+      return AsciiText(MemoryCell(doc_, slot, column));
+    }
+    case Qt::FontRole:
+      if (column == kNoteColumn) return note_font_;
+      return QVariant();
+    case Qt::BackgroundRole:
+      if (column == 0) return QGuiApplication::palette().button();
+      return QVariant();
+    case Qt::TextAlignmentRole:
+      if (column == 1 || column == 9) {
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+      }
+      return QVariant();
+    default:
+      return QVariant();
+  }
+}
+
+QVariant MemoryModel::headerData(int section, Qt::Orientation orientation,
+                                 int role) const {
+  if (role != Qt::DisplayRole) return QVariant();
+  if (orientation == Qt::Vertical) return section + 1;
+  if (section < 0 || section >= kGridColumns) return QVariant();
+  std::string_view heading =
+      section == 6 ? Column6Heading(doc_.ModelIndex) : kGridHeadings[section];
+  return AsciiText(heading);
+}
+
+void MemoryModel::Refill() {
+  doc_.RefillMemory();
+  emit dataChanged(index(0, 0), index(kSlotCount - 1, kGridColumns - 1));
+  emit headerDataChanged(Qt::Horizontal, 6, 6);
+}
+
+}  // namespace vrq5::gui

@@ -1,0 +1,36 @@
+#include "gui/note_text.h"
+
+#include <QByteArray>
+#include <QStringDecoder>
+
+namespace vrq5::gui {
+
+namespace {
+
+bool IsAscii(std::string_view bytes) {
+  for (char c : bytes) {
+    if (static_cast<unsigned char>(c) > 0x7F) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+QString NoteToDisplay(std::string_view bytes) {
+  auto size = static_cast<qsizetype>(bytes.size());
+  if (IsAscii(bytes)) return QString::fromLatin1(bytes.data(), size);
+  QByteArrayView view(bytes.data(), size);
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = utf8.decode(view);
+  if (!utf8.hasError()) return text;
+  QStringDecoder sjis("Shift_JIS");
+  if (sjis.isValid()) return sjis.decode(view);
+  return QString::fromLatin1(bytes.data(), size);
+}
+
+std::string NoteFromDisplay(const QString& shown, std::string_view original) {
+  if (shown == NoteToDisplay(original)) return std::string(original);
+  return shown.toStdString();
+}
+
+}  // namespace vrq5::gui

@@ -1,0 +1,119 @@
+#include "gui/prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+
+namespace vrq5::gui {
+
+struct QtPrompts::Printer {
+  QPrinter printer;
+};
+
+QtPrompts::QtPrompts() = default;
+
+QtPrompts::~QtPrompts() { delete printer_; }
+
+namespace {
+
+QMessageBox::Icon BoxIcon(Message::Icon icon) {
+  switch (icon) {
+    case Message::Icon::kCritical:
+      return QMessageBox::Critical;
+    case Message::Icon::kWarning:
+      return QMessageBox::Warning;
+    case Message::Icon::kInformation:
+      return QMessageBox::Information;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// The message's own line ends are CR LF; a box wants LF.
+QString BoxText(const std::string& text) {
+  return QString::fromUtf8(text).replace(QLatin1String("\r\n"),
+                                         QLatin1String("\n"));
+}
+
+QString RunFileDialog(QWidget* parent, const FileDialog& spec,
+                      QFileDialog::AcceptMode mode, QString& folder) {
+  QFileDialog dialog(parent, spec.caption, folder);
+  dialog.setAcceptMode(mode);
+  dialog.setNameFilters(spec.filters);
+  if (mode == QFileDialog::AcceptOpen) {
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+  } else {
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(spec.default_suffix);
+  }
+  if (dialog.exec() != QDialog::Accepted) return QString();
+  QStringList files = dialog.selectedFiles();
+  if (files.isEmpty()) return QString();
+  folder = dialog.directory().absolutePath();
+  return files.first();
+}
+
+}  // namespace
+
+void QtPrompts::Show(QWidget* parent, const Message& message) {
+  QMessageBox box(BoxIcon(message.icon), QString::fromUtf8(message.title),
+                  BoxText(message.text), QMessageBox::Ok, parent);
+  box.exec();
+}
+
+Answer QtPrompts::Ask(QWidget* parent, const Message& question,
+                      Buttons buttons) {
+  QMessageBox box(BoxIcon(question.icon), QString::fromUtf8(question.title),
+                  BoxText(question.text), QMessageBox::NoButton, parent);
+  if (buttons == Buttons::kOkCancel) {
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+  } else {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No |
+                           QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+  }
+  switch (box.exec()) {
+    case QMessageBox::Ok:
+      return Answer::kOk;
+    case QMessageBox::Yes:
+      return Answer::kYes;
+    case QMessageBox::No:
+      return Answer::kNo;
+    default:
+      return Answer::kCancel;
+  }
+}
+
+QString QtPrompts::OpenFileName(QWidget* parent, const FileDialog& dialog) {
+  return RunFileDialog(parent, dialog, QFileDialog::AcceptOpen, folder_);
+}
+
+QString QtPrompts::SaveFileName(QWidget* parent, const FileDialog& dialog) {
+  return RunFileDialog(parent, dialog, QFileDialog::AcceptSave, folder_);
+}
+
+bool QtPrompts::PageSetup(QWidget* parent) {
+  if (!printer_) printer_ = new Printer;
+  QPageSetupDialog dialog(&printer_->printer, parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+FileDialog CloneFileDialog(const QString& caption) {
+  return {caption,
+          {QStringLiteral("Korvex VR-Q5 Clone Files (*.VQ5)"),
+           QStringLiteral("All Files (*)")},
+          QStringLiteral("VQ5")};
+}
+
+FileDialog CsvFileDialog(const QString& caption) {
+  return {
+      caption,
+      {QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*)")},
+      QStringLiteral("csv")};
+}
+
+}  // namespace vrq5::gui

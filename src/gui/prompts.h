@@ -1,0 +1,71 @@
+// Every message box and file dialog the window shows goes through one
+// small interface: the real one opens Qt's boxes and dialogs, a test's
+// one answers from a script, so no test ever waits for a user.
+#ifndef VRQ5_GUI_PROMPTS_H_
+#define VRQ5_GUI_PROMPTS_H_
+
+#include <QString>
+#include <QStringList>
+
+#include "store/message.h"
+
+class QWidget;
+
+namespace vrq5::gui {
+
+enum class Answer { kOk, kCancel, kYes, kNo };
+
+// Which buttons a question offers: OK / Cancel with Cancel the default
+// (the Clear confirmations), or Yes / No / Cancel (unsaved changes).
+enum class Buttons { kOkCancel, kYesNoCancel };
+
+// A file dialog: its caption, the filters ("Korvex VR-Q5 Clone Files
+// (*.VQ5)", "All Files (*)"), and the suffix added to a name typed
+// without one.
+struct FileDialog {
+  QString caption;
+  QStringList filters;
+  QString default_suffix;
+};
+
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+  // A message with an OK button.
+  virtual void Show(QWidget* parent, const Message& message) = 0;
+  virtual Answer Ask(QWidget* parent, const Message& question,
+                     Buttons buttons) = 0;
+  // The chosen path, or an empty text when the dialog was cancelled. The
+  // open dialog takes existing files only; the save dialog asks before
+  // replacing a file.
+  virtual QString OpenFileName(QWidget* parent, const FileDialog& dialog) = 0;
+  virtual QString SaveFileName(QWidget* parent, const FileDialog& dialog) = 0;
+  // The printer's page set-up; false when cancelled.
+  virtual bool PageSetup(QWidget* parent) = 0;
+};
+
+// Qt's message boxes, file dialogs and page set-up dialog.
+class QtPrompts : public Prompts {
+ public:
+  QtPrompts();
+  ~QtPrompts() override;
+  void Show(QWidget* parent, const Message& message) override;
+  Answer Ask(QWidget* parent, const Message& question,
+             Buttons buttons) override;
+  QString OpenFileName(QWidget* parent, const FileDialog& dialog) override;
+  QString SaveFileName(QWidget* parent, const FileDialog& dialog) override;
+  bool PageSetup(QWidget* parent) override;
+
+ private:
+  struct Printer;
+  Printer* printer_ = nullptr;  // made on first use, kept for the run
+  QString folder_;              // where the last file dialog was left
+};
+
+// The two filters of each kind of file.
+FileDialog CloneFileDialog(const QString& caption);
+FileDialog CsvFileDialog(const QString& caption);
+
+}  // namespace vrq5::gui
+
+#endif  // VRQ5_GUI_PROMPTS_H_

@@ -1,0 +1,103 @@
+#include "gui/startup.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QSplashScreen>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "codec/tables.h"
+#include "files/clone_file.h"
+#include "gui/main_window.h"
+#include "gui/note_text.h"
+#include "link/port_file.h"
+
+namespace vrq5::gui {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vrq5-clone [FILE.VQ5]\n"
+    "\n"
+    "The window of the VR-Q5/Q70 clone utility: reads, edits and writes the\n"
+    "memory of the receiver and keeps it in clone files (.VQ5) and CSV.\n"
+    "FILE.VQ5 is opened at start. For scripts and headless use see\n"
+    "`vrq5 --help`.\n";
+
+QPixmap SplashPicture() {
+  QPixmap picture(420, 160);
+  picture.fill(QColor(0x1f, 0x3a, 0x5f));
+  QPainter painter(&picture);
+  painter.setPen(Qt::white);
+  QFont font = painter.font();
+  font.setPointSize(16);
+  font.setBold(true);
+  painter.setFont(font);
+  painter.drawText(QRect(0, 30, 420, 40), Qt::AlignCenter, AsciiText(AppTitle));
+  font.setPointSize(10);
+  font.setBold(false);
+  painter.setFont(font);
+  painter.drawText(QRect(0, 80, 420, 30), Qt::AlignCenter,
+                   QStringLiteral("VR-Q5J  VR-Q70E  VR-Q70T  VR-Q70K"));
+  painter.drawText(
+      QRect(0, 115, 420, 30), Qt::AlignCenter,
+      QStringLiteral("Version %1").arg(QStringLiteral(VRQ5_VERSION)));
+  return picture;
+}
+
+bool HasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int StartUp(int argc, char** argv) {
+  if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 ||
+                   std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("vrq5-clone %s\n", VRQ5_VERSION);
+    return 0;
+  }
+#if !defined(_WIN32) && !defined(__APPLE__)
+  if (!HasDisplay()) {
+    std::fputs(
+        "vrq5-clone: no display to open the window on (try xvfb-run, or "
+        "vrq5 --help for the command line)\n",
+        stderr);
+    return 1;
+  }
+#endif
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("vrq5-clone"));
+  QApplication::setOrganizationName(QStringLiteral("vrq5"));
+  QApplication::setApplicationVersion(QStringLiteral(VRQ5_VERSION));
+
+  QSplashScreen splash(SplashPicture());
+  splash.show();
+  splash.repaint();
+  QApplication::processEvents();
+
+  std::string command_line_file = argc > 1 ? CommandLinePath(argv[1]) : "";
+  QtPrompts prompts;
+  MainWindow::Options options;
+  options.port_folder = DefaultPortFolder(argv[0]);
+  MainWindow window(prompts, options);
+  // A message about the named file must not hide behind the splash.
+  if (!command_line_file.empty()) splash.close();
+  window.StartUp(command_line_file);
+  splash.finish(&window);
+  window.show();
+  return app.exec();
+}
+
+}  // namespace vrq5::gui

@@ -1,0 +1,85 @@
+#include "store/bank_rules.h"
+
+#include "codec/text.h"
+
+namespace vrq5 {
+
+namespace {
+
+constexpr std::string_view kTitleClear = "CLEAR OK";
+constexpr std::string_view kClearCannotBeUndone = "\r\nClear cannot be undone.";
+
+Message Confirmation(std::string_view question) {
+  return Message{std::string(question) + std::string(kClearCannotBeUndone),
+                 std::string(kTitleClear), Message::Icon::kWarning};
+}
+
+}  // namespace
+
+int NextBankBox(int bank) { return (bank + 1) % kBankCount; }
+
+int PreviousBankBox(int bank) { return (bank + kBankCount - 1) % kBankCount; }
+
+std::optional<Message> LeaveBankBox(Document& doc, int bank) {
+  std::optional<Message> message;
+  int v = BankSizeValue(doc.txtBank[bank]);
+  if (v > kMemoryChannels || v < 0) {
+    doc.txtBank[bank] = doc.BankSizeText[bank];
+  } else if (doc.BankBoxTotal() <= kMemoryChannels) {
+    doc.BankSize[bank] = static_cast<int16_t>(v);
+    doc.BankSizeText[bank] = std::to_string(v);
+    doc.txtBank[bank] = doc.BankSizeText[bank];
+  } else {
+    message = ErrorMessage(kMsgBankTotalExceeded);
+    doc.txtBank[bank] = doc.BankSizeText[bank];
+  }
+  if (BankSizeValue(doc.txtBank[bank]) == 0) doc.chkLink[bank] = 0;
+  doc.ReadBankSizeBoxes();
+  doc.DataChanged = -1;
+  return message;
+}
+
+void SetLinkBox(Document& doc, int bank, bool ticked) {
+  if (BankSizeValue(doc.txtBank[bank]) != 0) {
+    doc.chkLink[bank] = ticked ? 1 : 0;
+    doc.DataChanged = -1;
+  } else {
+    doc.chkLink[bank] = 0;
+  }
+}
+
+void SetGroupBox(Document& doc, int box, bool ticked) {
+  doc.chkGrp[box] = ticked ? 1 : 0;
+  doc.DataChanged = -1;
+}
+
+Message ClearConfirmation() {
+  return Confirmation("Are you sure that you want to do the clear?");
+}
+
+Message ClearAllConfirmation() {
+  return Confirmation("Are you sure that you want to clear all memory?");
+}
+
+void ClearSlot(Document& doc, int slot) {
+  doc.DataChanged = -1;
+  doc.MemFlag[slot] = 0;
+  doc.Mem[slot].Clear();
+}
+
+void ClearAllSlots(Document& doc) {
+  doc.DataChanged = -1;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    doc.MemFlag[slot] = 0;
+    doc.Mem[slot].Clear();
+  }
+}
+
+TabChange ChangeTab(const Document& doc, int clicked) {
+  if (Val(doc.lblAll) == kMemoryChannels) return {clicked, std::nullopt};
+  return {kTabBank, ErrorMessage(kMsgTotalChannels)};
+}
+
+bool ModifyEnabledOn(int tab) { return tab == kTabMemory; }
+
+}  // namespace vrq5

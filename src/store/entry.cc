@@ -1,0 +1,231 @@
+#include "store/entry.h"
+
+#include "codec/tables.h"
+#include "codec/text.h"
+
+namespace vrq5 {
+
+const std::array<std::string_view, 3> kWaveCaptions = {"FM", "AM", "WFM"};
+const std::array<std::string_view, kOptionButtons> kOptionCaptions = {
+    "None", "Train", "Tone", "Reverse", "Secret"};
+const std::array<std::string_view, 3> kShiftCaptions = {"OFF", "+", "-"};
+
+namespace {
+
+constexpr std::string_view kDefaultFrequency = "145.000000";
+constexpr int kDefaultSecret = 11;
+constexpr int kDefaultCarrier = 28;
+
+// The index a stored code selects among `count` members, or -1.
+int Member(double code, int count) {
+  if (!(code >= 0) || code >= count || code != static_cast<int>(code)) {
+    return -1;
+  }
+  return static_cast<int>(code);
+}
+
+}  // namespace
+
+EntryLabels MemoryEntryLabels(const Document& doc, int row) {
+  EntryLabels labels;
+  labels.caption = "Modify Memory";
+  int slot = row - 1;
+  switch (KindOfSlot(slot)) {
+    case SlotKind::kMemory: {
+      std::string_view label = doc.RowLabel(row);
+      labels.lblMode = "Bank " + std::string(Mid(label, 1, 2));
+      labels.lblCH =
+          std::string(label.size() >= 3 ? label.substr(label.size() - 3)
+                                        : label) +
+          "Ch";
+      break;
+    }
+    case SlotKind::kProgramScan:
+      labels.lblMode = "Program Scan";
+      labels.lblCH =
+          std::to_string((row - 1001) / 2) + (row % 2 == 1 ? " - A" : " - B");
+      break;
+    case SlotKind::kSearchPass:
+      labels.lblMode = "Search Pass";
+      labels.lblCH = std::to_string(row - 1101) + "Ch";
+      break;
+    case SlotKind::kPriority:
+      labels.lblMode = "Priority";
+      labels.lblCH = std::to_string(row - 1201) + "Ch";
+      break;
+  }
+  return labels;
+}
+
+bool SlotHoldsChannel(const Slot& slot) {
+  return slot.value[kFreq] != 0 && !slot.text[kFreq].empty();
+}
+
+void LoadEntryDefaults(EntryControls& c) {
+  c.txtFreq = kDefaultFrequency;
+  c.opbWave = 0;
+  c.opbStep = 6;
+  c.opbTone = 0;
+  c.cbbTxTone = 8;
+  c.opbSift = 0;
+  c.txtShift = "0.600000";
+  c.chkEnable = 1;
+  c.txtNote.clear();
+  c.txtName.clear();
+  c.chkSkip = 0;
+  if (c.cbbAirEnabled) c.cbbAir = kDefaultCarrier;
+  if (c.cbbSecEnabled) c.cbbSec = kDefaultSecret;
+}
+
+void ApplyMemoryModelRules(EntryControls& c, int model_index) {
+  c.opbToneEnabled.fill(true);
+  c.cbbAirEnabled = model_index == 0;
+  c.cbbSecEnabled = model_index == 1;
+  if (!c.cbbAirEnabled) c.cbbAir = -1;
+  if (!c.cbbSecEnabled) c.cbbSec = -1;
+  if (model_index != 0) c.opbToneEnabled[1] = false;  // Train
+  if (model_index != 1) c.opbToneEnabled[4] = false;  // Secret
+}
+
+void LoadEntryFromSlot(EntryControls& c, const Slot& slot, int16_t flag) {
+  c.txtFreq = slot.text[kFreq];
+  c.opbWave = Member(slot.value[kMode], 3);
+  c.opbStep = Member(slot.value[kStep], kStepButtons);
+  c.opbTone = Member(slot.value[kOption], kOptionButtons);
+  if (c.cbbSecEnabled) c.cbbSec = Member(slot.value[kSecret], kSecretItems);
+  if (c.cbbAirEnabled) c.cbbAir = Member(slot.value[kCarrier], kCarrierItems);
+  c.cbbTxTone = Member(slot.value[kTone], static_cast<int>(ToneName.size()));
+  c.opbSift = Member(slot.value[kShiftDir], 3);
+  c.txtShift = slot.text[kOffset];
+  c.txtNote = slot.text[kNote];
+  c.txtName = slot.text[kName];
+  c.chkSkip = slot.value[kSkip] == 1 ? 1 : 0;
+  c.chkEnable = flag == -1 ? 1 : 0;
+}
+
+void OpenMemoryEntry(const Document& doc, int row, bool hold,
+                     EntryControls& c) {
+  int slot = row - 1;
+  ApplyMemoryModelRules(c, doc.ModelIndex);
+  const Slot& s = doc.Mem[slot];
+  if (SlotHoldsChannel(s)) {
+    LoadEntryFromSlot(c, s, doc.MemFlag[slot]);
+  } else if (!hold) {
+    LoadEntryDefaults(c);
+  }
+}
+
+bool AcceptKey(KeyFilter filter, std::string_view box_text, char32_t key) {
+  if (key == kBackspace) return true;
+  bool digit = key >= U'0' && key <= U'9';
+  switch (filter) {
+    case KeyFilter::kNumber:
+      if (digit) return true;
+      return key == U'.' && box_text.find('.') == std::string_view::npos;
+    case KeyFilter::kName:
+      return key >= 32 && key <= 126;
+    case KeyFilter::kBankSize:
+      return digit;
+  }
+  return false;
+}
+
+std::string FilterText(KeyFilter filter, std::string_view text) {
+  std::string out;
+  for (char ch : text) {
+    auto key = static_cast<char32_t>(static_cast<unsigned char>(ch));
+    if (key != kBackspace && AcceptKey(filter, out, key)) out.push_back(ch);
+  }
+  return out;
+}
+
+bool CheckCellularFrequency(double mhz) {
+  for (int row : {8, 9}) {
+    const auto& limit = BandLimit[2][row];
+    if (mhz >= limit[0] && mhz <= limit[1]) return false;
+  }
+  return true;
+}
+
+bool CheckSearchPassDuplicate(const Document& doc, double mhz, int slot) {
+  for (int n = kSearchPassFirst; n < kPriorityFirst; ++n) {
+    if (n != slot && doc.MemFlag[n] == -1 && doc.Mem[n].value[kFreq] == mhz) {
+      return false;
+    }
+  }
+  return true;
+}
+
+BoxCheck CheckMemoryFrequency(const Document& doc, int slot, int model_index,
+                              std::string_view text) {
+  double v = Val(text);
+  BoxCheck check;
+  bool restore = false;
+  if (v < 0.1 || v > 1299.995) {
+    restore = true;
+  } else if (model_index == 2 && !CheckCellularFrequency(v)) {
+    check.message =
+        Message{std::string(kMsgCellular), std::string(kTitleCellular),
+                Message::Icon::kCritical};
+    restore = true;
+  } else if (KindOfSlot(slot) == SlotKind::kSearchPass &&
+             !CheckSearchPassDuplicate(doc, v, slot)) {
+    check.message = ErrorMessage(kMsgSearchPassDuplicate);
+    restore = true;
+  }
+  if (!restore) {
+    check.text = FormatFrequency(v);
+  } else if (SlotHoldsChannel(doc.Mem[slot])) {
+    check.text = doc.Mem[slot].text[kFreq];
+  } else {
+    check.text = kDefaultFrequency;
+  }
+  return check;
+}
+
+std::string CheckMemoryOffset(const Slot& slot, std::string_view text) {
+  double v = Val(text);
+  if (v < 0 || v >= 100) v = slot.value[kOffset];
+  return FormatOffset(v);
+}
+
+void StoreMemoryEntry(Document& doc, int slot, const EntryControls& c) {
+  doc.DataChanged = -1;
+  Slot& s = doc.Mem[slot];
+  s.value[kFreq] = Val(c.txtFreq);
+  s.text[kFreq] = FormatFrequency(s.value[kFreq]);
+  if (c.opbWave >= 0) {
+    s.value[kMode] = c.opbWave;
+    s.text[kMode] = std::string(ModeText(c.opbWave));
+  }
+  if (c.opbStep >= 0) {
+    s.value[kStep] = c.opbStep;
+    s.text[kStep] = StepText(c.opbStep);
+  }
+  if (c.opbTone >= 0) {
+    s.value[kOption] = c.opbTone;
+    s.text[kOption] = std::string(OptionText(c.opbTone));
+  }
+  int secret = c.cbbSec < 0 ? kDefaultSecret : c.cbbSec;
+  s.value[kSecret] = secret;
+  s.text[kSecret] = std::to_string(secret);
+  int carrier = c.cbbAir < 0 ? kDefaultCarrier : c.cbbAir;
+  s.value[kCarrier] = carrier;
+  s.text[kCarrier] = CarrierText(carrier);
+  if (c.cbbTxTone >= 0) {
+    s.value[kTone] = c.cbbTxTone;
+    s.text[kTone] = ToneText(c.cbbTxTone);
+  }
+  if (c.opbSift >= 0) {
+    s.value[kShiftDir] = c.opbSift;
+    s.text[kShiftDir] = std::string(ShiftText(c.opbSift));
+  }
+  s.value[kOffset] = Val(c.txtShift);
+  s.text[kOffset] = FormatOffset(s.value[kOffset]);
+  s.text[kNote] = NoteText(c.txtNote);
+  s.text[kName] = c.txtName;
+  s.value[kSkip] = c.chkSkip == 1 ? 1 : 0;
+  doc.MemFlag[slot] = c.chkEnable == 1 ? -1 : 0;
+}
+
+}  // namespace vrq5

@@ -1,0 +1,42 @@
+// A message box as the user sees it: text, title and icon. Shared by the
+// edit rules, the file commands and the transfers, so the window and the
+// command line show the same messages.
+#ifndef VRQ5_STORE_MESSAGE_H_
+#define VRQ5_STORE_MESSAGE_H_
+
+#include <string>
+#include <string_view>
+
+namespace vrq5 {
+
+struct Message {
+  // kCritical: the error stop sign; kWarning: the exclamation mark of a
+  // confirmation; kInformation: success and the unsaved-changes question.
+  enum class Icon { kCritical, kInformation, kWarning };
+  std::string text;
+  std::string title;
+  Icon icon = Icon::kCritical;
+  friend bool operator==(const Message&, const Message&) = default;
+};
+
+inline constexpr std::string_view kTitleError = "ERROR";
+inline constexpr std::string_view kMsgTotalChannels = "Total CH must be 1000";
+
+// The unsaved-changes question (Yes / No / Cancel).
+inline constexpr std::string_view kMsgSaveChanges = "Save changes to settings?";
+inline constexpr std::string_view kTitleSaveChanges = "Save Changes";
+
+// An error box: `text`, title "ERROR", the stop sign.
+inline Message ErrorMessage(std::string_view text) {
+  return Message{std::string(text), std::string(kTitleError),
+                 Message::Icon::kCritical};
+}
+
+inline Message SaveChangesQuestion() {
+  return Message{std::string(kMsgSaveChanges), std::string(kTitleSaveChanges),
+                 Message::Icon::kInformation};
+}
+
+}  // namespace vrq5
+
+#endif  // VRQ5_STORE_MESSAGE_H_

@@ -1,0 +1,76 @@
+// Opens the window with a clone file, shows each of the four tabs in turn
+// and saves a picture of the window for each: the pictures of the README.
+//
+//   vrq5_screenshot_tour FILE.VQ5 OUT-FOLDER
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTabBar>
+#include <QTimer>
+#include <cstdio>
+
+#include "files/clone_file.h"
+#include "gui/main_window.h"
+
+namespace {
+
+// Answers nothing: the tour opens no dialog.
+class NoPrompts : public vrq5::gui::Prompts {
+ public:
+  void Show(QWidget*, const vrq5::Message& m) override {
+    std::fprintf(stderr, "message: %s\n", m.text.c_str());
+  }
+  vrq5::gui::Answer Ask(QWidget*, const vrq5::Message&,
+                        vrq5::gui::Buttons) override {
+    return vrq5::gui::Answer::kCancel;
+  }
+  QString OpenFileName(QWidget*, const vrq5::gui::FileDialog&) override {
+    return {};
+  }
+  QString SaveFileName(QWidget*, const vrq5::gui::FileDialog&) override {
+    return {};
+  }
+  bool PageSetup(QWidget*) override { return false; }
+};
+
+void Settle() {
+  for (int i = 0; i < 5; ++i) {
+    QApplication::processEvents();
+    QApplication::sendPostedEvents();
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s FILE.VQ5 OUT-FOLDER\n", argv[0]);
+    return 2;
+  }
+  QApplication app(argc, argv);
+  NoPrompts prompts;
+  QDir out(QString::fromLocal8Bit(argv[2]));
+  vrq5::gui::MainWindow::Options options;
+  options.port_folder = (out.absolutePath() + "/config").toStdString();
+  options.placement_file = out.absolutePath() + "/config/placement.ini";
+  vrq5::gui::MainWindow window(prompts, options);
+  window.StartUp(vrq5::CommandLinePath(argv[1]));
+  window.resize(1000, 720);
+  window.show();
+  Settle();
+  const char* names[] = {"settings1", "settings2", "memory", "bank"};
+  int failures = 0;
+  for (int tab = 1; tab <= 4; ++tab) {
+    window.findChild<QTabBar*>(QStringLiteral("TabStrip1"))
+        ->setCurrentIndex(tab - 1);
+    if (tab == 3) window.SelectRow(12);
+    Settle();
+    QString path = out.filePath(QStringLiteral("%1.png").arg(names[tab - 1]));
+    if (!window.grab().save(path)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      ++failures;
+    }
+  }
+  QDir(out.absolutePath() + "/config").removeRecursively();
+  return failures == 0 ? 0 : 1;
+}

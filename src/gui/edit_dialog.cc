@@ -117,7 +117,8 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   option_layout->addWidget(cbbTxTone_, 2, 2);
   option_layout->addWidget(new QLabel(QStringLiteral("Carrier"), frame3), 1, 1);
   option_layout->addWidget(cbbAir_, 1, 2);
-  option_layout->addWidget(new QLabel(QStringLiteral("Code"), frame3), 4, 1);
+  option_layout->addWidget(new QLabel(QStringLiteral("Secret code"), frame3), 4,
+                           1);
   option_layout->addWidget(cbbSec_, 4, 2);
 
   auto* frame4 = Frame("Frame4", "Shift", this);

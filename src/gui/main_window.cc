@@ -84,6 +84,7 @@ MainWindow::MainWindow(Prompts& prompts, Options options, QWidget* parent)
   UpdateTitle();
   UpdateStatus();
   RestorePlacement();
+  SelectRow(1);
   TabStrip1_Click(CurrentTab());
 }
 

@@ -35,17 +35,17 @@ QString BoxText(const std::string& text) {
                                          QLatin1String("\n"));
 }
 
-QString RunFileDialog(QWidget* parent, const FileDialog& spec,
+QString RunFileDialog(QWidget* parent, const FileDialog& wanted,
                       QFileDialog::AcceptMode mode, QString& folder) {
-  QFileDialog dialog(parent, spec.caption, folder);
+  QFileDialog dialog(parent, wanted.caption, folder);
   dialog.setAcceptMode(mode);
-  dialog.setNameFilters(spec.filters);
+  dialog.setNameFilters(wanted.filters);
   if (mode == QFileDialog::AcceptOpen) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
   } else {
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(spec.default_suffix);
+    dialog.setDefaultSuffix(wanted.default_suffix);
   }
   if (dialog.exec() != QDialog::Accepted) return QString();
   QStringList files = dialog.selectedFiles();

@@ -1,5 +1,6 @@
 // Opens the window with a clone file, shows each of the four tabs in turn
-// and saves a picture of the window for each: the pictures of the README.
+// and saves a picture of the window for each, then one of the channel
+// editor: the pictures of the README.
 //
 //   vrq5_screenshot_tour FILE.VQ5 OUT-FOLDER
 #include <QApplication>
@@ -67,6 +68,17 @@ int main(int argc, char** argv) {
     Settle();
     QString path = out.filePath(QStringLiteral("%1.png").arg(names[tab - 1]));
     if (!window.grab().save(path)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      ++failures;
+    }
+  }
+  // The channel editor over the Memory tab.
+  window.findChild<QTabBar*>(QStringLiteral("TabStrip1"))->setCurrentIndex(2);
+  window.MSFlexGrid1_DblClick(12);
+  Settle();
+  if (auto* editor = window.findChild<QWidget*>(QStringLiteral("dlgModify"))) {
+    QString path = out.filePath(QStringLiteral("editor.png"));
+    if (!editor->grab().save(path)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       ++failures;
     }

@@ -5,25 +5,46 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableView>
 #include <QTest>
+#include <filesystem>
 #include <memory>
+#include <string>
 
+#include "gui/edit_dialog.h"
 #include "gui/main_window.h"
 #include "support/temp_dir.h"
 #include "tests/gui/scripted_prompts.h"
 
 namespace vrq5::testing {
 
+// The demo and full clone files and the demo CSV (tests/data).
+inline std::string SamplePath(const char* name) {
+  return (std::filesystem::path(VRQ5_SAMPLES_DIR) / name).string();
+}
+
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override { MakeWindow(); }
+
+  void TearDown() override {
+    // Every scripted answer was asked for.
+    EXPECT_TRUE(prompts.answers.empty()) << "unused answers";
+    EXPECT_TRUE(prompts.file_names.empty()) << "unused file names";
+  }
 
   void MakeWindow() {
     gui::MainWindow::Options options;
     options.port_folder = dir.File("config");
     options.placement_file =
         QString::fromStdString(dir.File("config/placement.ini"));
+    window.reset();
     window = std::make_unique<gui::MainWindow>(prompts, options);
   }
 
@@ -35,6 +56,80 @@ class WindowTest : public ::testing::Test {
     T* found = window->findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << "no control " << name;
     return found;
+  }
+  template <typename T>
+  T* Find(const std::string& name) {
+    return Find<T>(name.c_str());
+  }
+
+  // Shows the window and makes it the active one, so that focus changes
+  // deliver their focus events.
+  void ShowWindow() {
+    window->show();
+    Activate(window.get());
+  }
+  static void Activate(QWidget* w) {
+    QApplication::processEvents();
+    w->activateWindow();
+    QApplication::setActiveWindow(w);
+  }
+
+  // A click on tab `tab` (1 Settings 1 .. 4 Bank) of the shown window.
+  void ClickTab(int tab) {
+    auto* tabs = Find<QTabBar>("TabStrip1");
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier,
+                      tabs->tabRect(tab - 1).center());
+  }
+
+  void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
+
+  // The text the memory grid shows in grid row `row` (1..1300).
+  QString Cell(int row, int column) {
+    QAbstractItemModel* model = Find<QTableView>("MSFlexGrid1")->model();
+    return model->index(row - 1, column).data(Qt::DisplayRole).toString();
+  }
+  std::string CellText(int row, int column) {
+    return Cell(row, column).toStdString();
+  }
+
+  // The channel editor, opened on grid row `row` and made active.
+  gui::EditDialog* OpenEditor(int row) {
+    window->MSFlexGrid1_DblClick(row);
+    auto* dialog = Find<gui::EditDialog>("dlgModify");
+    Activate(dialog);
+    return dialog;
+  }
+  QLineEdit* Box(const char* name) { return Find<QLineEdit>(name); }
+  void Click(const char* button) { Find<QPushButton>(button)->click(); }
+
+  // Stores a channel at `frequency` in grid row `row` through the editor's
+  // OK button, as a user does.
+  void EditRow(int row, const char* frequency) {
+    OpenEditor(row);
+    Box("txtFreq")->setText(QString::fromLatin1(frequency));
+    Click("OKButton");
+  }
+
+  // Types `text` over the whole text of bank-size box `bank` (an empty
+  // text clears it) and leaves the box with Enter. The Bank tab must be
+  // shown.
+  void EnterBankSize(int bank, const char* text) {
+    QLineEdit* box = Box(("txtBank_" + std::to_string(bank)).c_str());
+    box->setFocus(Qt::TabFocusReason);
+    box->selectAll();
+    if (*text == '\0') {
+      QTest::keyClick(box, Qt::Key_Backspace);
+    } else {
+      QTest::keyClicks(box, QString::fromLatin1(text));
+    }
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+
+  // Message texts in the order shown.
+  std::vector<std::string> MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const Message& m : prompts.messages) texts.push_back(m.text);
+    return texts;
   }
 
   TempDir dir;

@@ -1,0 +1,468 @@
+// The File and View menus, the toolbar, and closing the window.
+#include <QDialog>
+#include <QLabel>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+#include <filesystem>
+
+#include "files/clone_file.h"
+#include "link/port_file.h"
+#include "tests/gui/window_fixture.h"
+
+namespace vrq5::testing {
+namespace {
+
+constexpr const char* kTitle = "Korvex VR-Q5/Q70 Clone Utility";
+
+const Message kSaveChanges{"Save changes to settings?", "Save Changes",
+                           Message::Icon::kInformation};
+
+std::string Titled(const char* file) {
+  return std::string(kTitle) + " - " + file;
+}
+
+// The document of a clone file, loaded by the core alone.
+Document LoadedFrom(const std::string& path) {
+  Document doc;
+  EXPECT_EQ(OpenCloneFile(doc, path), FileStatus::kOk) << path;
+  return doc;
+}
+
+class FileMenuTest : public WindowTest {
+ protected:
+  // A copy of a sample in the test's folder, which saving may replace.
+  std::string CopyOfSample(const char* name) {
+    std::string copy = dir.File(name);
+    std::filesystem::copy_file(SamplePath(name), copy);
+    return copy;
+  }
+  std::string Title() { return window->windowTitle().toStdString(); }
+  // A path in a folder that does not exist.
+  std::string Unwritable() { return dir.File("no such folder/x.VQ5"); }
+  bool PortFileWritten() {
+    return std::filesystem::exists(dir.File("config/VR-Q5.ini"));
+  }
+  bool PlacementWritten() {
+    return std::filesystem::exists(dir.File("config/placement.ini"));
+  }
+};
+
+TEST_F(FileMenuTest, NewAsksAboutUnsavedChanges) {
+  std::string demo = CopyOfSample("demo.VQ5");
+  const std::string original = ReadFile(demo);
+  window->StartUp(CommandLinePath(demo));
+  EditRow(1, "118.1");
+  ASSERT_EQ(doc().DataChanged, -1);
+
+  prompts.answers = {gui::Answer::kCancel};
+  Trigger("mnuFileNew");
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0], kSaveChanges);
+  EXPECT_EQ(prompts.question_buttons[0], gui::Buttons::kYesNoCancel);
+  EXPECT_EQ(doc().Mem[0].text[kFreq], "118.100000");
+  EXPECT_EQ(doc().ChannelsInUse(), 62);
+  EXPECT_EQ(Title(), Titled("demo.VQ5"));
+  EXPECT_EQ(doc().DataChanged, -1);
+
+  prompts.answers = {gui::Answer::kNo};
+  Trigger("mnuFileNew");
+  EXPECT_EQ(doc().ChannelsInUse(), 0);
+  EXPECT_EQ(Title(), kTitle);
+  EXPECT_TRUE(doc().CurrentFileName.empty());
+  EXPECT_EQ(doc().DataChanged, 0);
+  EXPECT_EQ(Box("txtBank_0")->text(), "100");
+  EXPECT_EQ(Cell(1, 1), "");
+  EXPECT_EQ(ReadFile(demo), original);
+
+  // Nothing unsaved: no question.
+  Trigger("mnuFileNew");
+  EXPECT_EQ(prompts.questions.size(), 2u);
+
+  // Yes saves to the file in use first.
+  ASSERT_TRUE(window->OpenNamedFile(QString::fromStdString(demo)));
+  EditRow(1, "118.1");
+  prompts.answers = {gui::Answer::kYes};
+  Trigger("mnuFileNew");
+  EXPECT_EQ(doc().ChannelsInUse(), 0);
+  EXPECT_EQ(Title(), kTitle);
+  EXPECT_EQ(LoadedFrom(demo).Mem[0].text[kFreq], "118.100000");
+
+  // A document without a name asks for one.
+  EditRow(1, "121.5");
+  std::string named = dir.File("new.VQ5");
+  prompts.answers = {gui::Answer::kYes};
+  prompts.file_names = {QString::fromStdString(named)};
+  Trigger("tbNew");
+  EXPECT_EQ(prompts.log.back(), "save: Save As");
+  EXPECT_EQ(LoadedFrom(named).Mem[0].text[kFreq], "121.500000");
+  EXPECT_EQ(doc().ChannelsInUse(), 0);
+  EXPECT_EQ(doc().DataChanged, 0);
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(FileMenuTest, YesWithoutACompletedSaveStopsTheCommand) {
+  window->StartUp("");
+  ShowWindow();
+  EditRow(1, "118.1");
+  auto unchanged = [this] {
+    EXPECT_EQ(doc().Mem[0].text[kFreq], "118.100000");
+    EXPECT_EQ(Cell(1, 1), "118.100000");
+    EXPECT_EQ(doc().DataChanged, -1);
+    EXPECT_EQ(Title(), kTitle);
+  };
+  const std::vector<std::string> cancelled_save = {
+      "question: Save changes to settings?", "save: Save As"};
+  const std::vector<std::string> failed_save = {
+      "question: Save changes to settings?", "save: Save As",
+      "message: File Open Error"};
+  struct Case {
+    const char* command;
+    QString file_name;
+    const std::vector<std::string>* log;
+  };
+  const QString unwritable = QString::fromStdString(Unwritable());
+  for (const Case& c : {Case{"mnuFileNew", "", &cancelled_save},
+                        Case{"mnuFileNew", unwritable, &failed_save},
+                        Case{"mnuFileOpen", "", &cancelled_save},
+                        Case{"tbOpen", unwritable, &failed_save}}) {
+    SCOPED_TRACE(std::string(c.command) + " " + c.file_name.toStdString());
+    prompts.log.clear();
+    prompts.answers = {gui::Answer::kYes};
+    prompts.file_names = {c.file_name};
+    Trigger(c.command);
+    EXPECT_EQ(prompts.log, *c.log);  // no Open dialog either
+    unchanged();
+  }
+  EXPECT_FALSE(std::filesystem::exists(Unwritable()));
+
+  // Closing: the window stays open and writes nothing.
+  for (const QString& name : {QString(), unwritable}) {
+    prompts.answers = {gui::Answer::kYes};
+    prompts.file_names = {name};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    unchanged();
+  }
+  prompts.answers = {gui::Answer::kCancel};
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(PortFileWritten());
+  EXPECT_FALSE(PlacementWritten());
+
+  // Answered No, the window closes without saving.
+  prompts.log.clear();
+  prompts.answers = {gui::Answer::kNo};
+  EXPECT_TRUE(window->close());
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(prompts.log,
+            std::vector<std::string>{"question: Save changes to settings?"});
+  EXPECT_TRUE(PortFileWritten());
+}
+
+TEST_F(FileMenuTest, OpenLoadsTheChosenFile) {
+  window->StartUp("");
+  prompts.file_names = {""};
+  Trigger("mnuFileOpen");
+  ASSERT_EQ(prompts.dialogs.size(), 1u);
+  EXPECT_EQ(prompts.dialogs[0].caption, "Open");
+  EXPECT_EQ(prompts.dialogs[0].filters,
+            (QStringList{"Korvex VR-Q5 Clone Files (*.VQ5)", "All Files (*)"}));
+  EXPECT_EQ(Title(), kTitle);
+
+  prompts.file_names = {QString::fromStdString(SamplePath("full.VQ5"))};
+  Trigger("tbOpen");
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_EQ(Title(), Titled("full.VQ5"));
+  EXPECT_EQ(doc().DataChanged, 0);
+  EXPECT_EQ(doc().ChannelsInUse(), 1300);
+  EXPECT_FALSE(Cell(1300, 1).isEmpty());
+  EXPECT_EQ(window->CurrentRow(), 1);
+  EXPECT_EQ(Box("txtBank_0")->text(), "26");
+  EXPECT_EQ(Box("txtBank_1")->text(), "67");
+  EXPECT_EQ(Find<QLabel>("lblAll")->text(), "1000");
+  EXPECT_EQ(Cell(26, 0), "00-025");
+  EXPECT_EQ(Cell(27, 0), "01-000");
+
+  // A damaged file leaves every page as it was.
+  std::string damaged = dir.File("damaged.VQ5");
+  std::string text = ReadFile(SamplePath("demo.VQ5"));
+  size_t end = text.rfind("File   End");
+  ASSERT_NE(end, std::string::npos);
+  text.insert(end, " ");
+  WriteFile(damaged, text);
+  EditRow(5, "440.0");
+  doc().DataChanged = 0;
+  const auto mem = doc().Mem;
+  const auto grp = doc().chkGrp;
+  const QString row5 = Cell(5, 1);
+  prompts.file_names = {QString::fromStdString(damaged)};
+  Trigger("mnuFileOpen");
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0],
+            (Message{"Data Error", "ERROR", Message::Icon::kCritical}));
+  EXPECT_EQ(doc().Mem, mem);
+  EXPECT_EQ(doc().chkGrp, grp);
+  EXPECT_EQ(Cell(5, 1), row5);
+  EXPECT_EQ(Cell(5, 1), "440.000000");
+  EXPECT_EQ(Box("txtBank_0")->text(), "26");
+  EXPECT_EQ(Title(), Titled("full.VQ5"));
+  EXPECT_EQ(doc().DataChanged, 0);
+
+  // Unsaved changes: Cancel stops before the Open dialog, No opens
+  // without saving, Yes saves to the file in use and then opens.
+  EditRow(5, "441.0");
+  prompts.log.clear();
+  prompts.answers = {gui::Answer::kCancel};
+  Trigger("mnuFileOpen");
+  EXPECT_EQ(prompts.log,
+            std::vector<std::string>{"question: Save changes to settings?"});
+  EXPECT_EQ(Cell(5, 1), "441.000000");
+  EXPECT_EQ(doc().DataChanged, -1);
+
+  prompts.answers = {gui::Answer::kNo};
+  prompts.file_names = {QString::fromStdString(SamplePath("demo.VQ5"))};
+  Trigger("mnuFileOpen");
+  EXPECT_EQ(prompts.questions.size(), 2u);
+  EXPECT_EQ(Title(), Titled("demo.VQ5"));
+  EXPECT_EQ(doc().ChannelsInUse(), 62);
+  EXPECT_EQ(Box("txtBank_0")->text(), "100");
+  EXPECT_EQ(doc().DataChanged, 0);
+
+  std::string mine = dir.File("mine.VQ5");
+  prompts.file_names = {QString::fromStdString(mine)};
+  Trigger("mnuFileSaveAs");
+  EditRow(5, "442.0");
+  prompts.answers = {gui::Answer::kYes};
+  prompts.file_names = {QString::fromStdString(SamplePath("full.VQ5"))};
+  Trigger("mnuFileOpen");
+  EXPECT_EQ(LoadedFrom(mine).Mem[4].text[kFreq], "442.000000");
+  EXPECT_EQ(Title(), Titled("full.VQ5"));
+  EXPECT_EQ(doc().ChannelsInUse(), 1300);
+  EXPECT_EQ(prompts.messages.size(), 1u);
+}
+
+TEST_F(FileMenuTest, SaveAndSaveAsWriteTheDocument) {
+  std::string demo = CopyOfSample("demo.VQ5");
+  window->StartUp(CommandLinePath(demo));
+  EditRow(2, "446.00625");
+  Trigger("mnuFileSave");
+  EXPECT_TRUE(prompts.dialogs.empty());
+  EXPECT_EQ(doc().DataChanged, 0);
+  EXPECT_EQ(Title(), Titled("demo.VQ5"));
+  Document saved = LoadedFrom(demo);
+  EXPECT_EQ(saved.Mem[1].text[kFreq], "446.006250");
+  EXPECT_EQ(saved.ChannelsInUse(), 62);
+
+  EditRow(3, "156.8");
+  Trigger("tbSave");
+  EXPECT_EQ(LoadedFrom(demo).Mem[2].text[kFreq], "156.800000");
+
+  // Save As: a new name; the old file stays as it was.
+  const std::string demo_slot3 = LoadedFrom(demo).Mem[3].text[kFreq];
+  ASSERT_NE(demo_slot3, "27.185000");
+  std::string copy = dir.File("copy.VQ5");
+  EditRow(4, "27.185");
+  prompts.file_names = {QString::fromStdString(copy)};
+  Trigger("mnuFileSaveAs");
+  ASSERT_EQ(prompts.dialogs.size(), 1u);
+  EXPECT_EQ(prompts.dialogs[0].caption, "Save As");
+  EXPECT_EQ(prompts.dialogs[0].default_suffix, "VQ5");
+  EXPECT_EQ(Title(), Titled("copy.VQ5"));
+  EXPECT_EQ(doc().CurrentFileName, copy);
+  EXPECT_EQ(doc().DataChanged, 0);
+  std::vector<std::string> lines = SplitCrLf(ReadFile(copy));
+  ASSERT_EQ(lines.size(), 2643u);
+  EXPECT_EQ(lines.front(), "Korvex  VR-Q5  Clone  File Start");
+  EXPECT_EQ(lines.back(), "Korvex  VR-Q5  Clone  File   End");
+  EXPECT_EQ(LoadedFrom(copy).Mem[3].text[kFreq], "27.185000");
+  EXPECT_EQ(LoadedFrom(demo).Mem[3].text[kFreq], demo_slot3);
+
+  // Cancelled and failed: nothing written, nothing renamed.
+  EditRow(5, "145.5");
+  const std::string before = ReadFile(copy);
+  prompts.file_names = {""};
+  Trigger("mnuFileSaveAs");
+  EXPECT_EQ(doc().DataChanged, -1);
+  prompts.file_names = {QString::fromStdString(Unwritable())};
+  Trigger("mnuFileSaveAs");
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"File Open Error"});
+  EXPECT_EQ(prompts.messages[0].title, "ERROR");
+  EXPECT_EQ(Title(), Titled("copy.VQ5"));
+  EXPECT_EQ(doc().CurrentFileName, copy);
+  EXPECT_EQ(doc().DataChanged, -1);
+  EXPECT_EQ(ReadFile(copy), before);
+
+  // Save of an unnamed document asks for a name.
+  prompts.answers = {gui::Answer::kNo};
+  Trigger("mnuFileNew");
+  EditRow(1, "7.05");
+  std::string fresh = dir.File("fresh.VQ5");
+  prompts.file_names = {QString::fromStdString(fresh)};
+  Trigger("mnuFileSave");
+  EXPECT_EQ(prompts.log.back(), "save: Save As");
+  EXPECT_EQ(Title(), Titled("fresh.VQ5"));
+  EXPECT_EQ(LoadedFrom(fresh).Mem[0].text[kFreq], "7.050000");
+}
+
+TEST_F(FileMenuTest, ImportAndExportCsv) {
+  std::string demo = SamplePath("demo.VQ5");
+  window->StartUp(CommandLinePath(demo));
+
+  std::string out = dir.File("out.csv");
+  prompts.file_names = {QString::fromStdString(out)};
+  Trigger("mnuExport");
+  ASSERT_EQ(prompts.dialogs.size(), 1u);
+  EXPECT_EQ(prompts.dialogs[0].caption, "Export");
+  EXPECT_EQ(prompts.dialogs[0].filters,
+            (QStringList{"CSV Files (*.csv)", "All Files (*)"}));
+  std::vector<std::string> records = SplitCrLf(ReadFile(out));
+  ASSERT_EQ(records.size(), 1915u);
+  EXPECT_TRUE(records[15].starts_with(
+      "\"VR-Q5\",\"MEMORY\",\"0\",\"118.100000\",\"AM\","))
+      << records[15];
+  // The document keeps its name and state.
+  EXPECT_EQ(Title(), Titled("demo.VQ5"));
+  EXPECT_EQ(doc().CurrentFileName, demo);
+  EXPECT_EQ(doc().DataChanged, 0);
+  EditRow(1, "118.1");
+  prompts.file_names = {QString::fromStdString(dir.File("changed.csv"))};
+  Trigger("mnuExport");
+  EXPECT_EQ(doc().DataChanged, -1);
+  prompts.file_names = {QString::fromStdString(dir.File("none/out.csv"))};
+  Trigger("mnuExport");
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"File Open Error"});
+
+  // Import into a new document.
+  prompts.messages.clear();
+  prompts.answers = {gui::Answer::kNo};
+  Trigger("mnuFileNew");
+  prompts.file_names = {QString::fromStdString(SamplePath("demo.csv"))};
+  Trigger("mnuImport");
+  EXPECT_EQ(prompts.dialogs.back().caption, "Import");
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_EQ(Title(), kTitle);
+  EXPECT_TRUE(doc().CurrentFileName.empty());
+  EXPECT_EQ(doc().DataChanged, 0);
+  Document clone = LoadedFrom(demo);
+  EXPECT_EQ(doc().ChannelsInUse(), 62);
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    ASSERT_EQ(CellText(slot + 1, 1), clone.Mem[slot].text[kFreq]) << slot;
+  }
+  EXPECT_EQ(window->CurrentRow(), 1);
+
+  // A file that ends inside a record, and a folder: nothing changes.
+  std::string csv = ReadFile(SamplePath("demo.csv"));
+  std::string cut = dir.File("cut.csv");
+  WriteFile(cut, csv.substr(0, csv.size() / 2));
+  EditRow(2, "440.0");
+  doc().DataChanged = 0;
+  const auto mem = doc().Mem;
+  const auto banks = doc().txtBank;
+  for (const std::string& bad : {cut, dir.path()}) {
+    prompts.messages.clear();
+    prompts.file_names = {QString::fromStdString(bad)};
+    Trigger("mnuImport");
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"File Open Error"})
+        << bad;
+    EXPECT_EQ(doc().Mem, mem);
+    EXPECT_EQ(doc().txtBank, banks);
+    EXPECT_EQ(Cell(2, 1), "440.000000");
+    EXPECT_EQ(doc().DataChanged, 0);
+    EXPECT_EQ(Title(), kTitle);
+  }
+}
+
+TEST_F(FileMenuTest, ClosingWritesThePortFileAndThePlacement) {
+  std::filesystem::create_directory(dir.File("config"));
+  WriteFile(dir.File("config/VR-Q5.ini"), "/dev/ttyUSB3\n");
+  MakeWindow();
+  EXPECT_EQ(window->port_name(), "/dev/ttyUSB3");
+  std::filesystem::remove(dir.File("config/VR-Q5.ini"));
+  window->StartUp("");
+  ShowWindow();
+  window->setGeometry(20, 30, 1100, 800);
+  QApplication::processEvents();
+  const QRect placed = window->geometry();
+  ASSERT_NE(placed.size(), QSize(1000, 720));
+
+  Trigger("mnuFileExit");  // nothing unsaved: no question
+  EXPECT_TRUE(prompts.questions.empty());
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(LoadPortName(dir.File("config")), "/dev/ttyUSB3");
+  QSettings ini(QString::fromStdString(dir.File("config/placement.ini")),
+                QSettings::IniFormat);
+  EXPECT_EQ(ini.value("Settings/MainLeft").toString(),
+            QString::number(placed.x()));
+  EXPECT_EQ(ini.value("Settings/MainTop").toString(),
+            QString::number(placed.y()));
+  EXPECT_EQ(ini.value("Settings/MainWidth").toString(),
+            QString::number(placed.width()));
+  EXPECT_EQ(ini.value("Settings/MainHeight").toString(),
+            QString::number(placed.height()));
+
+  // The next window comes up where this one was.
+  MakeWindow();
+  EXPECT_EQ(window->geometry(), placed);
+
+  // A minimised window keeps the placement it had.
+  ShowWindow();
+  window->setGeometry(60, 70, 1200, 820);
+  window->showMinimized();
+  ASSERT_TRUE(window->isMinimized());
+  EXPECT_TRUE(window->close());
+  QSettings after(QString::fromStdString(dir.File("config/placement.ini")),
+                  QSettings::IniFormat);
+  EXPECT_EQ(after.value("Settings/MainLeft").toString(),
+            QString::number(placed.x()));
+  EXPECT_EQ(after.value("Settings/MainWidth").toString(),
+            QString::number(placed.width()));
+  MakeWindow();
+
+  // Unsaved changes saved on the way out.
+  window->StartUp("");
+  ShowWindow();
+  EditRow(1, "145.525");
+  std::string path = dir.File("last.VQ5");
+  prompts.answers = {gui::Answer::kYes};
+  prompts.file_names = {QString::fromStdString(path)};
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(LoadedFrom(path).Mem[0].text[kFreq], "145.525000");
+}
+
+TEST_F(FileMenuTest, ViewMenuToolbarAndHelp) {
+  window->StartUp("");
+  ShowWindow();
+  auto* toolbar = Find<QToolBar>("tbToolBar");
+  auto* status = Find<QStatusBar>("sbStatusBar");
+  QAction* show_toolbar = Find<QAction>("mnuViewToolbar");
+  QAction* show_status = Find<QAction>("mnuStatusBar");
+  ASSERT_TRUE(toolbar->isVisible());
+  ASSERT_TRUE(status->isVisible());
+
+  show_toolbar->trigger();
+  EXPECT_FALSE(show_toolbar->isChecked());
+  EXPECT_FALSE(toolbar->isVisible());
+  EXPECT_TRUE(status->isVisible());
+  show_toolbar->trigger();
+  EXPECT_TRUE(show_toolbar->isChecked());
+  EXPECT_TRUE(toolbar->isVisible());
+
+  show_status->trigger();
+  EXPECT_FALSE(show_status->isChecked());
+  EXPECT_FALSE(status->isVisible());
+  show_status->trigger();
+  EXPECT_TRUE(status->isVisible());
+
+  Trigger("tbHelp");
+  auto* about = Find<QDialog>("frmAbout");
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->isVisible());
+  about->close();
+
+  Trigger("mnuFilePageSetup");
+  EXPECT_EQ(prompts.log, std::vector<std::string>{"page setup"});
+}
+
+}  // namespace
+}  // namespace vrq5::testing

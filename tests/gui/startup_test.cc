@@ -1,0 +1,113 @@
+// Start-up: the defaults, and the clone file named on the command line.
+#include <QCheckBox>
+#include <QLabel>
+#include <QTabBar>
+#include <filesystem>
+
+#include "files/clone_file.h"
+#include "tests/gui/window_fixture.h"
+
+namespace vrq5::testing {
+namespace {
+
+constexpr const char* kTitle = "Korvex VR-Q5/Q70 Clone Utility";
+
+TEST_F(WindowTest, StartsWithTheDefaultsWithoutAFile) {
+  window->StartUp(CommandLinePath(""));
+  EXPECT_EQ(window->windowTitle().toStdString(), kTitle);
+  EXPECT_EQ(doc().DataChanged, 0);
+  EXPECT_TRUE(doc().CurrentFileName.empty());
+  EXPECT_TRUE(prompts.log.empty());
+  EXPECT_EQ(doc().ChannelsInUse(), 0);
+  EXPECT_EQ(doc().ModelIndex, 0);
+
+  // The first tab is shown; only its frame takes input.
+  EXPECT_EQ(Find<QTabBar>("TabStrip1")->currentIndex(), 0);
+  EXPECT_TRUE(Find<QWidget>("Frame1_0")->isEnabled());
+  for (const char* frame : {"Frame1_1", "Frame1_2", "Frame1_3"}) {
+    EXPECT_FALSE(Find<QWidget>(frame)->isEnabled()) << frame;
+  }
+
+  // Ten banks of 100.
+  for (int bank = 0; bank < 50; ++bank) {
+    std::string name = "txtBank_" + std::to_string(bank);
+    EXPECT_EQ(Box(name.c_str())->text(), bank < 10 ? "100" : "0") << name;
+  }
+  EXPECT_EQ(Find<QLabel>("lblAll")->text(), "1000");
+  EXPECT_EQ(Cell(1, 0), "00-000");
+  EXPECT_EQ(Cell(1, 1), "");
+
+  // Toolbar and status bar shown, their menu items ticked.
+  EXPECT_TRUE(Find<QAction>("mnuViewToolbar")->isChecked());
+  EXPECT_TRUE(Find<QAction>("mnuStatusBar")->isChecked());
+}
+
+TEST_F(WindowTest, OpensTheCloneFileNamedOnTheCommandLine) {
+  std::string demo = SamplePath("demo.VQ5");
+  window->StartUp(CommandLinePath(demo));
+  EXPECT_TRUE(prompts.log.empty());
+  EXPECT_EQ(window->windowTitle().toStdString(),
+            std::string(kTitle) + " - demo.VQ5");
+  EXPECT_EQ(doc().DataChanged, 0);
+  EXPECT_EQ(doc().CurrentFileName, demo);
+  EXPECT_EQ(doc().ChannelsInUse(), 62);
+  EXPECT_EQ(window->CurrentRow(), 1);
+  EXPECT_FALSE(Cell(1, 1).isEmpty());
+
+  // The same file in double quotes, from a folder with blanks.
+  std::filesystem::create_directory(dir.File("my files"));
+  std::string spaced = dir.File("my files/demo copy.VQ5");
+  std::filesystem::copy_file(demo, spaced);
+  MakeWindow();
+  window->StartUp(CommandLinePath("\"" + spaced + "\""));
+  EXPECT_TRUE(prompts.log.empty());
+  EXPECT_EQ(window->windowTitle().toStdString(),
+            std::string(kTitle) + " - demo copy.VQ5");
+  EXPECT_EQ(doc().CurrentFileName, spaced);
+  EXPECT_EQ(doc().DataChanged, 0);
+  EXPECT_EQ(doc().ChannelsInUse(), 62);
+}
+
+TEST_F(WindowTest, ACommandLineFileThatCannotBeOpenedLeavesTheDefaults) {
+  // A missing file.
+  window->StartUp(CommandLinePath(dir.File("missing.VQ5")));
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0],
+            (Message{"File Open Error", "ERROR", Message::Icon::kCritical}));
+  EXPECT_EQ(window->windowTitle().toStdString(), kTitle);
+  EXPECT_EQ(doc().DataChanged, 0);
+  EXPECT_EQ(doc().ChannelsInUse(), 0);
+  EXPECT_EQ(Box("txtBank_0")->text(), "100");
+
+  // Only one of the two quotes: the quote stays part of the name.
+  prompts.messages.clear();
+  MakeWindow();
+  window->StartUp(CommandLinePath("\"" + SamplePath("demo.VQ5")));
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"File Open Error"});
+  EXPECT_EQ(doc().ChannelsInUse(), 0);
+
+  // Not a clone file.
+  std::string other = dir.File("notes.VQ5");
+  WriteFile(other, "just some text\r\n");
+  prompts.messages.clear();
+  MakeWindow();
+  window->StartUp(CommandLinePath(other));
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"File Open Error"});
+  EXPECT_EQ(window->windowTitle().toStdString(), kTitle);
+  EXPECT_EQ(doc().DataChanged, 0);
+}
+
+TEST_F(WindowTest, OpensAllSlotsOfAFullFile) {
+  window->StartUp(CommandLinePath(SamplePath("full.VQ5")));
+  EXPECT_TRUE(prompts.log.empty());
+  EXPECT_EQ(doc().ChannelsInUse(), 1300);
+  // The last 60 slots come from the file too.
+  for (int slot : {1239, 1240, 1299}) {
+    EXPECT_FALSE(doc().Mem[slot].IsEmpty()) << slot;
+    EXPECT_EQ(Cell(slot + 1, 1).toStdString(), doc().Mem[slot].text[kFreq]);
+  }
+  EXPECT_EQ(Cell(1300, 0), "Pr99");
+}
+
+}  // namespace
+}  // namespace vrq5::testing

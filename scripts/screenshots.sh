@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Pictures of the window's four tabs with a real document loaded, for the
+# README: builds Release, opens FILE.VQ5 (default: the demo file of the
+# tests) in the window under a virtual X display and saves one picture per
+# tab in docs/screenshots/.
+#
+#   scripts/screenshots.sh [FILE.VQ5]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+file=${1:-tests/data/demo.VQ5}
+./scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build --target vrq5_screenshot_tour >&2
+mkdir -p docs/screenshots
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x900x24 -dpi 96" \
+  build/tests/gui/vrq5_screenshot_tour "$file" docs/screenshots
+ls docs/screenshots/*.png

@@ -1,0 +1,112 @@
+// The window with a full document (all 1300 slots in use) on the offscreen
+// platform: one UpDateMemData refill of the memory grid with its repaint,
+// and the window's start from nothing to shown with that document.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTabBar>
+#include <QTableView>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "gui/main_window.h"
+
+namespace {
+
+std::string g_full_file;  // set by main
+
+class SilentPrompts : public vrq5::gui::Prompts {
+ public:
+  void Show(QWidget*, const vrq5::Message&) override {}
+  vrq5::gui::Answer Ask(QWidget*, const vrq5::Message&,
+                        vrq5::gui::Buttons) override {
+    return vrq5::gui::Answer::kNo;
+  }
+  QString OpenFileName(QWidget*, const vrq5::gui::FileDialog&) override {
+    return {};
+  }
+  QString SaveFileName(QWidget*, const vrq5::gui::FileDialog&) override {
+    return {};
+  }
+  bool PageSetup(QWidget*) override { return false; }
+};
+
+vrq5::gui::MainWindow::Options BenchOptions() {
+  vrq5::gui::MainWindow::Options options;
+  auto folder = std::filesystem::temp_directory_path() / "vrq5-gui-bench";
+  options.port_folder = folder;
+  options.placement_file =
+      QString::fromStdString((folder / "placement.ini").string());
+  return options;
+}
+
+void Settle() {
+  QApplication::sendPostedEvents();
+  QApplication::processEvents();
+}
+
+// The window shown on its Memory tab with the full document; its grid.
+QTableView* ShowMemoryTab(vrq5::gui::MainWindow& window) {
+  window.StartUp(g_full_file);
+  window.show();
+  window.findChild<QTabBar*>(QStringLiteral("TabStrip1"))->setCurrentIndex(2);
+  Settle();
+  return window.findChild<QTableView*>(QStringLiteral("MSFlexGrid1"));
+}
+
+// UpDateMemData on the shown Memory tab, and the grid drawn again.
+void BM_RefillMemoryGrid(benchmark::State& state) {
+  SilentPrompts prompts;
+  vrq5::gui::MainWindow window(prompts, BenchOptions());
+  QTableView* grid = ShowMemoryTab(window);
+  window.SelectRow(600);
+  Settle();
+  for (auto _ : state) {
+    window.UpDateMemData();
+    grid->viewport()->repaint();
+  }
+  if (window.document().ChannelsInUse() != 1300) {
+    state.SkipWithError("the full document did not load");
+  }
+}
+BENCHMARK(BM_RefillMemoryGrid)->Unit(benchmark::kMillisecond);
+
+// The grid drawn again without a refill: what the view's repaint alone
+// costs.
+void BM_RepaintMemoryGrid(benchmark::State& state) {
+  SilentPrompts prompts;
+  vrq5::gui::MainWindow window(prompts, BenchOptions());
+  QTableView* grid = ShowMemoryTab(window);
+  for (auto _ : state) grid->viewport()->repaint();
+}
+BENCHMARK(BM_RepaintMemoryGrid)->Unit(benchmark::kMillisecond);
+
+// Start-up inside a running application: the main window made, the clone
+// file opened, the window shown and drawn.
+void BM_WindowStartUp(benchmark::State& state) {
+  SilentPrompts prompts;
+  for (auto _ : state) {
+    auto window =
+        std::make_unique<vrq5::gui::MainWindow>(prompts, BenchOptions());
+    window->StartUp(g_full_file);
+    window->show();
+    window->repaint();
+    Settle();
+    benchmark::DoNotOptimize(window.get());
+  }
+}
+BENCHMARK(BM_WindowStartUp)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  g_full_file = VRQ5_FULL_FILE;
+  if (const char* file = std::getenv("VRQ5_BENCH_FILE")) g_full_file = file;
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -27,6 +27,7 @@
 #include "files/clone_file.h"
 #include "files/csv.h"
 #include "gui/bank_page.h"
+#include "gui/cell_delegate.h"
 #include "gui/edit_dialog.h"
 #include "gui/memory_model.h"
 #include "gui/note_text.h"
@@ -120,6 +121,7 @@ void MainWindow::BuildPages() {
   grid->open_row = [this](int row) { MSFlexGrid1_DblClick(row); };
   memory_model_ = new MemoryModel(doc_, grid);
   grid->setModel(memory_model_);
+  grid->setItemDelegate(new CellDelegate(grid));
   grid->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid->setSelectionMode(QAbstractItemView::SingleSelection);
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

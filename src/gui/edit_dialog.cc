@@ -89,8 +89,8 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   opbStep_ = new QButtonGroup(this);
   auto* step_layout = new QGridLayout(frame2);
   for (int i = 0; i < kStepButtons; ++i) {
-    step_layout->addWidget(Option(opbStep_, "opbStep", i, StepName[i], frame2),
-                           i % 6, i / 6);
+    step_buttons_[i] = Option(opbStep_, "opbStep", i, StepName[i], frame2);
+    step_layout->addWidget(step_buttons_[i], i % 6, i / 6);
   }
 
   auto* frame3 = Frame("Frame3", "Option", this);
@@ -239,6 +239,9 @@ EntryControls EditDialog::Controls() const {
   for (int i = 0; i < kOptionButtons; ++i) {
     c.opbToneEnabled[i] = tone_buttons_[i]->isEnabled();
   }
+  for (int i = 0; i < kStepButtons; ++i) {
+    c.opbStepEnabled[i] = step_buttons_[i]->isEnabled();
+  }
   return c;
 }
 
@@ -262,26 +265,49 @@ void EditDialog::SetControls(const EntryControls& c) {
   for (int i = 0; i < kOptionButtons; ++i) {
     tone_buttons_[i]->setEnabled(c.opbToneEnabled[i]);
   }
+  for (int i = 0; i < kStepButtons; ++i) {
+    step_buttons_[i]->setEnabled(c.opbStepEnabled[i]);
+  }
+}
+
+void EditDialog::ShowLabels(const EntryLabels& labels) {
+  setWindowTitle(AsciiText(labels.caption));
+  lblMode_->setText(AsciiText(labels.lblMode));
+  lblCH_->setText(AsciiText(labels.lblCH));
+  lblMHz_->setText(AsciiText(labels.lblMHz));
 }
 
 void EditDialog::OpenMemory(int row) {
   if (row < 1 || row > kSlotCount) return;
   edit_target_ = 1;
   edit_index_ = row;
-  EntryLabels labels = MemoryEntryLabels(doc_, row);
-  setWindowTitle(AsciiText(labels.caption));
-  lblMode_->setText(AsciiText(labels.lblMode));
-  lblCH_->setText(AsciiText(labels.lblCH));
-  lblMHz_->setText(AsciiText(labels.lblMHz));
+  ShowLabels(MemoryEntryLabels(doc_, row));
   chkEnable_->hide();
   chkSkip_->show();
   chkHold_->show();
   txtName_->show();
   label4_->show();
   for (QAbstractButton* b : opbWave_->buttons()) b->setEnabled(true);
-  for (QAbstractButton* b : opbStep_->buttons()) b->setEnabled(true);
   EntryControls c = Controls();
   OpenMemoryEntry(doc_, row, chkHold_->isChecked(), c);
+  SetControls(c);
+  open();
+}
+
+void EditDialog::OpenVfo(int row) {
+  if (row < 1 || row > kVfoBands) return;
+  int band = row - 1;
+  EntryControls c = Controls();
+  if (!OpenVfoEntry(doc_, band, c)) return;
+  edit_target_ = 0;
+  edit_index_ = row;
+  ShowLabels(VfoEntryLabels(doc_.ModelIndex, band));
+  chkEnable_->hide();
+  chkSkip_->hide();
+  chkHold_->hide();
+  txtName_->hide();
+  label4_->hide();
+  for (QAbstractButton* b : opbWave_->buttons()) b->setEnabled(true);
   SetControls(c);
   open();
 }
@@ -305,18 +331,22 @@ bool EditDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool EditDialog::LeaveFrequency() {
-  int slot = edit_index_ - 1;
-  BoxCheck check = CheckMemoryFrequency(doc_, slot, doc_.ModelIndex,
-                                        txtFreq_->text().toStdString());
+  int index = edit_index_ - 1;
+  std::string text = txtFreq_->text().toStdString();
+  BoxCheck check =
+      edit_target_ == 1
+          ? CheckMemoryFrequency(doc_, index, doc_.ModelIndex, text)
+          : CheckVfoFrequency(doc_, index, doc_.ModelIndex, text);
   if (check.message) prompts_.Show(this, *check.message);
   txtFreq_->setText(QString::fromStdString(check.text));
   return !check.message;
 }
 
 void EditDialog::LeaveOffset() {
-  int slot = edit_index_ - 1;
+  int index = edit_index_ - 1;
+  const Slot& stored = edit_target_ == 1 ? doc_.Mem[index] : doc_.Vfo[index];
   txtShift_->setText(QString::fromStdString(
-      CheckMemoryOffset(doc_.Mem[slot], txtShift_->text().toStdString())));
+      CheckMemoryOffset(stored, txtShift_->text().toStdString())));
 }
 
 void EditDialog::OkClicked() {
@@ -328,10 +358,16 @@ void EditDialog::OkClicked() {
     return;
   }
   LeaveOffset();
-  int slot = edit_index_ - 1;
-  StoreMemoryEntry(doc_, slot, Controls());
-  accept();
-  emit stored(slot);
+  int index = edit_index_ - 1;
+  if (edit_target_ == 1) {
+    StoreMemoryEntry(doc_, index, Controls());
+    accept();
+    emit stored(index);
+  } else {
+    StoreVfoEntry(doc_, index, Controls());
+    accept();
+    emit vfoStored(index);
+  }
 }
 
 }  // namespace vrq5::gui

@@ -31,6 +31,9 @@ class EditDialog : public QDialog {
   // Opens the dialog (window-modal, without blocking) for memory-grid row
   // `row` (1..1300). OK stores the slot and emits stored().
   void OpenMemory(int row);
+  // Opens the dialog for VFO-grid row `row` (1..14); OK stores the band and
+  // emits vfoStored(). Rows of bands a model lacks open nothing.
+  void OpenVfo(int row);
 
   // What is being edited: 1 a memory slot, 0 a VFO band; its 1-based
   // number.
@@ -43,6 +46,7 @@ class EditDialog : public QDialog {
 
  signals:
   void stored(int slot);
+  void vfoStored(int band);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,6 +54,7 @@ class EditDialog : public QDialog {
 
  private:
   void OkClicked();
+  void ShowLabels(const EntryLabels& labels);
   // The focus-loss checks; false when the frequency was refused with a
   // message.
   bool LeaveFrequency();
@@ -70,6 +75,7 @@ class EditDialog : public QDialog {
   QButtonGroup* opbStep_;
   QButtonGroup* opbTone_;
   std::array<QRadioButton*, kOptionButtons> tone_buttons_{};
+  std::array<QRadioButton*, kStepButtons> step_buttons_{};
   QComboBox* cbbTxTone_;
   QComboBox* cbbAir_;
   QComboBox* cbbSec_;

@@ -81,6 +81,8 @@ MainWindow::MainWindow(Prompts& prompts, Options options, QWidget* parent)
   edit_dialog_ = new EditDialog(doc_, prompts_, this);
   connect(edit_dialog_, &EditDialog::stored, this,
           [this](int) { UpDateMemData(); });
+  connect(edit_dialog_, &EditDialog::vfoStored, this,
+          [this](int) { UpdateVFOData(); });
   port_name_ = LoadPortName(options_.port_folder);
   UpdateTitle();
   UpdateStatus();
@@ -114,33 +116,42 @@ void MainWindow::BuildPages() {
   connect(tab_strip_, &QTabBar::currentChanged, this,
           [this](int index) { TabStrip1_Click(index + 1); });
 
+  // Settings 1 page: the VFO bands under "Band Plan Editor".
+  QWidget* settings1 = frames_->widget(kTabSettings1 - 1);
+  vfo_grid_ = MakeGrid(settings1, "MSFlexGrid2",
+                       [this](int row) { MSFlexGrid2_DblClick(row); });
+  vfo_model_ = new VfoModel(doc_, vfo_grid_);
+  vfo_grid_->setModel(vfo_model_);
+  for (int c = 0; c < 12; ++c) {
+    vfo_grid_->setColumnWidth(c, VfoColumnWidth(c, vfo_grid_->fontMetrics(),
+                                                vfo_grid_->logicalDpiX()));
+  }
+  vfo_grid_->setColumnHidden(5, true);
+  vfo_grid_->setColumnHidden(11, true);
+  vfo_grid_->horizontalHeader()->setStretchLastSection(true);
+  vfo_grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  vfo_grid_->setFixedHeight(
+      vfo_grid_->horizontalHeader()->sizeHint().height() +
+      kVfoBands * vfo_grid_->verticalHeader()->defaultSectionSize() +
+      2 * vfo_grid_->frameWidth());
+  auto* band_plan = new QLabel(QStringLiteral("Band Plan Editor"), settings1);
+  band_plan->setObjectName(QStringLiteral("lblBandPlan"));
+  auto* settings1_layout = new QVBoxLayout(settings1);
+  settings1_layout->addWidget(band_plan);
+  settings1_layout->addWidget(vfo_grid_);
+  settings1_layout->addStretch();
+
   // Memory page: the grid, and its buttons beside it.
   QWidget* memory = frames_->widget(kTabMemory - 1);
-  auto* grid = new MemoryGrid(memory);
-  grid->setObjectName(QStringLiteral("MSFlexGrid1"));
-  grid->open_row = [this](int row) { MSFlexGrid1_DblClick(row); };
+  QTableView* grid = MakeGrid(memory, "MSFlexGrid1",
+                              [this](int row) { MSFlexGrid1_DblClick(row); });
   memory_model_ = new MemoryModel(doc_, grid);
   grid->setModel(memory_model_);
-  grid->setItemDelegate(new CellDelegate(grid));
-  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grid->setSelectionMode(QAbstractItemView::SingleSelection);
-  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid->setAlternatingRowColors(false);
-  grid->setWordWrap(false);
-  grid->verticalHeader()->hide();
-  grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() +
-                                                6);
-  grid->horizontalHeader()->setHighlightSections(false);
   for (int c = 0; c < 12; ++c) {
     grid->setColumnWidth(
         c, MemoryColumnWidth(c, grid->fontMetrics(), grid->logicalDpiX()));
   }
   grid->horizontalHeader()->setStretchLastSection(true);
-  connect(grid, &QTableView::doubleClicked, this,
-          [this](const QModelIndex& index) {
-            MSFlexGrid1_DblClick(index.row() + 1);
-          });
   grid_ = grid;
 
   auto* buttons = new QVBoxLayout;
@@ -169,6 +180,26 @@ void MainWindow::BuildPages() {
   auto* bank_layout = new QVBoxLayout(bank);
   bank_layout->setContentsMargins(0, 0, 0, 0);
   bank_layout->addWidget(bank_page_);
+}
+
+QTableView* MainWindow::MakeGrid(QWidget* parent, const char* name,
+                                 std::function<void(int)> open_row) {
+  auto* grid = new MemoryGrid(parent);
+  grid->setObjectName(QString::fromLatin1(name));
+  grid->open_row = open_row;
+  grid->setItemDelegate(new CellDelegate(grid));
+  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setWordWrap(false);
+  grid->verticalHeader()->hide();
+  grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() +
+                                                6);
+  grid->horizontalHeader()->setHighlightSections(false);
+  connect(grid, &QTableView::doubleClicked, this,
+          [open_row](const QModelIndex& index) { open_row(index.row() + 1); });
+  return grid;
 }
 
 void MainWindow::BuildMenus() {
@@ -266,6 +297,7 @@ void MainWindow::StartUp(const std::string& command_line_file) {
 
 void MainWindow::ShowDocument() {
   bank_page_->ShowDocument();
+  UpdateVFOData();
   UpDateMemData();
   UpdateTitle();
 }
@@ -276,6 +308,8 @@ void MainWindow::UpDateMemData() {
   if (row > 0) SelectRow(row);
   UpdateStatus();
 }
+
+void MainWindow::UpdateVFOData() { vfo_model_->ShowAll(); }
 
 void MainWindow::UpdateTitle() {
   setWindowTitle(QString::fromStdString(WindowTitle(doc_)));
@@ -334,9 +368,18 @@ void MainWindow::MSFlexGrid1_DblClick(int row) {
   edit_dialog_->OpenMemory(row);
 }
 
+void MainWindow::MSFlexGrid2_DblClick(int row) {
+  if (row < 1 || row > kVfoBands) return;
+  vfo_grid_->selectRow(row - 1);
+  edit_dialog_->OpenVfo(row);
+}
+
 void MainWindow::mnuEditUndo_Click() {
   if (CurrentTab() == kTabMemory && CurrentRow() > 0) {
     MSFlexGrid1_DblClick(CurrentRow());
+  } else if (CurrentTab() == kTabSettings1) {
+    QModelIndex index = vfo_grid_->currentIndex();
+    MSFlexGrid2_DblClick(index.isValid() ? index.row() + 1 : 1);
   }
 }
 

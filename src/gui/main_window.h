@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "files/file_status.h"
@@ -25,6 +26,7 @@ namespace vrq5::gui {
 class BankPage;
 class EditDialog;
 class MemoryModel;
+class VfoModel;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -68,6 +70,10 @@ class MainWindow : public QMainWindow {
   void TabStrip1_Click(int tab);
   // Opens the channel editor for memory-grid row `row` (1..1300).
   void MSFlexGrid1_DblClick(int row);
+  // Opens the band editor for VFO-grid row `row` (1..14).
+  void MSFlexGrid2_DblClick(int row);
+  // Refills the VFO grid (UpdateVFOData).
+  void UpdateVFOData();
 
   // New data with its question: false when the user cancelled.
   bool NewData();
@@ -88,6 +94,10 @@ class MainWindow : public QMainWindow {
  private:
   void BuildMenus();
   void BuildPages();
+  // A grid of the window: one whole row selected, Enter and a double-click
+  // open `open_row` with the grid row (1-based).
+  QTableView* MakeGrid(QWidget* parent, const char* name,
+                       std::function<void(int)> open_row);
   // Asks about unsaved changes: true to go on. Yes goes on only when the
   // save completed.
   bool AskToSave();
@@ -110,6 +120,8 @@ class MainWindow : public QMainWindow {
   QStackedWidget* frames_ = nullptr;
   QTableView* grid_ = nullptr;
   MemoryModel* memory_model_ = nullptr;
+  QTableView* vfo_grid_ = nullptr;
+  VfoModel* vfo_model_ = nullptr;
   BankPage* bank_page_ = nullptr;
   EditDialog* edit_dialog_ = nullptr;
   QToolBar* toolbar_ = nullptr;

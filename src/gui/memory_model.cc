@@ -11,6 +11,8 @@ namespace vrq5::gui {
 
 const int kMemoryColumnTwips[12] = {600, 1035, 480, 705, 555,  390,
                                     675, 705,  540, 870, 1055, 1000};
+const int kVfoColumnTwips[12] = {500, 1035, 480, 705, 555,  0,
+                                 675, 705,  540, 870, 1055, 0};
 
 namespace {
 constexpr int kNoteColumn = 10;
@@ -29,7 +31,13 @@ int MemoryColumnWidth(int column, const QFontMetrics& metrics, int dpi) {
   return std::max(TwipsToPixels(kMemoryColumnTwips[column], dpi), needed + 14);
 }
 
-QFont MemoryModel::NoteFont() {
+int VfoColumnWidth(int column, const QFontMetrics& metrics, int dpi) {
+  if (kVfoColumnTwips[column] == 0) return 0;
+  return std::max(TwipsToPixels(kVfoColumnTwips[column], dpi),
+                  MemoryColumnWidth(column, metrics, dpi));
+}
+
+QFont GridModel::NoteFont() {
   QFont font;
   font.setFamilies({QStringLiteral("Noto Sans Mono CJK JP"),
                     QStringLiteral("Noto Sans CJK JP"),
@@ -38,29 +46,30 @@ QFont MemoryModel::NoteFont() {
   return font;
 }
 
-MemoryModel::MemoryModel(Document& doc, QObject* parent)
-    : QAbstractTableModel(parent), doc_(doc), note_font_(NoteFont()) {}
+GridModel::GridModel(Document& doc, int rows, QObject* parent)
+    : QAbstractTableModel(parent),
+      doc_(doc),
+      rows_(rows),
+      note_font_(NoteFont()) {}
 
-int MemoryModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : kSlotCount;
+int GridModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : rows_;
 }
 
-int MemoryModel::columnCount(const QModelIndex& parent) const {
+int GridModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : kGridColumns;
 }
 
-QVariant MemoryModel::data(const QModelIndex& index, int role) const {
+QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return QVariant();
   int slot = index.row();
   int column = index.column();
   switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole: {
-      if (column == kNoteColumn) {
-        return NoteToDisplay(doc_.Mem[slot].text[kNote]);
-      }
+      if (column == kNoteColumn) return NoteToDisplay(Cell(slot, column));
       if (role == Qt::ToolTipRole) return QVariant();
-      return AsciiText(MemoryCell(doc_, slot, column));
+      return AsciiText(Cell(slot, column));
     }
     case Qt::FontRole:
       if (column == kNoteColumn) return note_font_;
@@ -78,8 +87,8 @@ QVariant MemoryModel::data(const QModelIndex& index, int role) const {
   }
 }
 
-QVariant MemoryModel::headerData(int section, Qt::Orientation orientation,
-                                 int role) const {
+QVariant GridModel::headerData(int section, Qt::Orientation orientation,
+                               int role) const {
   if (role != Qt::DisplayRole) return QVariant();
   if (orientation == Qt::Vertical) return section + 1;
   if (section < 0 || section >= kGridColumns) return QVariant();
@@ -88,10 +97,22 @@ QVariant MemoryModel::headerData(int section, Qt::Orientation orientation,
   return AsciiText(heading);
 }
 
+void GridModel::ShowAll() {
+  emit dataChanged(index(0, 0), index(rows_ - 1, kGridColumns - 1));
+  emit headerDataChanged(Qt::Horizontal, 6, 6);
+}
+
 void MemoryModel::Refill() {
   doc_.RefillMemory();
-  emit dataChanged(index(0, 0), index(kSlotCount - 1, kGridColumns - 1));
-  emit headerDataChanged(Qt::Horizontal, 6, 6);
+  ShowAll();
+}
+
+std::string MemoryModel::Cell(int row, int column) const {
+  return MemoryCell(doc_, row, column);
+}
+
+std::string VfoModel::Cell(int row, int column) const {
+  return VfoCell(doc_, row, column);
 }
 
 }  // namespace vrq5::gui

@@ -80,6 +80,8 @@ TabChange ChangeTab(const Document& doc, int clicked) {
   return {kTabBank, ErrorMessage(kMsgTotalChannels)};
 }
 
-bool ModifyEnabledOn(int tab) { return tab == kTabMemory; }
+bool ModifyEnabledOn(int tab) {
+  return tab == kTabMemory || tab == kTabSettings1;
+}
 
 }  // namespace vrq5

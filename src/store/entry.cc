@@ -78,6 +78,7 @@ void LoadEntryDefaults(EntryControls& c) {
 }
 
 void ApplyMemoryModelRules(EntryControls& c, int model_index) {
+  c.opbStepEnabled.fill(true);
   c.opbToneEnabled.fill(true);
   c.cbbAirEnabled = model_index == 0;
   c.cbbSecEnabled = model_index == 1;
@@ -189,9 +190,11 @@ std::string CheckMemoryOffset(const Slot& slot, std::string_view text) {
   return FormatOffset(v);
 }
 
-void StoreMemoryEntry(Document& doc, int slot, const EntryControls& c) {
-  doc.DataChanged = -1;
-  Slot& s = doc.Mem[slot];
+namespace {
+
+// Fields 0..8 of a slot or band from the controls. An option group or list
+// with nothing selected keeps the stored value.
+void StoreRecordFields(Slot& s, const EntryControls& c) {
   s.value[kFreq] = Val(c.txtFreq);
   s.text[kFreq] = FormatFrequency(s.value[kFreq]);
   if (c.opbWave >= 0) {
@@ -222,10 +225,88 @@ void StoreMemoryEntry(Document& doc, int slot, const EntryControls& c) {
   }
   s.value[kOffset] = Val(c.txtShift);
   s.text[kOffset] = FormatOffset(s.value[kOffset]);
+}
+
+}  // namespace
+
+void StoreMemoryEntry(Document& doc, int slot, const EntryControls& c) {
+  doc.DataChanged = -1;
+  Slot& s = doc.Mem[slot];
+  StoreRecordFields(s, c);
   s.text[kNote] = NoteText(c.txtNote);
   s.text[kName] = c.txtName;
   s.value[kSkip] = c.chkSkip == 1 ? 1 : 0;
   doc.MemFlag[slot] = c.chkEnable == 1 ? -1 : 0;
+}
+
+EntryLabels VfoEntryLabels(int model_index, int band) {
+  EntryLabels labels;
+  labels.caption = "Modify VFO";
+  labels.lblMode = "VFO";
+  labels.lblCH = "Band " + std::to_string(band);
+  int column = model_index >= 0 && model_index < 4 ? model_index : 0;
+  labels.lblMHz = std::string(BandRangeText[column][band]);
+  return labels;
+}
+
+bool OpenVfoEntry(const Document& doc, int band, EntryControls& c) {
+  int model = doc.ModelIndex;
+  if (model >= 2 && band >= 8) return false;
+  const Slot& b = doc.Vfo[band];
+  ApplyMemoryModelRules(c, model);
+  c.txtFreq = b.text[kFreq];
+  c.opbWave = Member(b.value[kMode], 3);
+  // Steps by band row: 16 is 1KHz, 17 is 9KHz.
+  int stored = Member(b.value[kStep], kStepButtons);
+  c.opbStepEnabled.fill(false);
+  if (band == 0) {
+    c.opbStepEnabled[16] = true;
+    c.opbStep = 16;
+  } else if (band == 1 && model < 2) {
+    c.opbStepEnabled[17] = true;
+    c.opbStep = 17;
+  } else {
+    for (int i = 0; i < 16; ++i) c.opbStepEnabled[i] = true;
+    bool usable = stored >= 0 && stored < 16;
+    c.opbStep = usable ? stored : (band == 1 ? 3 : 4);
+  }
+  int option = Member(b.value[kOption], kOptionButtons);
+  c.opbTone = option >= 0 && c.opbToneEnabled[option] ? option : 0;
+  if (c.cbbSecEnabled) c.cbbSec = Member(b.value[kSecret], kSecretItems);
+  if (c.cbbAirEnabled) c.cbbAir = Member(b.value[kCarrier], kCarrierItems);
+  c.cbbTxTone = Member(b.value[kTone], static_cast<int>(ToneName.size()));
+  c.opbSift = Member(b.value[kShiftDir], 3);
+  c.txtShift = b.text[kOffset];
+  c.txtNote = b.text[kNote];
+  c.txtName = b.text[kName];
+  return true;
+}
+
+BoxCheck CheckVfoFrequency(const Document& doc, int band, int model_index,
+                           std::string_view text) {
+  int column = model_index >= 0 && model_index < 4 ? model_index : 0;
+  const auto& limit = BandLimit[column][band];
+  double v = Val(text);
+  BoxCheck check;
+  std::string_view shown = text;
+  if (v < limit[0] || v > limit[1]) {
+    shown = doc.Vfo[band].text[kFreq];
+  } else if (model_index == 2 && band == 6 && !CheckCellularFrequency(v)) {
+    check.message =
+        Message{std::string(kMsgCellular), std::string(kTitleCellular),
+                Message::Icon::kCritical};
+    shown = doc.Vfo[band].text[kFreq];
+  }
+  check.text = FormatFrequency(Val(shown));
+  return check;
+}
+
+void StoreVfoEntry(Document& doc, int band, const EntryControls& c) {
+  doc.DataChanged = -1;
+  Slot& b = doc.Vfo[band];
+  StoreRecordFields(b, c);
+  b.text[kNote] = NoteText(c.txtNote);
+  b.text[kName] = c.txtName;
 }
 
 }  // namespace vrq5

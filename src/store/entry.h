@@ -47,6 +47,13 @@ struct EntryControls {
   bool cbbAirEnabled = true;
   bool cbbSecEnabled = true;
   std::array<bool, kOptionButtons> opbToneEnabled{true, true, true, true, true};
+  std::array<bool, kStepButtons> opbStepEnabled = AllSteps();
+
+  static constexpr std::array<bool, kStepButtons> AllSteps() {
+    std::array<bool, kStepButtons> all{};
+    for (bool& b : all) b = true;
+    return all;
+  }
 
   friend bool operator==(const EntryControls&, const EntryControls&) = default;
 };
@@ -141,6 +148,30 @@ std::string CheckMemoryOffset(const Slot& slot, std::string_view text);
 // selected keeps the slot's value, except the carrier (28, "JR") and the
 // secret code (11), which a disabled list never has selected.
 void StoreMemoryEntry(Document& doc, int slot, const EntryControls& c);
+
+// ----- the VFO band editor (the same dialog) -----
+
+// The dialog's labels for VFO band `band` (0..13) of model `model_index`.
+EntryLabels VfoEntryLabels(int model_index, int band);
+
+// Opening the editor for band `band`: false (nothing to edit) for bands 8..13
+// of the VR-Q70T/K, which have eight bands. Otherwise the controls are
+// loaded from the band with the band's step rules (band 0 only 1KHz; band 1
+// only 9KHz on the VR-Q5J and VR-Q70E, 5KHz .. 1MHz with 10KHz for a step
+// outside them on the VR-Q70T/K; other bands 5KHz .. 1MHz with 12.5KHz for
+// a step outside them) and the model's option and list rules (an option
+// the model lacks shows as None).
+bool OpenVfoEntry(const Document& doc, int band, EntryControls& c);
+
+// Leaving the frequency box of band `band`: outside the band's limits, or a
+// cellular frequency in band 6 of the VR-Q70T, restores the band's
+// frequency; the text always has six decimals.
+BoxCheck CheckVfoFrequency(const Document& doc, int band, int model_index,
+                           std::string_view text);
+
+// OK for band `band`: fields 0..8 as a channel stores them, then note and
+// name; DataChanged is set.
+void StoreVfoEntry(Document& doc, int band, const EntryControls& c);
 
 }  // namespace vrq5
 

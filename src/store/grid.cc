@@ -17,6 +17,18 @@ std::string_view Column6Heading(int model_index) {
   }
 }
 
+namespace {
+
+// The option text as a grid shows it: an option the model lacks is "OFF".
+std::string ShownOption(const std::string& option, int model) {
+  bool hidden = (model == 0 && option == "Scr") ||
+                (model == 1 && option == "Train") ||
+                (model >= 2 && (option == "Scr" || option == "Train"));
+  return hidden ? "OFF" : option;
+}
+
+}  // namespace
+
 std::string MemoryCell(const Document& doc, int slot, int column) {
   const Slot& s = doc.Mem[slot];
   int model = doc.ModelIndex;
@@ -29,13 +41,8 @@ std::string MemoryCell(const Document& doc, int slot, int column) {
       return s.text[kMode];
     case 3:
       return s.text[kStep];
-    case 4: {
-      const std::string& option = s.text[kOption];
-      bool hidden = (model == 0 && option == "Scr") ||
-                    (model == 1 && option == "Train") ||
-                    (model >= 2 && (option == "Scr" || option == "Train"));
-      return hidden ? "OFF" : option;
-    }
+    case 4:
+      return ShownOption(s.text[kOption], model);
     case 5:
       return s.value[kSkip] != 0 ? "*" : "";
     case 6:
@@ -53,6 +60,17 @@ std::string MemoryCell(const Document& doc, int slot, int column) {
     default:
       return "";
   }
+}
+
+std::string VfoCell(const Document& doc, int band, int column) {
+  if (column == 0) return std::to_string(band);
+  if (column < 1 || column >= kGridColumns) return "";
+  int model = doc.ModelIndex;
+  const Slot& b = doc.Vfo[band];
+  if (model >= 2 && (band >= 8 || column == 5 || column == 6)) return "-";
+  if (column == 4) return ShownOption(b.text[kOption], model);
+  if (column == 6 && model == 1) return b.text[kSecret];
+  return b.text[column - 1];
 }
 
 std::array<std::string, kGridColumns> MemoryRowCells(const Document& doc,

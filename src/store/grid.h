@@ -28,6 +28,13 @@ std::array<std::string, kGridColumns> MemoryRowCells(const Document& doc,
 // One cell of that row (column 0..11).
 std::string MemoryCell(const Document& doc, int slot, int column);
 
+// One cell of the VFO grid's row of `band` (0..13): the band number, then
+// the band's text fields 0..10 (the secret code in column 5, the carrier in
+// column 6); the VR-Q70E shows the secret code in column 6 too, the
+// VR-Q70T/K show "-" in columns 5 and 6 and in every cell of bands 8..13.
+// An option the model lacks shows as "OFF".
+std::string VfoCell(const Document& doc, int band, int column);
+
 }  // namespace vrq5
 
 #endif  // VRQ5_STORE_GRID_H_

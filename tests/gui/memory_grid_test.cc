@@ -76,10 +76,10 @@ TEST_F(WindowTest, TabsStayClosedUntilTheBanksHold1000Channels) {
   for (const char* frame : {"Frame1_0", "Frame1_1", "Frame1_3"}) {
     EXPECT_FALSE(Find<QWidget>(frame)->isEnabled()) << frame;
   }
-  // Modify works on the Memory tab only.
+  // Modify edits a channel on the Memory tab and a VFO band on Settings 1.
   EXPECT_TRUE(modify->isEnabled());
   ClickTab(1);
-  EXPECT_FALSE(modify->isEnabled());
+  EXPECT_TRUE(modify->isEnabled());
   ClickTab(2);
   EXPECT_FALSE(modify->isEnabled());
 }

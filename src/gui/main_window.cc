@@ -31,6 +31,7 @@
 #include "gui/edit_dialog.h"
 #include "gui/memory_model.h"
 #include "gui/note_text.h"
+#include "gui/settings_pages.h"
 #include "link/port_file.h"
 #include "store/bank_rules.h"
 
@@ -136,10 +137,13 @@ void MainWindow::BuildPages() {
       2 * vfo_grid_->frameWidth());
   auto* band_plan = new QLabel(QStringLiteral("Band Plan Editor"), settings1);
   band_plan->setObjectName(QStringLiteral("lblBandPlan"));
-  auto* settings1_layout = new QVBoxLayout(settings1);
-  settings1_layout->addWidget(band_plan);
-  settings1_layout->addWidget(vfo_grid_);
-  settings1_layout->addStretch();
+  auto* band_plan_layout = new QVBoxLayout;
+  band_plan_layout->addWidget(band_plan);
+  band_plan_layout->addWidget(vfo_grid_);
+  settings_pages_ = new SettingsPages(
+      doc_, settings1, frames_->widget(kTabSettings2 - 1), band_plan_layout);
+  connect(settings_pages_, &SettingsPages::modelClicked, this,
+          &MainWindow::opbModel_Click);
 
   // Memory page: the grid, and its buttons beside it.
   QWidget* memory = frames_->widget(kTabMemory - 1);
@@ -297,6 +301,7 @@ void MainWindow::StartUp(const std::string& command_line_file) {
 
 void MainWindow::ShowDocument() {
   bank_page_->ShowDocument();
+  settings_pages_->ShowDocument();
   UpdateVFOData();
   UpDateMemData();
   UpdateTitle();
@@ -464,6 +469,19 @@ bool MainWindow::NewData() {
 }
 
 void MainWindow::mnuFileNew_Click() { NewData(); }
+
+void MainWindow::opbModel_Click(int member) {
+  doc_.DataChanged = -1;
+  if (member == doc_.opbModel) return;
+  // The new model's defaults replace the document: it asks first, and a
+  // cancel (or a "Yes" whose save did not complete) keeps the old model.
+  if (!AskToSave()) {
+    settings_pages_->SelectModel(doc_.opbModel);
+    return;
+  }
+  doc_.SelectModel(member);
+  ShowDocument();
+}
 
 void MainWindow::mnuFileOpen_Click() {
   if (!AskToSave()) return;

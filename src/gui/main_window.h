@@ -26,6 +26,7 @@ namespace vrq5::gui {
 class BankPage;
 class EditDialog;
 class MemoryModel;
+class SettingsPages;
 class VfoModel;
 
 class MainWindow : public QMainWindow {
@@ -52,6 +53,8 @@ class MainWindow : public QMainWindow {
 
   // ----- commands (menu items, toolbar buttons, page buttons) -----
   void mnuFileNew_Click();
+  // A click on model member `member` (0..5): the model change.
+  void opbModel_Click(int member);
   void mnuFileOpen_Click();
   // True when the document was saved.
   bool mnuFileSave_Click();
@@ -123,6 +126,7 @@ class MainWindow : public QMainWindow {
   QTableView* vfo_grid_ = nullptr;
   VfoModel* vfo_model_ = nullptr;
   BankPage* bank_page_ = nullptr;
+  SettingsPages* settings_pages_ = nullptr;
   EditDialog* edit_dialog_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   QLabel* status_model_ = nullptr;

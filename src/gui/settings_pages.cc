@@ -1,0 +1,224 @@
+#include "gui/settings_pages.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "codec/settings.h"
+#include "codec/tables.h"
+#include "gui/note_text.h"
+#include "store/settings_rules.h"
+
+namespace vrq5::gui {
+
+namespace {
+
+QString Qs(std::string_view text) { return AsciiText(text); }
+
+QString Member(std::string_view base, int index) {
+  return QStringLiteral("%1_%2").arg(Qs(base)).arg(index);
+}
+
+// Option members side by side in a captioned group: up to four in a row,
+// longer groups three a row.
+QGroupBox* OptionGroup(QWidget* parent, std::string_view name,
+                       std::string_view caption,
+                       const std::vector<std::string_view>& members,
+                       QButtonGroup*& group) {
+  auto* box = new QGroupBox(Qs(caption), parent);
+  box->setObjectName(QStringLiteral("fra") + Qs(name));
+  auto* layout = new QGridLayout(box);
+  group = new QButtonGroup(box);
+  int count = static_cast<int>(members.size());
+  int columns = count <= 4 ? 4 : 3;
+  for (int i = 0; i < count; ++i) {
+    auto* button = new QRadioButton(Qs(members[i]), box);
+    button->setObjectName(Member(name, i));
+    group->addButton(button, i);
+    layout->addWidget(button, i / columns, i % columns);
+  }
+  return box;
+}
+
+}  // namespace
+
+SettingsPages::SettingsPages(Document& doc, QWidget* settings1,
+                             QWidget* settings2, QLayout* band_plan)
+    : QObject(settings1), doc_(doc) {
+  auto mark = [this](std::string_view control) {
+    if (MarksDocumentChanged(control)) doc_.DataChanged = -1;
+    emit changed();
+  };
+
+  // ----- Settings 1: model, volume, squelch, then the band plan -----
+  auto* top = new QHBoxLayout;
+  std::vector<std::string_view> models(ModelName.begin(), ModelName.end());
+  QGroupBox* model_box =
+      OptionGroup(settings1, "opbModel", "Model", models, opbModel_);
+  for (int i = 4; i < kModelOptionCount; ++i) {
+    opbModel_->button(i)->setEnabled(false);
+  }
+  connect(opbModel_, &QButtonGroup::idClicked, this,
+          [this](int member) { emit modelClicked(member); });
+  top->addWidget(model_box);
+
+  std::vector<QSlider*> sliders;
+  auto slider_group = [&](const SettingField& f, const char* label_name,
+                          QWidget* extra) {
+    auto* box = new QGroupBox(Qs(f.caption), settings1);
+    auto* layout = new QHBoxLayout(box);
+    auto* slider = new QSlider(Qt::Horizontal, box);
+    std::string control = ControlObjectName(f.control);
+    slider->setObjectName(Qs(control));
+    slider->setRange(0, f.maximum);
+    slider->setMinimumWidth(160);
+    auto* label = new QLabel(QStringLiteral("0"), box);
+    label->setObjectName(QString::fromLatin1(label_name));
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance("000"));
+    layout->addWidget(slider, 1);
+    layout->addWidget(label);
+    if (extra) layout->addWidget(extra);
+    connect(slider, &QSlider::valueChanged, label,
+            [label](int v) { label->setText(QString::number(v)); });
+    connect(slider, &QSlider::valueChanged, this,
+            [this, f, control, mark, slider](int v) {
+              if (slider->signalsBlocked()) return;
+              f.member(doc_.settings) = v;
+              mark(control);
+            });
+    show_.push_back([this, f, slider, label] {
+      QSignalBlocker block(slider);
+      slider->setValue(f.Get(doc_.settings));
+      label->setText(QString::number(slider->value()));
+    });
+    top->addWidget(box);
+  };
+
+  // ----- Settings2: every other control, in columns of groups -----
+  auto* grid = new QGridLayout(settings2);
+  int placed = 0;
+  auto place = [&](QWidget* w) {
+    grid->addWidget(w, placed % 7, placed / 7);
+    ++placed;
+  };
+  auto* checks_box = new QGroupBox(QString(), settings2);
+  auto* checks = new QGridLayout(checks_box);
+  int check_count = 0;
+  auto add_check = [&](QCheckBox* box) {
+    checks->addWidget(box, check_count % 7, check_count / 7);
+    ++check_count;
+  };
+
+  for (const SettingField& f : SettingFields()) {
+    std::string control = ControlObjectName(f.control);
+    switch (f.kind) {
+      case SettingKind::kSlider: {
+        QCheckBox* lo = nullptr;
+        if (control == "Slider1") {
+          lo = new QCheckBox(QStringLiteral("Lo Volume"), settings1);
+          lo->setObjectName(QStringLiteral("chkLoVolume"));
+          connect(lo, &QCheckBox::clicked, this,
+                  [mark] { mark("chkLoVolume"); });
+        }
+        slider_group(f, control == "Slider1" ? "lblVol" : "lblSql", lo);
+        break;
+      }
+      case SettingKind::kCheck:
+      case SettingKind::kCheckInverted: {
+        auto* box = new QCheckBox(Qs(f.caption), checks_box);
+        box->setObjectName(Qs(control));
+        connect(box, &QCheckBox::clicked, this,
+                [this, f, control, mark](bool ticked) {
+                  f.member(doc_.settings) = ticked ? 1 : 0;
+                  mark(control);
+                });
+        show_.push_back(
+            [this, f, box] { box->setChecked(f.Get(doc_.settings) == 1); });
+        add_check(box);
+        break;
+      }
+      case SettingKind::kOption: {
+        QButtonGroup* group = nullptr;
+        QGroupBox* box =
+            OptionGroup(settings2, control, f.caption, f.items, group);
+        connect(group, &QButtonGroup::idClicked, this,
+                [this, f, control, mark](int member) {
+                  f.member(doc_.settings) = member;
+                  mark(control);
+                });
+        show_.push_back([this, f, group] {
+          if (QAbstractButton* b = group->button(f.Get(doc_.settings))) {
+            b->setChecked(true);
+          }
+        });
+        if (!ShownForModel(control, 1)) model_groups_.push_back({box, control});
+        place(box);
+        break;
+      }
+      case SettingKind::kList: {
+        auto* box = new QGroupBox(Qs(f.caption), settings2);
+        auto* layout = new QVBoxLayout(box);
+        auto* list = new QComboBox(box);
+        list->setObjectName(Qs(control));
+        for (std::string_view item : f.items) list->addItem(Qs(item));
+        layout->addWidget(list);
+        connect(list, &QComboBox::activated, this,
+                [this, f, control, mark](int position) {
+                  f.member(doc_.settings) = position;
+                  mark(control);
+                });
+        show_.push_back(
+            [this, f, list] { list->setCurrentIndex(f.Get(doc_.settings)); });
+        place(box);
+        break;
+      }
+    }
+  }
+  for (const UnstoredControl& u : UnstoredControls()) {
+    std::string control(u.control);
+    if (u.members.empty()) {
+      auto* box = new QCheckBox(Qs(u.caption), checks_box);
+      box->setObjectName(Qs(control));
+      connect(box, &QCheckBox::clicked, this,
+              [mark, control] { mark(control); });
+      add_check(box);
+    } else {
+      QButtonGroup* group = nullptr;
+      place(OptionGroup(settings2, control, u.caption, u.members, group));
+      group->button(0)->setChecked(true);
+      connect(group, &QButtonGroup::idClicked, this,
+              [mark, control] { mark(control); });
+    }
+  }
+  place(checks_box);
+  grid->setRowStretch(7, 1);
+
+  auto* page1 = new QVBoxLayout(settings1);
+  top->addStretch();
+  page1->addLayout(top);
+  page1->addLayout(band_plan);
+  page1->addStretch();
+  ShowDocument();
+}
+
+void SettingsPages::ShowDocument() {
+  for (auto& show : show_) show();
+  for (auto& [box, control] : model_groups_) {
+    box->setVisible(ShownForModel(control, doc_.ModelIndex));
+  }
+  SelectModel(doc_.opbModel);
+}
+
+void SettingsPages::SelectModel(int member) {
+  if (QAbstractButton* b = opbModel_->button(member)) b->setChecked(true);
+}
+
+}  // namespace vrq5::gui

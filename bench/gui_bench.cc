@@ -30,6 +30,7 @@ class SilentPrompts : public vrq5::gui::Prompts {
     return {};
   }
   bool PageSetup(QWidget*) override { return false; }
+  int RunDialog(QDialog*) override { return 0; }
 };
 
 vrq5::gui::MainWindow::Options BenchOptions() {

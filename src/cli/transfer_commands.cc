@@ -14,8 +14,7 @@
 #include "link/port_file.h"
 #include "link/transfer.h"
 #include "radio/receiver.h"
-#include "radio/sim_port.h"
-#include "serial/qt_serial_port.h"
+#include "serial/port_choice.h"
 
 namespace vrq5::cli {
 
@@ -85,7 +84,7 @@ std::optional<PortChoice> ChoosePort(const std::string& command,
     name = *given;
     // The port chosen is remembered for the next transfer, as the window's
     // port dialog does.
-    if (name != "sim") SavePortName(folder, name);
+    if (name != kSimulatedPortName) SavePortName(folder, name);
   } else {
     name = LoadPortName(folder);
   }
@@ -96,12 +95,8 @@ std::optional<PortChoice> ChoosePort(const std::string& command,
   }
   PortChoice choice;
   choice.name = name;
-  if (name == "sim") {
-    choice.receiver = std::make_unique<radio::SimulatedReceiver>(model_index);
-    choice.port = std::make_unique<radio::SimulatedPort>(*choice.receiver);
-  } else {
-    choice.port = std::make_unique<QtSerialPort>(name);
-  }
+  choice.receiver = std::make_unique<radio::SimulatedReceiver>(model_index);
+  choice.port = MakePort(name, *choice.receiver);
   return choice;
 }
 

@@ -3,15 +3,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -33,6 +39,8 @@
 #include "gui/note_text.h"
 #include "gui/settings_pages.h"
 #include "link/port_file.h"
+#include "serial/port_choice.h"
+#include "serial/qt_serial_port.h"
 #include "store/bank_rules.h"
 
 namespace vrq5::gui {
@@ -85,6 +93,11 @@ MainWindow::MainWindow(Prompts& prompts, Options options, QWidget* parent)
   connect(edit_dialog_, &EditDialog::vfoStored, this,
           [this](int) { UpdateVFOData(); });
   port_name_ = LoadPortName(options_.port_folder);
+  runner_ = new TransferRunner(this);
+  connect(runner_, &TransferRunner::progress, this,
+          &MainWindow::ShowTransferProgress);
+  connect(runner_, &TransferRunner::finished, this,
+          &MainWindow::TransferFinished);
   UpdateTitle();
   UpdateStatus();
   RestorePlacement();
@@ -140,8 +153,25 @@ void MainWindow::BuildPages() {
   auto* band_plan_layout = new QVBoxLayout;
   band_plan_layout->addWidget(band_plan);
   band_plan_layout->addWidget(vfo_grid_);
-  settings_pages_ = new SettingsPages(
-      doc_, settings1, frames_->widget(kTabSettings2 - 1), band_plan_layout);
+  auto* settings1_buttons = new QHBoxLayout;
+  settings1_buttons->addStretch();
+  settings1_buttons->addWidget(TransferButton(
+      settings1, "cmbRxData1", "Read Settings", UserCommand::kReadSettings));
+  settings1_buttons->addWidget(TransferButton(
+      settings1, "cmbTxData1", "Write Settings", UserCommand::kWriteSettings));
+  band_plan_layout->addLayout(settings1_buttons);
+  QWidget* settings2 = frames_->widget(kTabSettings2 - 1);
+  settings_pages_ =
+      new SettingsPages(doc_, settings1, settings2, band_plan_layout);
+  if (auto* grid2 = qobject_cast<QGridLayout*>(settings2->layout())) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(TransferButton(settings2, "cmbRxData2", "Read Settings",
+                                  UserCommand::kReadSettings));
+    row->addWidget(TransferButton(settings2, "cmbTxData2", "Write Settings",
+                                  UserCommand::kWriteSettings));
+    grid2->addLayout(row, 8, 0, 1, grid2->columnCount());
+  }
   connect(settings_pages_, &SettingsPages::modelClicked, this,
           &MainWindow::opbModel_Click);
 
@@ -161,12 +191,18 @@ void MainWindow::BuildPages() {
   auto* buttons = new QVBoxLayout;
   auto* up = Button("Command5", "Up", memory);
   auto* down = Button("Command4", "Down", memory);
+  auto* read = TransferButton(memory, "cmbRxData", "Read", UserCommand::kRead);
+  auto* write =
+      TransferButton(memory, "cmbTxData", "Write", UserCommand::kWrite);
   auto* clear = Button("cmbClear", "Clear", memory);
   auto* clear_all = Button("cmbClAll", "Clear All", memory);
   connect(up, &QPushButton::clicked, this, &MainWindow::Command5_Click);
   connect(down, &QPushButton::clicked, this, &MainWindow::Command4_Click);
   connect(clear, &QPushButton::clicked, this, &MainWindow::cmbClear_Click);
   connect(clear_all, &QPushButton::clicked, this, &MainWindow::cmbClAll_Click);
+  buttons->addWidget(read);
+  buttons->addWidget(write);
+  buttons->addSpacing(18);
   buttons->addWidget(up);
   buttons->addWidget(down);
   buttons->addSpacing(18);
@@ -184,6 +220,27 @@ void MainWindow::BuildPages() {
   auto* bank_layout = new QVBoxLayout(bank);
   bank_layout->setContentsMargins(0, 0, 0, 0);
   bank_layout->addWidget(bank_page_);
+  auto* bank_buttons = new QHBoxLayout;
+  bank_buttons->setContentsMargins(9, 0, 9, 9);
+  bank_buttons->addStretch();
+  bank_buttons->addWidget(
+      TransferButton(bank, "cmbReadBank", "Read Bank", UserCommand::kReadBank));
+  bank_buttons->addWidget(TransferButton(bank, "cmbWriteBank", "Write Bank",
+                                         UserCommand::kWriteBank));
+  bank_buttons->addWidget(TransferButton(bank, "cmdReadGroup", "Read Group",
+                                         UserCommand::kReadGroup));
+  bank_buttons->addWidget(TransferButton(bank, "cmdWriteGroup", "Write Group",
+                                         UserCommand::kWriteGroup));
+  bank_layout->addLayout(bank_buttons);
+}
+
+QPushButton* MainWindow::TransferButton(QWidget* parent, const char* name,
+                                        const char* text, UserCommand command) {
+  QPushButton* button = Button(name, text, parent);
+  connect(button, &QPushButton::clicked, this,
+          [this, command] { RunTransfer(command); });
+  transfer_controls_.push_back(button);
+  return button;
 }
 
 QTableView* MainWindow::MakeGrid(QWidget* parent, const char* name,
@@ -259,6 +316,47 @@ void MainWindow::BuildMenus() {
     view->addAction(a);
   }
 
+  QMenu* tools = menuBar()->addMenu(QStringLiteral("Tool(&T)"));
+  tools->setObjectName(QStringLiteral("mnuTool"));
+  struct Item {
+    const char* name;
+    const char* text;
+    UserCommand command;
+  };
+  auto submenu = [&](const char* name, const char* text,
+                     std::initializer_list<Item> items) {
+    QMenu* menu = tools->addMenu(QString::fromUtf8(text));
+    menu->setObjectName(QString::fromLatin1(name));
+    for (const Item& item : items) {
+      QAction* a = Action(this, item.name, item.text);
+      menu->addAction(a);
+      UserCommand command = item.command;
+      connect(a, &QAction::triggered, this,
+              [this, command] { RunTransfer(command); });
+    }
+    busy_menus_.push_back(menu);
+  };
+  submenu("mnuRe", "Read(&R)",
+          {{"mnuReSet", "Settings(&S)", UserCommand::kReadSettings},
+           {"mnuReMem", "Memory(&M)", UserCommand::kRead},
+           {"mnuReAll", "ALL(&A)", UserCommand::kReadAll}});
+  submenu("mnuWr", "Write(&W)",
+          {{"mnuWrSet", "Settings(&S)", UserCommand::kWriteSettings},
+           {"mnuWrMem", "Memory(&M)", UserCommand::kWrite},
+           {"mnuWrAll", "ALL(&A)", UserCommand::kWriteAll}});
+  QAction* options = Action(this, "mnuToolsOptions", "COM Port Setup(&C)");
+  tools->addAction(options);
+  connect(options, &QAction::triggered, this,
+          &MainWindow::mnuToolsOptions_Click);
+  QMenu* help_menu = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+  help_menu->setObjectName(QStringLiteral("mnuHelp"));
+  QAction* about = Action(this, "mnuHelpAbout", "About(&A)");
+  help_menu->addAction(about);
+  connect(about, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
+  busy_menus_.push_back(file);
+  busy_menus_.push_back(edit);
+  busy_menus_.push_back(tools);
+
   toolbar_ = addToolBar(QStringLiteral("Tool Bar"));
   toolbar_->setObjectName(QStringLiteral("tbToolBar"));
   toolbar_->setMovable(false);
@@ -287,6 +385,20 @@ void MainWindow::BuildMenus() {
   status_channels_ = new QLabel(status);
   status->addWidget(status_model_);
   status->addWidget(status_channels_);
+  progress_ = new QProgressBar(status);
+  progress_->setObjectName(QStringLiteral("ProgressBar1"));
+  progress_->setMaximumWidth(260);
+  time_left_ = new QLabel(status);
+  time_left_->setObjectName(QStringLiteral("lblTimeLeft"));
+  cancel_ = new QPushButton(QStringLiteral("Cancel"), status);
+  cancel_->setObjectName(QStringLiteral("cmdCancel"));
+  connect(cancel_, &QPushButton::clicked, this, &MainWindow::CancelTransfer);
+  status->addPermanentWidget(time_left_);
+  status->addPermanentWidget(progress_);
+  status->addPermanentWidget(cancel_);
+  progress_->hide();
+  time_left_->hide();
+  cancel_->hide();
   connect(show_status, &QAction::toggled, status, &QWidget::setVisible);
 }
 
@@ -556,9 +668,158 @@ void MainWindow::mnuHelpAbout_Click() {
   about->open();
 }
 
+// ----- transfers -----
+
+bool MainWindow::TransferRunning() const { return runner_->Busy(); }
+
+void MainWindow::SetTransferControlsEnabled(bool enabled) {
+  for (QWidget* w : transfer_controls_) w->setEnabled(enabled);
+  for (QMenu* m : busy_menus_) m->menuAction()->setEnabled(enabled);
+  for (QAction* a : toolbar_->actions()) {
+    if (a->objectName() != QLatin1String("tbHelp")) a->setEnabled(enabled);
+  }
+  tab_strip_->setEnabled(enabled);
+  frames_->currentWidget()->setEnabled(enabled);
+  progress_->setVisible(!enabled);
+  time_left_->setVisible(!enabled);
+  cancel_->setVisible(!enabled);
+}
+
+void MainWindow::RunTransfer(UserCommand command) {
+  if (runner_->Busy()) {
+    prompts_.Show(this, ErrorMessage("A transfer is already running."));
+    return;
+  }
+  if (port_name_.empty()) {
+    prompts_.Show(this, ErrorMessage("COM Port Error"));
+    return;
+  }
+  // The pages a command shows before it starts.
+  int tab = CurrentTab();
+  switch (command) {
+    case UserCommand::kRead:
+    case UserCommand::kWrite:
+      if (tab != kTabMemory) tab_strip_->setCurrentIndex(kTabMemory - 1);
+      break;
+    case UserCommand::kReadSettings:
+      if (tab == kTabMemory) tab_strip_->setCurrentIndex(kTabSettings1 - 1);
+      break;
+    case UserCommand::kWriteSettings:
+    case UserCommand::kWriteAll:
+      if (tab == kTabMemory || tab == kTabBank) {
+        tab_strip_->setCurrentIndex(kTabSettings1 - 1);
+      }
+      break;
+    case UserCommand::kReadAll:
+      tab_strip_->setCurrentIndex(kTabSettings1 - 1);
+      break;
+    default:
+      break;
+  }
+  radio::SimulatedReceiver& receiver = SimulatedReceiver();
+  progress_->setRange(0, 1);
+  progress_->setValue(0);
+  time_left_->clear();
+  transfer_started_ms_ = QDateTime::currentMSecsSinceEpoch();
+  SetTransferControlsEnabled(false);
+  runner_->Start(command, doc_, port_name_, receiver);
+}
+
+radio::SimulatedReceiver& MainWindow::SimulatedReceiver() {
+  if (!sim_receiver_ || sim_receiver_->model_index() != doc_.ModelIndex) {
+    sim_receiver_ = std::make_unique<radio::SimulatedReceiver>(doc_.ModelIndex);
+  }
+  return *sim_receiver_;
+}
+
+void MainWindow::ShowTransferProgress(int value, int maximum) {
+  progress_->setRange(0, std::max(1, maximum));
+  progress_->setValue(value);
+  qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - transfer_started_ms_;
+  if (value > 0 && maximum > value) {
+    qint64 left = elapsed * (maximum - value) / value / 1000;
+    time_left_->setText(QStringLiteral("%1 s left").arg(left));
+  }
+}
+
+void MainWindow::CancelTransfer() { runner_->Cancel(); }
+
+void MainWindow::WaitForTransfer() {
+  while (runner_->Busy()) {
+    runner_->Wait();
+    QCoreApplication::sendPostedEvents(runner_);
+    QApplication::processEvents();
+  }
+}
+
+void MainWindow::TransferFinished(const TransferOutcome& outcome) {
+  doc_ = *outcome.doc;
+  SetTransferControlsEnabled(true);
+  TabStrip1_Click(CurrentTab());
+  ShowDocument();
+  if (outcome.command == UserCommand::kWriteAll &&
+      outcome.result == CommandResult::kSuccess) {
+    tab_strip_->setCurrentIndex(kTabMemory - 1);
+  }
+  for (const Message& m : outcome.messages) prompts_.Show(this, m);
+}
+
+void MainWindow::mnuToolsOptions_Click() {
+  QDialog dialog(this);
+  dialog.setObjectName(QStringLiteral("dlgCOM"));
+  dialog.setWindowTitle(QStringLiteral("COM Port Setup"));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* list = new QListWidget(&dialog);
+  list->setObjectName(QStringLiteral("lstPorts"));
+  auto add = [list](const QString& text, const QString& name) {
+    auto* item = new QListWidgetItem(text, list);
+    item->setData(Qt::UserRole, name);
+  };
+  add(QStringLiteral("Simulated receiver"),
+      QString::fromLatin1(kSimulatedPortName.data(),
+                          static_cast<int>(kSimulatedPortName.size())));
+  for (const SerialPortInfo& info : ListSerialPorts()) {
+    add(QStringLiteral("%1  %2").arg(QString::fromStdString(info.name),
+                                     QString::fromStdString(info.description)),
+        QString::fromStdString(info.path));
+  }
+  auto* path = new QLineEdit(&dialog);
+  path->setObjectName(QStringLiteral("txtPort"));
+  path->setPlaceholderText(QStringLiteral("Device path, e.g. /dev/ttyUSB0"));
+  path->setText(QString::fromStdString(port_name_));
+  connect(list, &QListWidget::currentItemChanged, path,
+          [path](QListWidgetItem* item) {
+            if (item) path->setText(item->data(Qt::UserRole).toString());
+          });
+  for (int i = 0; i < list->count(); ++i) {
+    if (list->item(i)->data(Qt::UserRole).toString().toStdString() ==
+        port_name_) {
+      list->setCurrentRow(i);
+    }
+  }
+  auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+  ok->setObjectName(QStringLiteral("OKButton"));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+  layout->addWidget(list);
+  layout->addWidget(path);
+  layout->addWidget(ok);
+  if (prompts_.RunDialog(&dialog) != QDialog::Accepted) return;
+  std::string chosen = path->text().trimmed().toStdString();
+  if (chosen.empty()) return;
+  port_name_ = chosen;
+  SavePortName(options_.port_folder, port_name_);
+}
+
 // ----- closing and the window placement -----
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (runner_->Busy()) {
+    // The transfer stops between two exchanges; its outcome is taken in
+    // before the window goes.
+    runner_->Cancel();
+    WaitForTransfer();
+  }
   if (!AskToSave()) {
     event->ignore();
     return;

@@ -8,13 +8,21 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "files/file_status.h"
 #include "gui/prompts.h"
+#include "gui/transfer_runner.h"
+#include "link/transfer.h"
+#include "radio/receiver.h"
 #include "store/document.h"
 
 class QAction;
+class QMenu;
+class QProgressBar;
+class QPushButton;
 class QLabel;
 class QStackedWidget;
 class QTabBar;
@@ -78,6 +86,21 @@ class MainWindow : public QMainWindow {
   // Refills the VFO grid (UpdateVFOData).
   void UpdateVFOData();
 
+  // ----- transfers -----
+  // Starts a transfer command on the worker, with the page changes it
+  // makes first; refused (with a message) while another one runs.
+  void RunTransfer(UserCommand command);
+  bool TransferRunning() const;
+  // Cancel on the status bar: the transfer stops between two exchanges.
+  void CancelTransfer();
+  // Waits for a running transfer to end and takes its outcome in (tests).
+  void WaitForTransfer();
+  void mnuToolsOptions_Click();
+  void set_port_name(const std::string& name) { port_name_ = name; }
+  // The receiver behind the port "sim", one of the document's model (a
+  // model change brings another).
+  radio::SimulatedReceiver& SimulatedReceiver();
+
   // New data with its question: false when the user cancelled.
   bool NewData();
   // Loads a clone file without any dialog; false (after the message) when
@@ -111,6 +134,11 @@ class MainWindow : public QMainWindow {
   void UpdateStatus();
   void ReportFile(FileStatus status);
   void RestorePlacement();
+  void TransferFinished(const TransferOutcome& outcome);
+  void ShowTransferProgress(int value, int maximum);
+  void SetTransferControlsEnabled(bool enabled);
+  QPushButton* TransferButton(QWidget* parent, const char* name,
+                              const char* text, UserCommand command);
   void StorePlacement();
 
   Prompts& prompts_;
@@ -132,6 +160,14 @@ class MainWindow : public QMainWindow {
   QLabel* status_model_ = nullptr;
   QLabel* status_channels_ = nullptr;
   QAction* mnuEditUndo_ = nullptr;
+  TransferRunner* runner_ = nullptr;
+  std::unique_ptr<radio::SimulatedReceiver> sim_receiver_;
+  std::vector<QWidget*> transfer_controls_;  // disabled while one runs
+  std::vector<QMenu*> busy_menus_;           // likewise
+  QProgressBar* progress_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  QLabel* time_left_ = nullptr;
+  qint64 transfer_started_ms_ = 0;
 };
 
 }  // namespace vrq5::gui

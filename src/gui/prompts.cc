@@ -102,6 +102,8 @@ bool QtPrompts::PageSetup(QWidget* parent) {
   return dialog.exec() == QDialog::Accepted;
 }
 
+int QtPrompts::RunDialog(QDialog* dialog) { return dialog->exec(); }
+
 FileDialog CloneFileDialog(const QString& caption) {
   return {caption,
           {QStringLiteral("Korvex VR-Q5 Clone Files (*.VQ5)"),

@@ -9,6 +9,7 @@
 
 #include "store/message.h"
 
+class QDialog;
 class QWidget;
 
 namespace vrq5::gui {
@@ -42,6 +43,8 @@ class Prompts {
   virtual QString SaveFileName(QWidget* parent, const FileDialog& dialog) = 0;
   // The printer's page set-up; false when cancelled.
   virtual bool PageSetup(QWidget* parent) = 0;
+  // A dialog of the window's own, run modally; its result code.
+  virtual int RunDialog(QDialog* dialog) = 0;
 };
 
 // Qt's message boxes, file dialogs and page set-up dialog.
@@ -55,6 +58,7 @@ class QtPrompts : public Prompts {
   QString OpenFileName(QWidget* parent, const FileDialog& dialog) override;
   QString SaveFileName(QWidget* parent, const FileDialog& dialog) override;
   bool PageSetup(QWidget* parent) override;
+  int RunDialog(QDialog* dialog) override;
 
  private:
   struct Printer;

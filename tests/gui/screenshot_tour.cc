@@ -32,6 +32,7 @@ class NoPrompts : public vrq5::gui::Prompts {
     return {};
   }
   bool PageSetup(QWidget*) override { return false; }
+  int RunDialog(QDialog*) override { return 0; }
 };
 
 void Settle() {

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,13 @@ class ScriptedPrompts : public gui::Prompts {
   }
   QString SaveFileName(QWidget*, const gui::FileDialog& dialog) override {
     return NextFile("save: ", dialog);
+  }
+  // Runs a dialog of the window's own: the test's handler sets its
+  // controls and gives the result (default: rejected).
+  std::function<int(QDialog*)> dialog_handler;
+  int RunDialog(QDialog* dialog) override {
+    log.push_back("dialog: " + dialog->objectName().toStdString());
+    return dialog_handler ? dialog_handler(dialog) : 0;
   }
   bool PageSetup(QWidget*) override {
     log.push_back("page setup");

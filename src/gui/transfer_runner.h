@@ -1,0 +1,64 @@
+// Runs one transfer command at a time on a worker thread. The worker owns
+// the link and its port and works on its own copy of the document; the
+// window gets the copy back, with the messages in the order the transfer
+// gave them, when the worker is done. The worker never touches a widget,
+// and the window's document is not touched while the worker runs.
+#ifndef VRQ5_GUI_TRANSFER_RUNNER_H_
+#define VRQ5_GUI_TRANSFER_RUNNER_H_
+
+#include <QObject>
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "link/transfer.h"
+#include "radio/receiver.h"
+#include "store/document.h"
+
+namespace vrq5::gui {
+
+struct TransferOutcome {
+  UserCommand command;
+  CommandResult result;
+  std::vector<Message> messages;
+  std::shared_ptr<Document> doc;  // the document as the transfer left it
+};
+
+class TransferRunner : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TransferRunner(QObject* parent = nullptr);
+  // Cancels a running transfer and waits for the worker.
+  ~TransferRunner() override;
+
+  bool Busy() const { return busy_; }
+
+  // Starts `command` on a copy of `doc` through the port named `port_name`
+  // ("sim": `receiver`, which must outlive the transfer). False, and
+  // nothing started, while another transfer runs.
+  bool Start(UserCommand command, const Document& doc,
+             const std::string& port_name, radio::SimulatedReceiver& receiver);
+  // Raises the link's cancel flag: the transfer stops before its next
+  // exchange.
+  void Cancel() { cancel_ = true; }
+  // Waits until the worker has ended (its outcome is still delivered).
+  void Wait();
+
+ signals:
+  void progress(int value, int maximum);
+  void finished(const vrq5::gui::TransferOutcome& outcome);
+
+ private:
+  std::thread worker_;
+  std::atomic<bool> cancel_{false};
+  bool busy_ = false;
+};
+
+}  // namespace vrq5::gui
+
+Q_DECLARE_METATYPE(vrq5::gui::TransferOutcome)
+
+#endif  // VRQ5_GUI_TRANSFER_RUNNER_H_

@@ -1,0 +1,16 @@
+#include "serial/port_choice.h"
+
+#include "radio/sim_port.h"
+#include "serial/qt_serial_port.h"
+
+namespace vrq5 {
+
+std::unique_ptr<SerialPort> MakePort(const std::string& name,
+                                     radio::SimulatedReceiver& receiver) {
+  if (name == kSimulatedPortName) {
+    return std::make_unique<radio::SimulatedPort>(receiver);
+  }
+  return std::make_unique<QtSerialPort>(name);
+}
+
+}  // namespace vrq5

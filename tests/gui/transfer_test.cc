@@ -1,0 +1,128 @@
+// Transfers from the window against the built-in simulated receiver: the
+// worker thread, the messages in order, the pages refilled, every command
+// enabled again, Cancel and the refusal of a second transfer.
+#include <QPushButton>
+
+#include "files/clone_file.h"
+#include "link/port_file.h"
+#include "radio/sim_port.h"
+#include "tests/gui/window_fixture.h"
+
+namespace vrq5::testing {
+namespace {
+
+class TransferWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    window->StartUp("");
+    window->set_port_name("sim");
+    ShowWindow();
+  }
+  void Run(const char* action) {
+    Trigger(action);
+    window->WaitForTransfer();
+  }
+  void ExpectCommandsEnabled() {
+    for (const char* name : {"cmbRxData", "cmbTxData", "cmbRxData1",
+                             "cmbTxData1", "cmbReadBank", "cmdWriteGroup"}) {
+      // Enabled itself (its page may be a hidden, disabled one).
+      EXPECT_FALSE(Find<QPushButton>(name)->testAttribute(Qt::WA_ForceDisabled))
+          << name;
+    }
+    EXPECT_FALSE(window->TransferRunning());
+  }
+};
+
+TEST_F(TransferWindowTest, WriteAllThenReadAllGiveTheSameDocument) {
+  ASSERT_EQ(OpenNamedFile(doc(), SamplePath("demo.VQ5")), FileStatus::kOk);
+  window->StartUp("");  // shows nothing new; the document is the demo's
+  Document written = doc();
+  Run("mnuWrAll");
+  ASSERT_EQ(MessageTexts(), std::vector<std::string>{"Successed!!"});
+  EXPECT_EQ(window->CurrentTab(), 3);
+  ExpectCommandsEnabled();
+
+  window->NewData();  // a write leaves nothing unsaved: no question
+  EXPECT_EQ(doc().ChannelsInUse(), 0);
+  Run("mnuReAll");
+  EXPECT_EQ(MessageTexts(),
+            (std::vector<std::string>{"Successed!!", "Successed!!"}));
+  EXPECT_EQ(doc().ChannelsInUse(), written.ChannelsInUse());
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    // Notes live in the clone file only.
+    Slot a = doc().Mem[slot], b = written.Mem[slot];
+    a.text[kNote].clear();
+    b.text[kNote].clear();
+    EXPECT_EQ(a, b) << slot;
+  }
+  EXPECT_EQ(doc().BankSize, written.BankSize);
+  EXPECT_EQ(doc().chkGrp, written.chkGrp);
+  EXPECT_EQ(doc().settings, written.settings);
+  // The pages show what was read.
+  EXPECT_EQ(CellText(1, 1), written.Mem[0].text[kFreq]);
+  EXPECT_EQ(Find<QLineEdit>("txtBank_0")->text().toStdString(),
+            written.txtBank[0]);
+}
+
+TEST_F(TransferWindowTest, SilentReceiverFailsAndEverythingComesBack) {
+  radio::Faults silent;
+  silent.silent_from = 1;
+  window->SimulatedReceiver().set_faults(silent);
+  Document before = doc();
+  // What the same read gives without the window.
+  std::vector<std::string> expected;
+  {
+    radio::SimulatedReceiver receiver(0, silent);
+    radio::SimulatedPort port(receiver);
+    Link link(port);
+    Document copy = before;
+    TransferSinks sinks;
+    sinks.message = [&](const Message& m) { expected.push_back(m.text); };
+    Transfer(link, copy, sinks).Run(UserCommand::kReadAll);
+  }
+  ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(expected.back(), "Read Failed...");
+  Run("mnuReAll");
+  EXPECT_EQ(MessageTexts(), expected);
+  ExpectCommandsEnabled();
+  EXPECT_EQ(doc().Mem, before.Mem);
+}
+
+TEST_F(TransferWindowTest, CancelAndASecondTransfer) {
+  radio::Faults timed;
+  timed.timing = true;
+  window->SimulatedReceiver().set_faults(timed);
+  Trigger("mnuReMem");
+  ASSERT_TRUE(window->TransferRunning());
+  EXPECT_FALSE(Find<QPushButton>("cmbRxData")->isEnabled());
+  // A second transfer while one runs is refused with a message.
+  window->RunTransfer(UserCommand::kReadBank);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text, "A transfer is already running.");
+  Find<QPushButton>("cmdCancel")->click();
+  window->WaitForTransfer();
+  EXPECT_EQ(prompts.messages.back().text, "Read Failed...");
+  ExpectCommandsEnabled();
+  // A clean transfer succeeds afterwards.
+  window->SimulatedReceiver().set_faults({});
+  Run("mnuReSet");
+  EXPECT_EQ(prompts.messages.back().text, "Successed!!");
+}
+
+TEST_F(TransferWindowTest, PortDialogKeepsTheChoice) {
+  prompts.dialog_handler = [](QDialog* dialog) {
+    dialog->findChild<QLineEdit*>("txtPort")->setText("/dev/ttyUSB7");
+    return int(QDialog::Accepted);
+  };
+  Trigger("mnuToolsOptions");
+  EXPECT_EQ(window->port_name(), "/dev/ttyUSB7");
+  EXPECT_EQ(LoadPortName(dir.File("config")), "/dev/ttyUSB7");
+  // Cancelled (closed): the port stays.
+  prompts.dialog_handler = nullptr;
+  Trigger("mnuToolsOptions");
+  EXPECT_EQ(window->port_name(), "/dev/ttyUSB7");
+}
+
+}  // namespace
+}  // namespace vrq5::testing

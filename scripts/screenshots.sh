@@ -2,7 +2,7 @@
 # Pictures of the window's four tabs with a real document loaded, for the
 # README: builds Release, opens FILE.VQ5 (default: the demo file of the
 # tests) in the window under a virtual X display and saves one picture per
-# tab in docs/screenshots/.
+# tab in docs/screenshots/, in English and in Japanese (*_ja.png).
 #
 #   scripts/screenshots.sh [FILE.VQ5]
 set -euo pipefail
@@ -16,4 +16,6 @@ runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x900x24 -dpi 96" \
   build/tests/gui/vrq5_screenshot_tour "$file" docs/screenshots
+XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x900x24 -dpi 96" \
+  build/tests/gui/vrq5_screenshot_tour "$file" docs/screenshots ja _ja
 ls docs/screenshots/*.png

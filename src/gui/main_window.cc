@@ -68,8 +68,13 @@ class MemoryGrid : public QTableView {
   }
 };
 
+// A caption or tooltip of the string table, in the interface's language.
+QString Text(const char* text) {
+  return QCoreApplication::translate("vrq5", text);
+}
+
 QAction* Action(QObject* parent, const char* name, const char* text) {
-  auto* action = new QAction(QString::fromUtf8(text), parent);
+  auto* action = new QAction(Text(text), parent);
   action->setObjectName(QString::fromLatin1(name));
   return action;
 }
@@ -264,7 +269,7 @@ QTableView* MainWindow::MakeGrid(QWidget* parent, const char* name,
 }
 
 void MainWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("File(&F)"));
+  QMenu* file = menuBar()->addMenu(Text("File(&F)"));
   file->setObjectName(QStringLiteral("mnuFile"));
   QAction* file_new = Action(this, "mnuFileNew", "New(&N)");
   file_new->setShortcut(QKeySequence::New);
@@ -299,14 +304,14 @@ void MainWindow::BuildMenus() {
           &MainWindow::mnuFilePageSetup_Click);
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+  QMenu* edit = menuBar()->addMenu(Text("Edit(&E)"));
   edit->setObjectName(QStringLiteral("mnuEdit"));
   mnuEditUndo_ = Action(this, "mnuEditUndo", "Modify(&M)");
   edit->addAction(mnuEditUndo_);
   connect(mnuEditUndo_, &QAction::triggered, this,
           &MainWindow::mnuEditUndo_Click);
 
-  QMenu* view = menuBar()->addMenu(QStringLiteral("View(&V)"));
+  QMenu* view = menuBar()->addMenu(Text("View(&V)"));
   view->setObjectName(QStringLiteral("mnuView"));
   QAction* show_toolbar = Action(this, "mnuViewToolbar", "Tool Bar(&T)");
   QAction* show_status = Action(this, "mnuStatusBar", "Status Bar(&S)");
@@ -316,7 +321,7 @@ void MainWindow::BuildMenus() {
     view->addAction(a);
   }
 
-  QMenu* tools = menuBar()->addMenu(QStringLiteral("Tool(&T)"));
+  QMenu* tools = menuBar()->addMenu(Text("Tool(&T)"));
   tools->setObjectName(QStringLiteral("mnuTool"));
   struct Item {
     const char* name;
@@ -325,7 +330,7 @@ void MainWindow::BuildMenus() {
   };
   auto submenu = [&](const char* name, const char* text,
                      std::initializer_list<Item> items) {
-    QMenu* menu = tools->addMenu(QString::fromUtf8(text));
+    QMenu* menu = tools->addMenu(Text(text));
     menu->setObjectName(QString::fromLatin1(name));
     for (const Item& item : items) {
       QAction* a = Action(this, item.name, item.text);
@@ -348,7 +353,7 @@ void MainWindow::BuildMenus() {
   tools->addAction(options);
   connect(options, &QAction::triggered, this,
           &MainWindow::mnuToolsOptions_Click);
-  QMenu* help_menu = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+  QMenu* help_menu = menuBar()->addMenu(Text("Help(&H)"));
   help_menu->setObjectName(QStringLiteral("mnuHelp"));
   QAction* about = Action(this, "mnuHelpAbout", "About(&A)");
   help_menu->addAction(about);
@@ -363,9 +368,9 @@ void MainWindow::BuildMenus() {
   QStyle* s = style();
   auto tool = [this](QAction* action, const char* name, const char* tip,
                      const QIcon& icon) {
-    QAction* button = toolbar_->addAction(icon, QString::fromLatin1(tip));
+    QAction* button = toolbar_->addAction(icon, Text(tip));
     button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QString::fromLatin1(tip));
+    button->setToolTip(Text(tip));
     connect(button, &QAction::triggered, action, &QAction::trigger);
   };
   tool(file_new, "tbNew", "New", s->standardIcon(QStyle::SP_FileIcon));
@@ -373,7 +378,7 @@ void MainWindow::BuildMenus() {
   tool(save, "tbSave", "Save", s->standardIcon(QStyle::SP_DialogSaveButton));
   toolbar_->addSeparator();
   QAction* help = toolbar_->addAction(
-      s->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Help"));
+      s->standardIcon(QStyle::SP_DialogHelpButton), Text("Help"));
   help->setObjectName(QStringLiteral("tbHelp"));
   connect(help, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
 
@@ -654,9 +659,10 @@ void MainWindow::mnuHelpAbout_Click() {
   big.setPointSizeF(big.pointSizeF() * 1.3);
   title->setFont(big);
   layout->addWidget(title);
-  layout->addWidget(new QLabel(
-      QStringLiteral("Version %1").arg(QApplication::applicationVersion()),
-      about));
+  layout->addWidget(new QLabel(QStringLiteral("Version %1, Qt %2")
+                                   .arg(QApplication::applicationVersion(),
+                                        QString::fromLatin1(qVersion())),
+                               about));
   layout->addWidget(new QLabel(
       QStringLiteral("Reads, edits and writes the memory of the VR-Q5 and "
                      "VR-Q70 receivers:\nchannels, banks, groups, VFO bands "

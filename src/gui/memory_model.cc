@@ -39,7 +39,8 @@ int VfoColumnWidth(int column, const QFontMetrics& metrics, int dpi) {
 
 QFont GridModel::NoteFont() {
   QFont font;
-  font.setFamilies({QStringLiteral("Noto Sans Mono CJK JP"),
+  font.setFamilies({QString::fromUtf8("ＭＳ ゴシック"),
+                    QStringLiteral("Noto Sans Mono CJK JP"),
                     QStringLiteral("Noto Sans CJK JP"),
                     QStringLiteral("monospace")});
   font.setStyleHint(QFont::TypeWriter);

@@ -12,6 +12,7 @@
 
 #include "codec/tables.h"
 #include "files/clone_file.h"
+#include "gui/language.h"
 #include "gui/main_window.h"
 #include "gui/note_text.h"
 #include "link/port_file.h"
@@ -21,7 +22,7 @@ namespace vrq5::gui {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: vrq5-clone [FILE.VQ5]\n"
+    "usage: vrq5-clone [--lang ja|en] [FILE.VQ5]\n"
     "\n"
     "The window of the VR-Q5/Q70 clone utility: reads, edits and writes the\n"
     "memory of the receiver and keeps it in clone files (.VQ5) and CSV.\n"
@@ -60,6 +61,17 @@ bool HasDisplay() {
 }  // namespace
 
 int StartUp(int argc, char** argv) {
+  // --lang ja|en chooses the menus' language; the first other argument is
+  // the clone file.
+  QString language;
+  std::string command_line_file;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc) {
+      language = QString::fromLocal8Bit(argv[++i]);
+    } else if (command_line_file.empty()) {
+      command_line_file = argv[i];
+    }
+  }
   if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 ||
                    std::strcmp(argv[1], "-h") == 0)) {
     std::fputs(kUsage, stdout);
@@ -83,12 +95,16 @@ int StartUp(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("vrq5"));
   QApplication::setApplicationVersion(QStringLiteral(VRQ5_VERSION));
 
+  if (!InstallLanguage(language)) {
+    std::fprintf(stderr, "vrq5-clone: no string table for --lang %s\n",
+                 qPrintable(language));
+  }
   QSplashScreen splash(SplashPicture());
   splash.show();
   splash.repaint();
   QApplication::processEvents();
 
-  std::string command_line_file = argc > 1 ? CommandLinePath(argv[1]) : "";
+  command_line_file = CommandLinePath(command_line_file);
   QtPrompts prompts;
   MainWindow::Options options;
   options.port_folder = DefaultPortFolder(argv[0]);

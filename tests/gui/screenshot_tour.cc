@@ -2,7 +2,7 @@
 // and saves a picture of the window for each, then one of the channel
 // editor: the pictures of the README.
 //
-//   vrq5_screenshot_tour FILE.VQ5 OUT-FOLDER
+//   vrq5_screenshot_tour FILE.VQ5 OUT-FOLDER [LANGUAGE [SUFFIX]]
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "files/clone_file.h"
+#include "gui/language.h"
 #include "gui/main_window.h"
 
 namespace {
@@ -45,11 +46,14 @@ void Settle() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s FILE.VQ5 OUT-FOLDER\n", argv[0]);
+  if (argc < 3 || argc > 5) {
+    std::fprintf(stderr, "usage: %s FILE.VQ5 OUT-FOLDER [LANGUAGE [SUFFIX]]\n",
+                 argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
+  vrq5::gui::InstallLanguage(argc > 3 ? QString::fromLatin1(argv[3]) : "en");
+  QString suffix = argc > 4 ? QString::fromLatin1(argv[4]) : QString();
   NoPrompts prompts;
   QDir out(QString::fromLocal8Bit(argv[2]));
   vrq5::gui::MainWindow::Options options;
@@ -67,7 +71,8 @@ int main(int argc, char** argv) {
         ->setCurrentIndex(tab - 1);
     if (tab == 3) window.SelectRow(12);
     Settle();
-    QString path = out.filePath(QStringLiteral("%1.png").arg(names[tab - 1]));
+    QString path =
+        out.filePath(QStringLiteral("%1%2.png").arg(names[tab - 1], suffix));
     if (!window.grab().save(path)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       ++failures;
@@ -78,7 +83,7 @@ int main(int argc, char** argv) {
   window.MSFlexGrid1_DblClick(12);
   Settle();
   if (auto* editor = window.findChild<QWidget*>(QStringLiteral("dlgModify"))) {
-    QString path = out.filePath(QStringLiteral("editor.png"));
+    QString path = out.filePath(QStringLiteral("editor%1.png").arg(suffix));
     if (!editor->grab().save(path)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       ++failures;

@@ -1,10 +1,12 @@
 // Start-up: the defaults, and the clone file named on the command line.
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTabBar>
 #include <filesystem>
 
 #include "files/clone_file.h"
+#include "gui/language.h"
 #include "tests/gui/window_fixture.h"
 
 namespace vrq5::testing {
@@ -107,6 +109,46 @@ TEST_F(WindowTest, OpensAllSlotsOfAFullFile) {
     EXPECT_EQ(Cell(slot + 1, 1).toStdString(), doc().Mem[slot].text[kFreq]);
   }
   EXPECT_EQ(Cell(1300, 0), "Pr99");
+}
+
+}  // namespace
+}  // namespace vrq5::testing
+
+namespace vrq5::testing {
+namespace {
+
+TEST(LanguageTest, JapaneseMenusFromTheStringTable) {
+  ASSERT_TRUE(gui::InstallLanguage(QStringLiteral("ja")));
+  {
+    ScriptedPrompts prompts;
+    TempDir dir;
+    gui::MainWindow::Options options;
+    options.port_folder = dir.File("config");
+    options.placement_file =
+        QString::fromStdString(dir.File("config/placement.ini"));
+    gui::MainWindow window(prompts, options);
+    std::vector<std::string> titles;
+    for (QAction* menu : window.menuBar()->actions()) {
+      titles.push_back(menu->text().toStdString());
+    }
+    EXPECT_EQ(titles,
+              (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)",
+                                        "ﾂｰﾙ(&T)", "ﾍﾙﾌﾟ(&H)"}));
+    EXPECT_EQ(window.findChild<QAction*>("mnuReAll")->text().toStdString(),
+              "すべて(&A)");
+    EXPECT_EQ(window.findChild<QAction*>("tbSave")->toolTip().toStdString(),
+              "上書き保存");
+  }
+  ASSERT_TRUE(gui::InstallLanguage(QStringLiteral("en")));
+  ScriptedPrompts prompts;
+  TempDir dir;
+  gui::MainWindow::Options options;
+  options.port_folder = dir.File("config");
+  options.placement_file =
+      QString::fromStdString(dir.File("config/placement.ini"));
+  gui::MainWindow window(prompts, options);
+  EXPECT_EQ(window.menuBar()->actions().front()->text().toStdString(),
+            "File(&F)");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "files/clone_file.h"
 #include "link/port_file.h"
+#include "radio/pty_host.h"
 #include "radio/sim_port.h"
 #include "tests/gui/window_fixture.h"
 
@@ -108,6 +109,29 @@ TEST_F(TransferWindowTest, CancelAndASecondTransfer) {
   window->SimulatedReceiver().set_faults({});
   Run("mnuReSet");
   EXPECT_EQ(prompts.messages.back().text, "Successed!!");
+}
+
+// As a user with a cable runs it: the receiver on a pseudo-terminal,
+// reached through QtSerialPort by its device path.
+TEST_F(TransferWindowTest, ReadAndWriteThroughAPseudoTerminal) {
+  radio::SimulatedReceiver receiver(0);
+  radio::PtyHost host(receiver);
+  std::string error;
+  ASSERT_TRUE(host.Start(&error)) << error;
+  window->set_port_name(host.device_path());
+  ASSERT_EQ(OpenNamedFile(doc(), SamplePath("demo.VQ5")), FileStatus::kOk);
+  Document written = doc();
+  Run("mnuWrMem");
+  ASSERT_EQ(MessageTexts(), std::vector<std::string>{"Successed!!"});
+  window->NewData();
+  Run("mnuReMem");
+  EXPECT_EQ(prompts.messages.back().text, "Successed!!");
+  EXPECT_EQ(doc().ChannelsInUse(), written.ChannelsInUse());
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    EXPECT_EQ(doc().Mem[slot].text[kFreq], written.Mem[slot].text[kFreq])
+        << slot;
+  }
+  ExpectCommandsEnabled();
 }
 
 TEST_F(TransferWindowTest, PortDialogKeepsTheChoice) {

@@ -8,7 +8,11 @@ namespace vrq5 {
 std::unique_ptr<SerialPort> MakePort(const std::string& name,
                                      radio::SimulatedReceiver& receiver) {
   if (name == kSimulatedPortName) {
-    return std::make_unique<radio::SimulatedPort>(receiver);
+    // A receiver with wire timing answers in real time, as a cable would.
+    auto mode = receiver.faults().timing
+                    ? radio::SimulatedPort::TimeMode::kReal
+                    : radio::SimulatedPort::TimeMode::kVirtual;
+    return std::make_unique<radio::SimulatedPort>(receiver, mode);
   }
   return std::make_unique<QtSerialPort>(name);
 }

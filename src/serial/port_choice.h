@@ -16,7 +16,8 @@ namespace vrq5 {
 inline constexpr std::string_view kSimulatedPortName = "sim";
 
 // The port of `name`. For "sim" the port talks to `receiver`, which must
-// outlive it. The port is opened by the first exchange.
+// outlive it, in virtual time (no waiting) unless the receiver has wire
+// timing, which it then keeps in real time. The port is opened by the first exchange.
 std::unique_ptr<SerialPort> MakePort(const std::string& name,
                                      radio::SimulatedReceiver& receiver);
 

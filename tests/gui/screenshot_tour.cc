@@ -4,7 +4,9 @@
 //
 //   vrq5_screenshot_tour FILE.VQ5 OUT-FOLDER [LANGUAGE [SUFFIX]]
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QTabBar>
 #include <QTimer>
@@ -89,6 +91,25 @@ int main(int argc, char** argv) {
       ++failures;
     }
   }
+  // A Read > ALL in progress from the simulated receiver on a timed wire.
+  if (auto* editor = window.findChild<QDialog*>(QStringLiteral("dlgModify"))) {
+    editor->reject();
+  }
+  window.set_port_name("sim");
+  vrq5::radio::Faults timed;
+  timed.timing = true;
+  window.SimulatedReceiver().set_faults(timed);
+  window.RunTransfer(vrq5::UserCommand::kReadAll);
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 3500) {
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
+  }
+  Settle();
+  QString path = out.filePath(QStringLiteral("transfer%1.png").arg(suffix));
+  if (!window.grab().save(path)) ++failures;
+  window.CancelTransfer();
+  window.WaitForTransfer();
   QDir(out.absolutePath() + "/config").removeRecursively();
   return failures == 0 ? 0 : 1;
 }

@@ -254,10 +254,9 @@ bool OpenVfoEntry(const Document& doc, int band, EntryControls& c) {
   if (model >= 2 && band >= 8) return false;
   const Slot& b = doc.Vfo[band];
   ApplyMemoryModelRules(c, model);
-  c.txtFreq = b.text[kFreq];
-  c.opbWave = Member(b.value[kMode], 3);
+  LoadEntryFromSlot(c, b, 0);
   // Steps by band row: 16 is 1KHz, 17 is 9KHz.
-  int stored = Member(b.value[kStep], kStepButtons);
+  int stored = c.opbStep;
   c.opbStepEnabled.fill(false);
   if (band == 0) {
     c.opbStepEnabled[16] = true;
@@ -270,15 +269,8 @@ bool OpenVfoEntry(const Document& doc, int band, EntryControls& c) {
     bool usable = stored >= 0 && stored < 16;
     c.opbStep = usable ? stored : (band == 1 ? 3 : 4);
   }
-  int option = Member(b.value[kOption], kOptionButtons);
-  c.opbTone = option >= 0 && c.opbToneEnabled[option] ? option : 0;
-  if (c.cbbSecEnabled) c.cbbSec = Member(b.value[kSecret], kSecretItems);
-  if (c.cbbAirEnabled) c.cbbAir = Member(b.value[kCarrier], kCarrierItems);
-  c.cbbTxTone = Member(b.value[kTone], static_cast<int>(ToneName.size()));
-  c.opbSift = Member(b.value[kShiftDir], 3);
-  c.txtShift = b.text[kOffset];
-  c.txtNote = b.text[kNote];
-  c.txtName = b.text[kName];
+  // An option the model lacks shows as None.
+  if (c.opbTone < 0 || !c.opbToneEnabled[c.opbTone]) c.opbTone = 0;
   return true;
 }
 

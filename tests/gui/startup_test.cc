@@ -118,14 +118,14 @@ namespace vrq5::testing {
 namespace {
 
 TEST(LanguageTest, JapaneseMenusFromTheStringTable) {
+  ScriptedPrompts prompts;
+  TempDir dir;
+  gui::MainWindow::Options options;
+  options.port_folder = dir.File("config");
+  options.placement_file =
+      QString::fromStdString(dir.File("config/placement.ini"));
   ASSERT_TRUE(gui::InstallLanguage(QStringLiteral("ja")));
   {
-    ScriptedPrompts prompts;
-    TempDir dir;
-    gui::MainWindow::Options options;
-    options.port_folder = dir.File("config");
-    options.placement_file =
-        QString::fromStdString(dir.File("config/placement.ini"));
     gui::MainWindow window(prompts, options);
     std::vector<std::string> titles;
     for (QAction* menu : window.menuBar()->actions()) {
@@ -140,12 +140,6 @@ TEST(LanguageTest, JapaneseMenusFromTheStringTable) {
               "上書き保存");
   }
   ASSERT_TRUE(gui::InstallLanguage(QStringLiteral("en")));
-  ScriptedPrompts prompts;
-  TempDir dir;
-  gui::MainWindow::Options options;
-  options.port_folder = dir.File("config");
-  options.placement_file =
-      QString::fromStdString(dir.File("config/placement.ini"));
   gui::MainWindow window(prompts, options);
   EXPECT_EQ(window.menuBar()->actions().front()->text().toStdString(),
             "File(&F)");

@@ -784,11 +784,18 @@ void MainWindow::mnuToolsOptions_Click() {
   add(QStringLiteral("Simulated receiver"),
       QString::fromLatin1(kSimulatedPortName.data(),
                           static_cast<int>(kSimulatedPortName.size())));
+#ifdef _WIN32
+  // The sixteen ports the port file's number form keeps.
+  for (int n = 1; n <= kPortNumberMax; ++n) {
+    add(QStringLiteral("COM %1").arg(n, 2), QStringLiteral("COM%1").arg(n));
+  }
+#else
   for (const SerialPortInfo& info : ListSerialPorts()) {
     add(QStringLiteral("%1  %2").arg(QString::fromStdString(info.name),
                                      QString::fromStdString(info.description)),
         QString::fromStdString(info.path));
   }
+#endif
   auto* path = new QLineEdit(&dialog);
   path->setObjectName(QStringLiteral("txtPort"));
   path->setPlaceholderText(QStringLiteral("Device path, e.g. /dev/ttyUSB0"));

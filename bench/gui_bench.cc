@@ -11,26 +11,15 @@
 #include <memory>
 
 #include "gui/main_window.h"
+#include "tests/gui/silent_prompts.h"
 
 namespace {
 
 std::string g_full_file;  // set by main
 
-class SilentPrompts : public vrq5::gui::Prompts {
- public:
-  void Show(QWidget*, const vrq5::Message&) override {}
-  vrq5::gui::Answer Ask(QWidget*, const vrq5::Message&,
-                        vrq5::gui::Buttons) override {
-    return vrq5::gui::Answer::kNo;
-  }
-  QString OpenFileName(QWidget*, const vrq5::gui::FileDialog&) override {
-    return {};
-  }
-  QString SaveFileName(QWidget*, const vrq5::gui::FileDialog&) override {
-    return {};
-  }
-  bool PageSetup(QWidget*) override { return false; }
-  int RunDialog(QDialog*) override { return 0; }
+// A question during the benchmark answers "No".
+struct SilentPrompts : vrq5::testing::SilentPrompts {
+  SilentPrompts() : vrq5::testing::SilentPrompts(vrq5::gui::Answer::kNo) {}
 };
 
 vrq5::gui::MainWindow::Options BenchOptions() {

@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>

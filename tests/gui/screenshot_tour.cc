@@ -15,28 +15,9 @@
 #include "files/clone_file.h"
 #include "gui/language.h"
 #include "gui/main_window.h"
+#include "tests/gui/silent_prompts.h"
 
 namespace {
-
-// Answers nothing: the tour opens no dialog.
-class NoPrompts : public vrq5::gui::Prompts {
- public:
-  void Show(QWidget*, const vrq5::Message& m) override {
-    std::fprintf(stderr, "message: %s\n", m.text.c_str());
-  }
-  vrq5::gui::Answer Ask(QWidget*, const vrq5::Message&,
-                        vrq5::gui::Buttons) override {
-    return vrq5::gui::Answer::kCancel;
-  }
-  QString OpenFileName(QWidget*, const vrq5::gui::FileDialog&) override {
-    return {};
-  }
-  QString SaveFileName(QWidget*, const vrq5::gui::FileDialog&) override {
-    return {};
-  }
-  bool PageSetup(QWidget*) override { return false; }
-  int RunDialog(QDialog*) override { return 0; }
-};
 
 void Settle() {
   for (int i = 0; i < 5; ++i) {
@@ -56,7 +37,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vrq5::gui::InstallLanguage(argc > 3 ? QString::fromLatin1(argv[3]) : "en");
   QString suffix = argc > 4 ? QString::fromLatin1(argv[4]) : QString();
-  NoPrompts prompts;
+  vrq5::testing::SilentPrompts prompts(vrq5::gui::Answer::kCancel);
   QDir out(QString::fromLocal8Bit(argv[2]));
   vrq5::gui::MainWindow::Options options;
   options.port_folder = (out.absolutePath() + "/config").toStdString();

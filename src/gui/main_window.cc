@@ -109,7 +109,12 @@ MainWindow::MainWindow(Prompts& prompts, Options options, QWidget* parent)
   TabStrip1_Click(CurrentTab());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The worker may use the simulated receiver, which goes before the
+  // runner (a child) does: it ends first.
+  runner_->Cancel();
+  runner_->Wait();
+}
 
 void MainWindow::BuildPages() {
   auto* central = new QWidget(this);
@@ -282,6 +287,9 @@ void MainWindow::BuildMenus() {
   QAction* export_csv = Action(this, "mnuExport", "Export(&E)...");
   QAction* page_setup = Action(this, "mnuFilePageSetup", "Print Setup(&U)...");
   QAction* exit = Action(this, "mnuFileExit", "Exit(&X)...");
+  // New, Open and Exit stay enabled while a transfer runs (they ask to
+  // stop it); the other file commands wait for its end.
+  busy_actions_ = {save, save_as, import, export_csv, page_setup};
   exit->setShortcut(QKeySequence::Quit);
   file->addAction(file_new);
   file->addAction(open);
@@ -307,6 +315,7 @@ void MainWindow::BuildMenus() {
   edit->setObjectName(QStringLiteral("mnuEdit"));
   mnuEditUndo_ = Action(this, "mnuEditUndo", "Modify(&M)");
   edit->addAction(mnuEditUndo_);
+  busy_actions_.push_back(mnuEditUndo_);
   connect(mnuEditUndo_, &QAction::triggered, this,
           &MainWindow::mnuEditUndo_Click);
 
@@ -334,6 +343,7 @@ void MainWindow::BuildMenus() {
     for (const Item& item : items) {
       QAction* a = Action(this, item.name, item.text);
       menu->addAction(a);
+      busy_actions_.push_back(a);
       UserCommand command = item.command;
       connect(a, &QAction::triggered, this,
               [this, command] { RunTransfer(command); });
@@ -350,6 +360,7 @@ void MainWindow::BuildMenus() {
            {"mnuWrAll", "ALL(&A)", UserCommand::kWriteAll}});
   QAction* options = Action(this, "mnuToolsOptions", "COM Port Setup(&C)");
   tools->addAction(options);
+  busy_actions_.push_back(options);
   connect(options, &QAction::triggered, this,
           &MainWindow::mnuToolsOptions_Click);
   QMenu* help_menu = menuBar()->addMenu(Text("Help(&H)"));
@@ -357,7 +368,6 @@ void MainWindow::BuildMenus() {
   QAction* about = Action(this, "mnuHelpAbout", "About(&A)");
   help_menu->addAction(about);
   connect(about, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
-  busy_menus_.push_back(file);
   busy_menus_.push_back(edit);
   busy_menus_.push_back(tools);
 
@@ -375,6 +385,7 @@ void MainWindow::BuildMenus() {
   tool(file_new, "tbNew", "New", s->standardIcon(QStyle::SP_FileIcon));
   tool(open, "tbOpen", "Open", s->standardIcon(QStyle::SP_DialogOpenButton));
   tool(save, "tbSave", "Save", s->standardIcon(QStyle::SP_DialogSaveButton));
+  busy_actions_.push_back(toolbar_->actions().back());
   toolbar_->addSeparator();
   QAction* help = toolbar_->addAction(
       s->standardIcon(QStyle::SP_DialogHelpButton), Text("Help"));
@@ -578,7 +589,7 @@ bool MainWindow::mnuFileSave_Click() { return SaveTo(false); }
 bool MainWindow::mnuFileSaveAs_Click() { return SaveTo(true); }
 
 bool MainWindow::NewData() {
-  if (!AskToSave()) return false;
+  if (!StopTransferFirst() || !AskToSave()) return false;
   doc_.NewData();
   ShowDocument();
   return true;
@@ -587,6 +598,12 @@ bool MainWindow::NewData() {
 void MainWindow::mnuFileNew_Click() { NewData(); }
 
 void MainWindow::opbModel_Click(int member) {
+  // A running transfer is stopped first: it uses the old model's receiver
+  // and would bring back the old document.
+  if (member != doc_.opbModel && !StopTransferFirst()) {
+    settings_pages_->SelectModel(doc_.opbModel);
+    return;
+  }
   doc_.DataChanged = -1;
   if (member == doc_.opbModel) return;
   // The new model's defaults replace the document: it asks first, and a
@@ -600,7 +617,7 @@ void MainWindow::opbModel_Click(int member) {
 }
 
 void MainWindow::mnuFileOpen_Click() {
-  if (!AskToSave()) return;
+  if (!StopTransferFirst() || !AskToSave()) return;
   QString path =
       prompts_.OpenFileName(this, CloneFileDialog(QStringLiteral("Open")));
   if (path.isEmpty()) return;
@@ -680,9 +697,8 @@ bool MainWindow::TransferRunning() const { return runner_->Busy(); }
 void MainWindow::SetTransferControlsEnabled(bool enabled) {
   for (QWidget* w : transfer_controls_) w->setEnabled(enabled);
   for (QMenu* m : busy_menus_) m->menuAction()->setEnabled(enabled);
-  for (QAction* a : toolbar_->actions()) {
-    if (a->objectName() != QLatin1String("tbHelp")) a->setEnabled(enabled);
-  }
+  // The actions themselves too, so that their shortcuts wait as well.
+  for (QAction* a : busy_actions_) a->setEnabled(enabled);
   tab_strip_->setEnabled(enabled);
   frames_->currentWidget()->setEnabled(enabled);
   progress_->setVisible(!enabled);
@@ -692,7 +708,7 @@ void MainWindow::SetTransferControlsEnabled(bool enabled) {
 
 void MainWindow::RunTransfer(UserCommand command) {
   if (runner_->Busy()) {
-    prompts_.Show(this, ErrorMessage("A transfer is already running."));
+    prompts_.Show(this, ErrorMessage(kMsgTransferRunning));
     return;
   }
   if (port_name_.empty()) {
@@ -748,6 +764,18 @@ void MainWindow::ShowTransferProgress(int value, int maximum) {
 }
 
 void MainWindow::CancelTransfer() { runner_->Cancel(); }
+
+bool MainWindow::StopTransferFirst() {
+  if (!runner_->Busy()) return true;
+  if (prompts_.Ask(this, StopTransferQuestion(), Buttons::kOkCancel) ==
+      Answer::kCancel) {
+    return false;
+  }
+  // The transfer may have ended while the question was open.
+  runner_->Cancel();
+  WaitForTransfer();
+  return true;
+}
 
 void MainWindow::WaitForTransfer() {
   while (runner_->Busy()) {
@@ -826,13 +854,9 @@ void MainWindow::mnuToolsOptions_Click() {
 // ----- closing and the window placement -----
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (runner_->Busy()) {
-    // The transfer stops between two exchanges; its outcome is taken in
-    // before the window goes.
-    runner_->Cancel();
-    WaitForTransfer();
-  }
-  if (!AskToSave()) {
+  // A running transfer stops between two exchanges when the user agrees;
+  // its outcome is taken in (and may be saved) before the window goes.
+  if (!StopTransferFirst() || !AskToSave()) {
     event->ignore();
     return;
   }

@@ -93,6 +93,10 @@ class MainWindow : public QMainWindow {
   bool TransferRunning() const;
   // Cancel on the status bar: the transfer stops between two exchanges.
   void CancelTransfer();
+  // Before a command that replaces the document or closes the window: a
+  // running transfer is stopped when the user agrees, and its outcome
+  // taken in. False when the user lets the transfer go on.
+  bool StopTransferFirst();
   // Waits for a running transfer to end and takes its outcome in (tests).
   void WaitForTransfer();
   void mnuToolsOptions_Click();
@@ -106,6 +110,9 @@ class MainWindow : public QMainWindow {
   // Loads a clone file without any dialog; false (after the message) when
   // it could not be loaded.
   bool OpenNamedFile(const QString& path);
+  // After a load, an import, new data or a transfer: every page shows
+  // the document.
+  void ShowDocument();
   // Refills the memory grid (UpDateMemData).
   void UpDateMemData();
 
@@ -128,8 +135,6 @@ class MainWindow : public QMainWindow {
   // save completed.
   bool AskToSave();
   bool SaveTo(bool ask_name);
-  // After a load, an import or new data: every page shows the document.
-  void ShowDocument();
   void UpdateTitle();
   void UpdateStatus();
   void ReportFile(FileStatus status);
@@ -164,6 +169,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<radio::SimulatedReceiver> sim_receiver_;
   std::vector<QWidget*> transfer_controls_;  // disabled while one runs
   std::vector<QMenu*> busy_menus_;           // likewise
+  std::vector<QAction*> busy_actions_;       // likewise
   QProgressBar* progress_ = nullptr;
   QPushButton* cancel_ = nullptr;
   QLabel* time_left_ = nullptr;

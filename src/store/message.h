@@ -26,6 +26,15 @@ inline constexpr std::string_view kMsgTotalChannels = "Total CH must be 1000";
 inline constexpr std::string_view kMsgSaveChanges = "Save changes to settings?";
 inline constexpr std::string_view kTitleSaveChanges = "Save Changes";
 
+// A second transfer while one runs.
+inline constexpr std::string_view kMsgTransferRunning =
+    "A transfer is already running.";
+// New, Open, a model change or closing the window while a transfer runs
+// (OK / Cancel): OK stops the transfer first.
+inline constexpr std::string_view kMsgStopTransfer =
+    "A transfer with the receiver is running.\r\nStop it and go on?";
+inline constexpr std::string_view kTitleStopTransfer = "Transfer";
+
 // An error box: `text`, title "ERROR", the stop sign.
 inline Message ErrorMessage(std::string_view text) {
   return Message{std::string(text), std::string(kTitleError),
@@ -35,6 +44,11 @@ inline Message ErrorMessage(std::string_view text) {
 inline Message SaveChangesQuestion() {
   return Message{std::string(kMsgSaveChanges), std::string(kTitleSaveChanges),
                  Message::Icon::kInformation};
+}
+
+inline Message StopTransferQuestion() {
+  return Message{std::string(kMsgStopTransfer), std::string(kTitleStopTransfer),
+                 Message::Icon::kWarning};
 }
 
 }  // namespace vrq5

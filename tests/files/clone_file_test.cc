@@ -9,12 +9,15 @@
 
 #include "codec/tables.h"
 #include "support/compare.h"
+#include "support/damaged_files.h"
 #include "support/random_document.h"
 #include "support/temp_dir.h"
 
 namespace vrq5 {
 namespace {
 
+using testing::DamagedCloneFiles;
+using testing::JoinCrLf;
 using testing::RandomDocument;
 using testing::ReadFile;
 using testing::SameDocument;
@@ -126,12 +129,6 @@ class CloneFileLoadTest : public ::testing::Test {
     before_ = current_;
   }
 
-  std::string Join(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const auto& l : lines) out += l + "\r\n";
-    return out;
-  }
-
   // Loads `content` from a file and checks the document stayed as it was.
   void ExpectRefused(const std::string& content, FileStatus expected) {
     std::string path = dir_.File("bad.VQ5");
@@ -149,36 +146,17 @@ class CloneFileLoadTest : public ::testing::Test {
   Document before_;
 };
 
-TEST_F(CloneFileLoadTest, WrongMarksGiveDataError) {
-  auto lines = lines_;
-  lines[2642] = "Korvex  VR-Q5  Clone  File  End";
-  ExpectRefused(Join(lines), FileStatus::kDataError);
-  lines = lines_;
-  lines[0] = "korvex  VR-Q5  Clone  File Start";
-  ExpectRefused(Join(lines), FileStatus::kDataError);
-}
-
-TEST_F(CloneFileLoadTest, ShortUnreadableAndEmptyFilesGiveFileOpenError) {
-  auto lines = lines_;
-  lines.pop_back();
-  ExpectRefused(Join(lines), FileStatus::kFileOpenError);
-  ExpectRefused("", FileStatus::kFileOpenError);
-  ExpectRefused(std::string(100000, 'A'), FileStatus::kFileOpenError);
+TEST_F(CloneFileLoadTest, DamagedFilesAreRefusedAndChangeNothing) {
+  for (const auto& file : DamagedCloneFiles(lines_)) {
+    SCOPED_TRACE(file.name);
+    ExpectRefused(file.content, file.status);
+  }
   EXPECT_EQ(OpenCloneFile(current_, dir_.path()), FileStatus::kFileOpenError);
   EXPECT_EQ(OpenCloneFile(current_, dir_.File("missing.VQ5")),
             FileStatus::kFileOpenError);
   EXPECT_EQ(OpenNamedFile(current_, dir_.File("missing.VQ5")),
             FileStatus::kFileOpenError);
   EXPECT_TRUE(SameDocument(current_, before_));
-}
-
-TEST_F(CloneFileLoadTest, BinaryGarbageNeverBreaksAnything) {
-  std::mt19937 rng(77);
-  for (int trial = 0; trial < 20; ++trial) {
-    std::string junk(1000 + rng() % 200000, '\0');
-    for (char& c : junk) c = static_cast<char>(rng());
-    ExpectRefused(junk, FileStatus::kFileOpenError);
-  }
 }
 
 TEST_F(CloneFileLoadTest, ExtraLinesAndOtherLineEndsLoad) {
@@ -224,7 +202,7 @@ TEST_F(CloneFileLoadTest, DamagedContentBetweenTheMarksLoadsWithoutFault) {
       }
     }
     std::string path = dir_.File("damaged.VQ5");
-    WriteFile(path, Join(lines));
+    WriteFile(path, JoinCrLf(lines));
     Document doc;
     ASSERT_EQ(OpenCloneFile(doc, path), FileStatus::kOk);
     for (int s = 0; s < kMemoryChannels; ++s) {

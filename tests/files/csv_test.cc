@@ -7,28 +7,28 @@
 #include "codec/tables.h"
 #include "codec/text.h"
 #include "support/compare.h"
+#include "support/damaged_files.h"
 #include "support/random_document.h"
 #include "support/temp_dir.h"
 
 namespace vrq5 {
 namespace {
 
+using testing::Csv;
+using testing::DamagedCsvFiles;
+using testing::kCsvHeader;
+using testing::Memory;
 using testing::RandomDocument;
 using testing::SameDocument;
 using testing::SplitCrLf;
 using testing::TempDir;
-
-const char kHeader[] =
-    "\"MODEL\",\"BANK\",\"CHANNEL\",\"FREQUENCY\",\"MODE\",\"STEP\","
-    "\"OPTION\",\"SECRET\",\"TRAIN\",\"TONE\",\"SHIFT\",\"SHIFT FREQUENCY\","
-    "\"NOTES\",\"NAME\",\"SKIP\",\"ENABLE\"";
 
 TEST(CsvExportTest, LayoutOfANewDocument) {
   Document doc;
   doc.chkGrp[12] = 1;
   auto lines = SplitCrLf(CsvText(doc));
   ASSERT_EQ(lines.size(), 1915u);
-  EXPECT_EQ(lines[0], kHeader);
+  EXPECT_EQ(lines[0], kCsvHeader);
   EXPECT_EQ(lines[1 + 14 + 5],
             "\"VR-Q5\",\"MEMORY\",\"5\",\"\",\"\",\"\",\"\",\"\",\"\",\"\","
             "\"\",\"\",\"\",\"\",\"#FALSE#\",#FALSE#");
@@ -101,24 +101,6 @@ TEST(CsvRoundTripTest, ExportThenImportGivesEverythingBack) {
     EXPECT_EQ(back.DataChanged, 0);
     EXPECT_EQ(CsvText(back), csv);
   }
-}
-
-// An import text with a header and the given records.
-std::string Csv(std::initializer_list<std::string> records) {
-  std::string out = std::string(kHeader) + "\r\n";
-  for (const auto& r : records) out += r + "\r\n";
-  return out;
-}
-
-std::string Memory(const std::string& channel, const std::string& freq,
-                   const std::string& rest =
-                       "\"FM\",\"5KHz\",\"OFF\",\"11\","
-                       "\"JR\",\"88.5Hz\",\"OFF\","
-                       "\"0.600000\",\"note\",\"name\"",
-                   const std::string& tail = "\"#FALSE#\",#TRUE#",
-                   const std::string& section = "MEMORY") {
-  return "\"VR-Q5\",\"" + section + "\",\"" + channel + "\",\"" + freq + "\"," +
-         rest + "," + tail;
 }
 
 class CsvImportTest : public ::testing::Test {
@@ -296,15 +278,9 @@ TEST_F(CsvImportTest, FaultsLeaveTheDocumentAsItWas) {
   doc_.CurrentFileName = "keep.VQ5";
   doc_.DataChanged = -1;
   Document before = doc_;
-  for (std::string text : {
-           Csv({Memory("0", "145"), "\"VR-Q5\",\"BANK AMOUNT\",\"abc\",\"5\""}),
-           Csv({Memory("0", "145"), "\"VR-Q5\",\"GROUP\",\"5\",\"x\""}),
-           Csv({Memory("0", "145"), "\"VR-Q5\",\"GROUP\",\"99999\",1"}),
-           Csv({Memory("0", "145"), "\"VR-Q5\",\"MEMORY\",\"1\",\"145\""}),
-           Csv({Memory("0", "145"), "\"VR-Q5\""}),
-       }) {
-    EXPECT_EQ(ImportCsvText(doc_, text), FileStatus::kFileOpenError);
-    EXPECT_TRUE(SameDocument(doc_, before));
+  for (const auto& file : DamagedCsvFiles()) {
+    EXPECT_EQ(ImportCsvText(doc_, file.content), file.status) << file.name;
+    EXPECT_TRUE(SameDocument(doc_, before)) << file.name;
     EXPECT_EQ(doc_.CurrentFileName, "keep.VQ5");
     EXPECT_EQ(doc_.DataChanged, -1);
   }

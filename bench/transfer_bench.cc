@@ -17,6 +17,7 @@
 #include <random>
 #include <string>
 
+#include "bench/wire_bound.h"
 #include "link/transfer.h"
 #include "radio/pty_host.h"
 #include "radio/receiver.h"
@@ -26,39 +27,10 @@
 namespace vrq5 {
 namespace {
 
-constexpr double kCharSeconds = 10.0 / 38400.0;
-
 double ThreadCpuSeconds() {
   timespec ts{};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
   return static_cast<double>(ts.tv_sec) + ts.tv_nsec / 1e9;
-}
-
-// The least time the lines the receiver got can take: each command and its
-// answer on the wire plus the turnaround. A receiver that has not been
-// identified answers no read or write; the link then waits out its whole
-// reply time (the probe of an unidentified receiver does so three times at
-// the start of every transfer), which no program can shorten.
-double WireBound(const std::vector<std::string>& lines, double turnaround,
-                 double reply_timeout) {
-  double total = 0;
-  bool identified = false;
-  for (const auto& line : lines) {
-    bool identity = line.rfind("QV~VR-", 0) == 0;
-    bool finish = line == "QV~FINISH";
-    if (!identity && !finish && !identified) {
-      total += reply_timeout;
-      continue;
-    }
-    if (identity) identified = true;
-    if (finish) identified = false;
-    bool read = line.size() > 4 && line.back() == 'R' &&
-                (line.rfind("QV~F", 0) == 0 || line.rfind("QV~BC", 0) == 0);
-    size_t answer =
-        read ? 68 : 6;  // CR LF + 64 digits + CR LF, or CR LF OK CR LF
-    total += (line.size() + 1 + answer) * kCharSeconds + turnaround;
-  }
-  return total;
 }
 
 Document FullDocument(int channels) {

@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 #include <QPointer>
+#include <chrono>
 
 #include "serial/port_choice.h"
 
@@ -17,7 +18,10 @@ TransferRunner::~TransferRunner() {
 }
 
 void TransferRunner::Wait() {
-  if (worker_.joinable()) worker_.join();
+  if (worker_) {
+    worker_->wait();
+    worker_.reset();
+  }
 }
 
 bool TransferRunner::Start(UserCommand command, const Document& doc,
@@ -29,37 +33,48 @@ bool TransferRunner::Start(UserCommand command, const Document& doc,
   cancel_ = false;
   auto copy = std::make_shared<Document>(doc);
   QPointer<TransferRunner> self(this);
-  worker_ = std::thread([this, self, command, copy, port_name, &receiver] {
-    TransferOutcome outcome{command, CommandResult::kFailure, {}, copy};
-    {
-      std::unique_ptr<SerialPort> port = MakePort(port_name, receiver);
-      Link link(*port);
-      link.set_cancel_flag(&cancel_);
-      TransferSinks sinks;
-      sinks.message = [&outcome](const Message& m) {
-        outcome.messages.push_back(m);
-      };
-      sinks.progress = [this, self](int value, int maximum) {
+  worker_.reset(
+      QThread::create([this, self, command, copy, port_name, &receiver] {
+        TransferOutcome outcome{command, CommandResult::kFailure, {}, copy};
+        {
+          std::unique_ptr<SerialPort> port = MakePort(port_name, receiver);
+          Link link(*port);
+          link.set_cancel_flag(&cancel_);
+          TransferSinks sinks;
+          sinks.message = [&outcome](const Message& m) {
+            outcome.messages.push_back(m);
+          };
+          // Every exchange reports; the window repaints at most ten times
+          // a second, and always for the first and the last step.
+          std::chrono::steady_clock::time_point last_sent{};
+          sinks.progress = [this, self, &last_sent](int value, int maximum) {
+            auto now = std::chrono::steady_clock::now();
+            if (value > 0 && value < maximum &&
+                now - last_sent < std::chrono::milliseconds(100)) {
+              return;
+            }
+            last_sent = now;
+            QMetaObject::invokeMethod(
+                this,
+                [self, value, maximum] {
+                  if (self) emit self->progress(value, maximum);
+                },
+                Qt::QueuedConnection);
+          };
+          Transfer transfer(link, *copy, sinks);
+          outcome.result = transfer.Run(command);
+          port->Close();
+        }
         QMetaObject::invokeMethod(
             this,
-            [self, value, maximum] {
-              if (self) emit self->progress(value, maximum);
+            [self, outcome] {
+              if (!self) return;
+              self->busy_ = false;
+              emit self->finished(outcome);
             },
             Qt::QueuedConnection);
-      };
-      Transfer transfer(link, *copy, sinks);
-      outcome.result = transfer.Run(command);
-      port->Close();
-    }
-    QMetaObject::invokeMethod(
-        this,
-        [self, outcome] {
-          if (!self) return;
-          self->busy_ = false;
-          emit self->finished(outcome);
-        },
-        Qt::QueuedConnection);
-  });
+      }));
+  worker_->start();
   return true;
 }
 

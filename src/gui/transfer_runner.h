@@ -7,10 +7,10 @@
 #define VRQ5_GUI_TRANSFER_RUNNER_H_
 
 #include <QObject>
+#include <QThread>
 #include <atomic>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "link/transfer.h"
@@ -48,11 +48,13 @@ class TransferRunner : public QObject {
   void Wait();
 
  signals:
+  // At most ten a second; the first and the last step always come.
   void progress(int value, int maximum);
   void finished(const vrq5::gui::TransferOutcome& outcome);
 
  private:
-  std::thread worker_;
+  // A QThread, so that the serial port made on it may use Qt's notifiers.
+  std::unique_ptr<QThread> worker_;
   std::atomic<bool> cancel_{false};
   bool busy_ = false;
 };

@@ -2,6 +2,7 @@
 // worker thread, the messages in order, the pages refilled, every command
 // enabled again, Cancel and the refusal of a second transfer.
 #include <QPushButton>
+#include <QSignalSpy>
 
 #include "files/clone_file.h"
 #include "link/port_file.h"
@@ -109,6 +110,22 @@ TEST_F(TransferWindowTest, CancelAndASecondTransfer) {
   window->SimulatedReceiver().set_faults({});
   Run("mnuReSet");
   EXPECT_EQ(prompts.messages.back().text, "Successed!!");
+}
+
+// The worker thins out the progress of the exchanges but always reports
+// the first and the last step, so the bar ends full.
+TEST_F(TransferWindowTest, ProgressEndsWithTheLastStep) {
+  auto* runner = window->findChild<gui::TransferRunner*>();
+  ASSERT_NE(runner, nullptr);
+  QSignalSpy spy(runner, &gui::TransferRunner::progress);
+  Run("mnuReAll");
+  ASSERT_EQ(prompts.messages.back().text, "Successed!!");
+  ASSERT_GE(spy.count(), 2);
+  // Read > ALL counts its steps over the 1300 channels.
+  QList<QVariant> last = spy.takeLast();
+  EXPECT_EQ(last[0].toInt(), last[1].toInt());
+  EXPECT_EQ(last[1].toInt(), 1299);
+  EXPECT_LT(spy.count(), last[1].toInt() / 4);
 }
 
 // As a user with a cable runs it: the receiver on a pseudo-terminal,

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QPixmap>
 #include <QTabBar>
 #include <QTimer>
@@ -89,6 +90,16 @@ int main(int argc, char** argv) {
   Settle();
   QString path = out.filePath(QStringLiteral("transfer%1.png").arg(suffix));
   if (!window.grab().save(path)) ++failures;
+  // The File menu while it runs: New, Open and Exit (which ask to stop the
+  // transfer) stay enabled.
+  if (auto* file = window.findChild<QMenu*>(QStringLiteral("mnuFile"))) {
+    file->popup(window.mapToGlobal(QPoint(8, 24)));
+    Settle();
+    QString menu_path =
+        out.filePath(QStringLiteral("transfer_menu%1.png").arg(suffix));
+    if (!file->grab().save(menu_path)) ++failures;
+    file->hide();
+  }
   window.CancelTransfer();
   window.WaitForTransfer();
   QDir(out.absolutePath() + "/config").removeRecursively();

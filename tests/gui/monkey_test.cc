@@ -229,12 +229,7 @@ TEST_F(MonkeyTest, RandomInputKeepsTheDocumentWhole) {
     WriteFile(dir.File("damaged.VQ5"), DamagedCloneFiles(lines)[0].content);
     WriteFile(dir.File("damaged.csv"), DamagedCsvFiles()[0].content);
   }
-  gui::MainWindow::Options options;
-  options.port_folder = dir.File("config");
-  options.placement_file =
-      QString::fromStdString(dir.File("config/placement.ini"));
-  window.reset();
-  window = std::make_unique<gui::MainWindow>(monkey, options);
+  MakeWindow(&monkey);
   window->StartUp("");
   window->set_port_name("sim");
   ShowWindow();

@@ -39,13 +39,16 @@ class WindowTest : public ::testing::Test {
     EXPECT_TRUE(prompts.file_names.empty()) << "unused file names";
   }
 
-  void MakeWindow() {
+  // A new window answering through `answers` (default: the scripted
+  // prompts), which must outlive it.
+  void MakeWindow(gui::Prompts* answers = nullptr) {
     gui::MainWindow::Options options;
     options.port_folder = dir.File("config");
     options.placement_file =
         QString::fromStdString(dir.File("config/placement.ini"));
     window.reset();
-    window = std::make_unique<gui::MainWindow>(prompts, options);
+    window = std::make_unique<gui::MainWindow>(answers ? *answers : prompts,
+                                               options);
   }
 
   Document& doc() { return window->document(); }

@@ -741,7 +741,7 @@ void MainWindow::RunTransfer(UserCommand command) {
   progress_->setRange(0, 1);
   progress_->setValue(0);
   time_left_->clear();
-  transfer_started_ms_ = QDateTime::currentMSecsSinceEpoch();
+  first_progress_ms_ = -1;
   SetTransferControlsEnabled(false);
   runner_->Start(command, doc_, port_name_, receiver);
 }
@@ -756,9 +756,18 @@ radio::SimulatedReceiver& MainWindow::SimulatedReceiver() {
 void MainWindow::ShowTransferProgress(int value, int maximum) {
   progress_->setRange(0, std::max(1, maximum));
   progress_->setValue(value);
-  qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - transfer_started_ms_;
-  if (value > 0 && maximum > value) {
-    qint64 left = elapsed * (maximum - value) / value / 1000;
+  // The time left follows the pace since the first step of this count:
+  // the probes and the identification before it take their own time once.
+  qint64 now = QDateTime::currentMSecsSinceEpoch();
+  if (first_progress_ms_ < 0 || maximum != progress_maximum_) {
+    first_progress_ms_ = now;
+    first_progress_value_ = value;
+    progress_maximum_ = maximum;
+    return;
+  }
+  int done = value - first_progress_value_;
+  if (done > 0 && maximum > value) {
+    qint64 left = (now - first_progress_ms_) * (maximum - value) / done / 1000;
     time_left_->setText(QStringLiteral("%1 s left").arg(left));
   }
 }

@@ -173,7 +173,9 @@ class MainWindow : public QMainWindow {
   QProgressBar* progress_ = nullptr;
   QPushButton* cancel_ = nullptr;
   QLabel* time_left_ = nullptr;
-  qint64 transfer_started_ms_ = 0;
+  qint64 first_progress_ms_ = -1;  // when the transfer's first step came
+  int first_progress_value_ = 0;
+  int progress_maximum_ = 0;
 };
 
 }  // namespace vrq5::gui

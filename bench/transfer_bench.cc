@@ -84,19 +84,12 @@ int main(int argc, char** argv) {
   using namespace vrq5;
   bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
   QCoreApplication app(argc, argv);
-  radio::Faults faults;
-  faults.timing = true;
-  radio::SimulatedReceiver receiver(0);
-  receiver.set_faults(faults);
-  radio::PtyHost host(receiver);
-  std::string error;
-  if (!host.Start(&error)) {
-    std::fprintf(stderr, "cannot make a pseudo-terminal: %s\n", error.c_str());
-    return 1;
-  }
-  double turnaround = std::chrono::duration<double>(faults.turnaround).count();
+  TimedWire wire;
+  if (!wire.Start()) return 1;
+  radio::SimulatedReceiver& receiver = wire.receiver;
+  double turnaround = wire.turnaround();
   Document doc = FullDocument(quick ? 100 : kSlotCount);
-  QtSerialPort port(host.device_path());
+  QtSerialPort port(wire.host.device_path());
   Link link(port);
   Transfer transfer(link, doc);
   Figures write = Measure(transfer, receiver, true, turnaround);

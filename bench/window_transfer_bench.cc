@@ -207,18 +207,11 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   const Document written = window.document();
 
-  radio::Faults faults;
-  faults.timing = true;
-  radio::SimulatedReceiver receiver(0);
-  receiver.set_faults(faults);
-  radio::PtyHost host(receiver);
-  std::string error;
-  if (!host.Start(&error)) {
-    std::fprintf(stderr, "cannot make a pseudo-terminal: %s\n", error.c_str());
-    return 1;
-  }
-  window.set_port_name(host.device_path());
-  double turnaround = std::chrono::duration<double>(faults.turnaround).count();
+  TimedWire wire;
+  if (!wire.Start()) return 1;
+  radio::SimulatedReceiver& receiver = wire.receiver;
+  window.set_port_name(wire.host.device_path());
+  double turnaround = wire.turnaround();
 
   Figures write =
       Measure(window, prompts, receiver, UserCommand::kWriteAll, turnaround);
@@ -244,6 +237,6 @@ int main(int argc, char** argv) {
   std::printf(
       "channels in use: %d written, %d read back; slots differing: %d\n",
       written.ChannelsInUse(), window.document().ChannelsInUse(), differ);
-  host.Stop();
+  wire.host.Stop();
   return Succeeded(write) && Succeeded(read) && differ == 0 ? 0 : 1;
 }

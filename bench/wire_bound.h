@@ -1,13 +1,45 @@
-// The least time a transfer can take on the wire, from the lines the
-// simulated receiver got: the one rule both transfer benchmarks measure
+// The timed wire both transfer benchmarks use (the simulated receiver with
+// wire timing on a pseudo-terminal), and the least time a transfer can take
+// on it, from the lines the receiver got: the one rule both measure
 // against.
 #ifndef VRQ5_BENCH_WIRE_BOUND_H_
 #define VRQ5_BENCH_WIRE_BOUND_H_
 
+#include <chrono>
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "radio/pty_host.h"
+#include "radio/receiver.h"
+
 namespace vrq5 {
+
+inline radio::Faults WireTiming() {
+  radio::Faults faults;
+  faults.timing = true;
+  return faults;
+}
+
+// A receiver of the first model, answering in real time on a
+// pseudo-terminal once Start() has succeeded.
+struct TimedWire {
+  radio::SimulatedReceiver receiver{0, WireTiming()};
+  radio::PtyHost host{receiver};
+
+  // False, after a line on standard error, when no pseudo-terminal could
+  // be made.
+  bool Start() {
+    std::string error;
+    if (host.Start(&error)) return true;
+    std::fprintf(stderr, "cannot make a pseudo-terminal: %s\n", error.c_str());
+    return false;
+  }
+  // The receiver's delay before each answer, in seconds.
+  double turnaround() const {
+    return std::chrono::duration<double>(receiver.faults().turnaround).count();
+  }
+};
 
 // One character on the wire: 10 bits at 38400 bit/s.
 inline constexpr double kCharSeconds = 10.0 / 38400.0;

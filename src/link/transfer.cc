@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "codec/text.h"
 
@@ -30,7 +31,21 @@ std::string FrameData(const std::string& frame) {
   return std::string(Mid(frame, 3, 64));
 }
 
+std::vector<int> AllSlots() {
+  std::vector<int> slots(kSlotCount);
+  for (int s = 0; s < kSlotCount; ++s) slots[s] = s;
+  return slots;
+}
+
 }  // namespace
+
+std::vector<int> SlotsInUse(const FlagArray& flags) {
+  std::vector<int> slots;
+  for (int s = 0; s < kSlotCount; ++s) {
+    if (s >= kFirstSlotWithoutEnableBit || flags[s] == -1) slots.push_back(s);
+  }
+  return slots;
+}
 
 std::string ReadCommandLine(int address) {
   return "QV~F" + HexText(static_cast<uint64_t>(address), 5) + "R\r";
@@ -194,7 +209,7 @@ int Transfer::ReadSettings() {
   return Guarded(kResultBusy, [this] { return ReadSettingsImpl(); });
 }
 int Transfer::ReadMemory() {
-  return Guarded(kResultBusy, [this] { return ReadMemoryImpl(); });
+  return Guarded(kResultBusy, [this] { return ReadMemoryImpl(false); });
 }
 int Transfer::ReadBank() {
   return Guarded(kResultBusy, [this] { return ReadBankImpl(); });
@@ -242,11 +257,12 @@ int Transfer::ReadSettingsImpl() {
   return complete ? kResultOk : kResultFailed;
 }
 
-int Transfer::ReadMemoryImpl() {
+int Transfer::ReadMemoryImpl(bool quick) {
   link_.EnsureOpen();
   int linked = CheckLinkImpl();
   if (linked != kResultOk) return linked;
-  Progress(0, kProgressMaximum);
+  // The quick read knows its number of slots once the bitmap is in.
+  if (!quick) Progress(0, kProgressMaximum);
   // The bitmap has no bits for the last slots; they keep their flags until
   // their records arrive.
   std::array<int16_t, kSlotCount - kFirstSlotWithoutEnableBit> tail_flags;
@@ -261,10 +277,12 @@ int Transfer::ReadMemoryImpl() {
   doc_.LayoutMemoryRows();
   if (ReadGroupAreaImpl() != kResultOk) return kResultFailed;
   doc_.ShowGroupTable();
+  std::vector<int> slots = quick ? SlotsInUse(doc_.MemFlag) : AllSlots();
+  const int maximum = quick ? static_cast<int>(slots.size()) : kProgressMaximum;
   bool complete = true;
   int counter = 0;
-  for (int s = 0; s < kSlotCount; ++s) {
-    Progress(counter, kProgressMaximum);
+  for (int s : slots) {
+    Progress(counter, maximum);
     QueryOutcome q = ReadBlock(kChannelAddress + kBlockBytes * s);
     if (!q.ok()) {
       complete = false;
@@ -281,6 +299,9 @@ int Transfer::ReadMemoryImpl() {
     }
     ++counter;
   }
+  if (quick && complete) Progress(maximum, maximum);
+  // A disabled slot is emptied here whatever its record held, so the slots
+  // that a quick read skips end as a full read leaves them.
   doc_.RefillMemory();
   doc_.EnableBitsHex[5] = FlagsToEnableHex(doc_.MemFlag)[5];
   doc_.DataChanged = -1;
@@ -464,6 +485,8 @@ CommandResult Transfer::Run(UserCommand command) {
       return RunReadGroup();
     case UserCommand::kReadAll:
       return RunReadAll();
+    case UserCommand::kReadQuick:
+      return RunReadQuick();
     case UserCommand::kWrite:
       return RunWrite();
     case UserCommand::kWriteSettings:
@@ -478,6 +501,11 @@ CommandResult Transfer::Run(UserCommand command) {
   return CommandResult::kFailure;
 }
 
+CommandResult Transfer::RunReadAll() {
+  return Guarded(CommandResult::kBusy,
+                 [this] { return RunReadAllImpl(false); });
+}
+
 #define VRQ5_GUARDED_COMMAND(Name)                                         \
   CommandResult Transfer::Name() {                                         \
     return Guarded(CommandResult::kBusy, [this] { return Name##Impl(); }); \
@@ -486,7 +514,7 @@ VRQ5_GUARDED_COMMAND(RunRead)
 VRQ5_GUARDED_COMMAND(RunReadSettings)
 VRQ5_GUARDED_COMMAND(RunReadBank)
 VRQ5_GUARDED_COMMAND(RunReadGroup)
-VRQ5_GUARDED_COMMAND(RunReadAll)
+VRQ5_GUARDED_COMMAND(RunReadQuick)
 VRQ5_GUARDED_COMMAND(RunWrite)
 VRQ5_GUARDED_COMMAND(RunWriteSettings)
 VRQ5_GUARDED_COMMAND(RunWriteBank)
@@ -495,7 +523,7 @@ VRQ5_GUARDED_COMMAND(RunWriteAll)
 #undef VRQ5_GUARDED_COMMAND
 
 CommandResult Transfer::RunReadImpl() {
-  int result = ReadMemoryImpl();
+  int result = ReadMemoryImpl(false);
   return result == kResultOk ? Succeed() : Fail(result, kMsgReadFailed);
 }
 
@@ -523,15 +551,19 @@ CommandResult Transfer::RunReadGroupImpl() {
   return Succeed();
 }
 
-CommandResult Transfer::RunReadAllImpl() {
+CommandResult Transfer::RunReadAllImpl(bool quick) {
   int settings = ReadSettingsImpl();
   if (settings != kResultOk) return Fail(settings, kMsgReadFailed);
   doc_.LayoutMemoryRows();
   doc_.RefillMemory();
   // A refused identity here still reads as "Read Failed...".
-  if (ReadMemoryImpl() != kResultOk) return Fail(kResultFailed, kMsgReadFailed);
+  if (ReadMemoryImpl(quick) != kResultOk) {
+    return Fail(kResultFailed, kMsgReadFailed);
+  }
   return Succeed();
 }
+
+CommandResult Transfer::RunReadQuickImpl() { return RunReadAllImpl(true); }
 
 CommandResult Transfer::RunWriteImpl() {
   if (RefuseBankTotal()) return CommandResult::kFailure;

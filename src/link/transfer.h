@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "link/exchange.h"
 #include "store/document.h"
@@ -47,11 +48,15 @@ enum class CommandResult {
 
 // The user's transfer commands.
 enum class UserCommand {
-  kRead,           // "Read" on the Memory page
-  kReadSettings,   // "Read Settings"
-  kReadBank,       // "Read Bank"
-  kReadGroup,      // "Read Group"
-  kReadAll,        // Read > ALL
+  kRead,          // "Read" on the Memory page
+  kReadSettings,  // "Read Settings"
+  kReadBank,      // "Read Bank"
+  kReadGroup,     // "Read Group"
+  kReadAll,       // Read > ALL
+  // Read > Channels in use: Read > ALL that reads only the channel records
+  // that can reach the document (slots enabled in the receiver's bitmap,
+  // and the slots without a bit).
+  kReadQuick,
   kWrite,          // "Write" on the Memory page
   kWriteSettings,  // "Write Settings"
   kWriteBank,      // "Write Bank"
@@ -106,6 +111,7 @@ class Transfer {
   CommandResult RunReadBank();
   CommandResult RunReadGroup();
   CommandResult RunReadAll();
+  CommandResult RunReadQuick();
   CommandResult RunWrite();
   CommandResult RunWriteSettings();
   CommandResult RunWriteBank();
@@ -122,7 +128,8 @@ class Transfer {
   int SendQVVRQ5MainImpl(int flag);
   int FinishImpl(std::string_view command);
   int ReadSettingsImpl();
-  int ReadMemoryImpl();
+  // `quick` reads only the slots SlotsInUse names.
+  int ReadMemoryImpl(bool quick);
   int ReadBankImpl();
   int ReadGroupAreaImpl();
   int ReadEnableAreaImpl();
@@ -135,7 +142,8 @@ class Transfer {
   CommandResult RunReadSettingsImpl();
   CommandResult RunReadBankImpl();
   CommandResult RunReadGroupImpl();
-  CommandResult RunReadAllImpl();
+  CommandResult RunReadAllImpl(bool quick);
+  CommandResult RunReadQuickImpl();
   CommandResult RunWriteImpl();
   CommandResult RunWriteSettingsImpl();
   CommandResult RunWriteBankImpl();
@@ -163,6 +171,13 @@ class Transfer {
   Document& doc_;
   TransferSinks sinks_;
 };
+
+// The channel slots a quick read reads, given the enable flags just read
+// from the receiver's bitmap: the enabled slots and every slot the bitmap
+// has no bit for. A full read empties every other slot whatever its record
+// holds (a disabled slot is emptied when the grid is refilled), so reading
+// them could not change the document.
+std::vector<int> SlotsInUse(const FlagArray& flags);
 
 // A read command line: "QV~F" + five hex digits + "R" + CR.
 std::string ReadCommandLine(int address);

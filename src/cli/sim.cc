@@ -31,7 +31,9 @@ constexpr char kHelp[] =
     "                 late:P        send a reply 700 ms late\n"
     "                 no-echo       do not echo the command\n"
     "                 silent-from:N say nothing from the N-th command on\n"
-    "                 refuse-identity  answer every identity with RE\n";
+    "                 refuse-identity  answer every identity with RE\n"
+    "                 no-clone-mode echo every line and answer none, as a\n"
+    "                               receiver outside its cloning mode\n";
 
 // Applies one --fault value; false when it is not one.
 bool ApplyFault(const std::string& text, radio::Faults& faults) {
@@ -55,6 +57,8 @@ bool ApplyFault(const std::string& text, radio::Faults& faults) {
     faults.silent_from = static_cast<long>(number);
   } else if (name == "refuse-identity" && !has_number) {
     faults.refuse_identity = true;
+  } else if (name == "no-clone-mode" && !has_number) {
+    faults.not_in_clone_mode = true;
   } else {
     return false;
   }

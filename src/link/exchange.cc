@@ -32,13 +32,17 @@ bool Link::Exchange(std::string_view command, std::string& buffer,
   if (!EnsureOpen()) return false;
   std::string stale;
   if (!port_.ReadAvailable(stale)) return false;
+  heard_ += static_cast<long>(stale.size());
   ++exchanges_;
   answer_may_follow_ = false;
   if (!port_.Write(command)) return false;
   buffer.clear();
   const auto deadline = port_.Now() + timeout_;
   while (true) {
-    if (!port_.ReadAvailable(buffer)) return false;
+    size_t before = buffer.size();
+    bool read = port_.ReadAvailable(buffer);
+    heard_ += static_cast<long>(buffer.size() - before);
+    if (!read) return false;
     if (complete(buffer)) return true;
     auto now = port_.Now();
     if (now >= deadline) break;
@@ -61,7 +65,9 @@ bool Link::DrainLateAnswer() {
     if (now >= quiet_until || now >= give_up) return true;
     port_.WaitForData(std::min(quiet_until, give_up) - now);
     size_t before = late.size();
-    if (!port_.ReadAvailable(late)) return false;
+    bool read = port_.ReadAvailable(late);
+    heard_ += static_cast<long>(late.size() - before);
+    if (!read) return false;
     if (late.size() != before) quiet_until = port_.Now() + timeout_;
   }
 }

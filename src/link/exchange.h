@@ -97,6 +97,9 @@ class Link {
 
   // Number of command lines written since the link was made.
   long exchanges() const { return exchanges_; }
+  // Characters received since the link was made (echoes included), so that
+  // a caller can tell a silent line from one that echoes but never answers.
+  long characters_heard() const { return heard_; }
 
  private:
   // Writes `command` after throwing away what waits, then collects the
@@ -128,6 +131,7 @@ class Link {
   const std::atomic<bool>* cancel_ = nullptr;
   std::atomic<bool> busy_{false};
   long exchanges_ = 0;
+  long heard_ = 0;
   // The last exchange heard the receiver but got no complete answer.
   bool answer_may_follow_ = false;
 };

@@ -13,6 +13,15 @@ namespace vrq5 {
 // 38400 bit/s, 8 data bits, no parity, 1 stop bit, no flow control.
 inline constexpr int kBaudRate = 38400;
 
+// Why a port could not be opened.
+enum class OpenError {
+  kNone,          // it opened
+  kMissing,       // no such port or device
+  kInUse,         // another program holds it
+  kNoPermission,  // this user may not open it
+  kOther,         // anything else (not a serial device, ...)
+};
+
 class SerialPort {
  public:
   using Clock = std::chrono::steady_clock;
@@ -23,6 +32,8 @@ class SerialPort {
   virtual bool Open() = 0;
   virtual void Close() = 0;
   virtual bool IsOpen() const = 0;
+  // Why the last Open failed; kNone after one that succeeded.
+  virtual OpenError open_error() const { return OpenError::kOther; }
 
   // Sends `data`; false on an error of the port.
   virtual bool Write(std::string_view data) = 0;

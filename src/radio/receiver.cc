@@ -273,7 +273,7 @@ std::vector<Delivery> SimulatedReceiver::Receive(std::string_view bytes) {
       out.push_back({wire(i + 1), std::move(echo)});
       echo.clear();
     }
-    if (silent(commands_)) continue;
+    if (silent(commands_) || faults_.not_in_clone_mode) continue;
     std::string answer = Interpret(line);
     if (answer.empty() || chance(faults_.drop_reply)) continue;
     if (chance(faults_.corrupt_reply)) {

@@ -45,6 +45,9 @@ struct Faults {
   long silent_from = 0;
   // Every identity is answered "RE".
   bool refuse_identity = false;
+  // Switched on but not in its cloning mode: what it receives comes back as
+  // the echo, and no line is answered.
+  bool not_in_clone_mode = false;
   // Wire timing: each character takes 10 bits at 38400 bit/s, and an
   // answer starts `turnaround` after the line has arrived.
   bool timing = false;

@@ -8,7 +8,11 @@ SimulatedPort::SimulatedPort(SimulatedReceiver& receiver, TimeMode mode)
     : receiver_(receiver), mode_(mode) {}
 
 bool SimulatedPort::Open() {
-  if (open_fails_) return false;
+  if (open_fails_) {
+    open_error_ = open_fails_why_;
+    return false;
+  }
+  open_error_ = OpenError::kNone;
   open_ = true;
   return true;
 }

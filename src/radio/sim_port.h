@@ -30,9 +30,14 @@ class SimulatedPort : public SerialPort {
   bool WaitForData(Clock::duration timeout) override;
   Clock::time_point Now() const override;
 
-  // Port faults: opening fails (a missing or busy port); writing and
-  // reading fail (a port that breaks while open).
-  void set_open_fails(bool fails) { open_fails_ = fails; }
+  OpenError open_error() const override { return open_error_; }
+
+  // Port faults: opening fails (for the reason given); writing and reading
+  // fail (a port that breaks while open).
+  void set_open_fails(bool fails, OpenError why = OpenError::kInUse) {
+    open_fails_ = fails;
+    open_fails_why_ = why;
+  }
   void set_io_fails(bool fails) { io_fails_ = fails; }
 
   // Virtual time: moves the clock on (output due by then arrives).
@@ -45,6 +50,8 @@ class SimulatedPort : public SerialPort {
   TimeMode mode_;
   bool open_ = false;
   bool open_fails_ = false;
+  OpenError open_fails_why_ = OpenError::kInUse;
+  OpenError open_error_ = OpenError::kNone;
   bool io_fails_ = false;
   Clock::time_point virtual_now_{};
   std::multimap<Clock::time_point, std::string> pending_;

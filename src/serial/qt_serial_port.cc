@@ -1,5 +1,6 @@
 #include "serial/qt_serial_port.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QString>
@@ -33,7 +34,33 @@ bool QtSerialPort::Open() {
   port_->setStopBits(QSerialPort::OneStop);
   port_->setFlowControl(QSerialPort::NoFlowControl);
   port_->setReadBufferSize(0);
-  return port_->open(QIODevice::ReadWrite);
+  if (port_->open(QIODevice::ReadWrite)) {
+    open_error_ = OpenError::kNone;
+    return true;
+  }
+  open_error_ = ClassifyOpenError();
+  return false;
+}
+
+OpenError QtSerialPort::ClassifyOpenError() const {
+  switch (port_->error()) {
+    case QSerialPort::DeviceNotFoundError:
+      return OpenError::kMissing;
+    case QSerialPort::PermissionError: {
+      // The port's error is the same for a device this user may not open
+      // and one another program holds (its lock, or its exclusive use).
+      QString path = port_->portName().startsWith('/')
+                         ? port_->portName()
+                         : QStringLiteral("/dev/") + port_->portName();
+      QFileInfo info(path);
+      if (info.exists() && !(info.isReadable() && info.isWritable())) {
+        return OpenError::kNoPermission;
+      }
+      return OpenError::kInUse;
+    }
+    default:
+      return OpenError::kOther;
+  }
 }
 
 void QtSerialPort::Close() {

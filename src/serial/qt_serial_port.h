@@ -28,6 +28,7 @@ class QtSerialPort : public SerialPort {
   bool Open() override;
   void Close() override;
   bool IsOpen() const override;
+  OpenError open_error() const override { return open_error_; }
   bool Write(std::string_view data) override;
   bool ReadAvailable(std::string& out) override;
   bool WaitForData(Clock::duration timeout) override;
@@ -41,9 +42,11 @@ class QtSerialPort : public SerialPort {
  private:
   // False when the port holds an error other than a wait's timeout.
   bool Healthy();
+  OpenError ClassifyOpenError() const;
 
   std::string name_;
   std::unique_ptr<QSerialPort> port_;
+  OpenError open_error_ = OpenError::kNone;
 };
 
 struct SerialPortInfo {

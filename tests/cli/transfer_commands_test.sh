@@ -98,10 +98,39 @@ contains "interrupted read" err.txt "Stopped by Ctrl+C"
 [ ! -e never.VQ5 ] || fail "an interrupted read wrote its output"
 stop_sim
 
+# The quick read saves the very file a full read saves.
+start_sim --load doc.VQ5
+"$V" read --port "$dev" -o full.VQ5 2> /dev/null; check "full read" 0 $?
+"$V" read --port "$dev" --quick -o quick.VQ5 2> err.txt; check "quick read" 0 $?
+contains "quick read" err.txt "Successed!!"
+cmp -s full.VQ5 quick.VQ5 || fail "the quick read saved another file"
+stop_sim
+"$V" read --port sim --quick --part memory -o x.VQ5 2> /dev/null; check "quick with part" 2 $?
+
+# The connection check names what is wrong.
+"$V" check --port sim > out.txt 2> /dev/null; check "check sim" 0 $?
+contains "check sim" out.txt "Model: VR-Q5J. LinkBank: 00."
+verdict() {  # verdict NAME EXIT TEXT SIM-ARGS...: a check through a pty
+  local name=$1 code=$2 text=$3; shift 3
+  start_sim "$@"
+  "$V" check --port "$dev" > out.txt 2> /dev/null; check "$name" "$code" $?
+  contains "$name" out.txt "$text"
+  stop_sim
+}
+verdict "check linked" 0 "The receiver answers." --model VR-Q5J
+verdict "check other model" 1 "took that of the VR-Q70T" --model VR-Q70T
+verdict "check silent" 1 "Nothing comes back." --fault silent-from:1
+verdict "check clone mode" 1 "not in its cloning mode" --fault no-clone-mode
+verdict "check refused" 1 "refuses every model" --fault refuse-identity
+# A pseudo-terminal that was closed is a port that no longer exists.
+start_sim; closed=$dev; stop_sim
+"$V" check --port "$closed" > out.txt 2> /dev/null; check "check closed pty" 1 $?
+contains "check closed pty" out.txt "The port does not exist."
+
 "$V" sim --fault bogus 2> /dev/null; check "bad fault" 2 $?
 "$V" read --port sim --part nothing -o x.VQ5 2> /dev/null; check "bad part" 2 $?
 "$V" ports > /dev/null; check "ports" 0 $?
-for c in read write sim ports; do
+for c in read write sim ports check; do
   "$V" "$c" --help > out.txt; check "$c --help" 0 $?
   contains "$c --help" out.txt "Usage: vrq5 $c"
 done

@@ -1,0 +1,32 @@
+// The --port option of the commands that talk to the receiver.
+#ifndef VRQ5_CLI_PORT_OPTION_H_
+#define VRQ5_CLI_PORT_OPTION_H_
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/args.h"
+#include "link/serial_port.h"
+#include "radio/receiver.h"
+
+namespace vrq5::cli {
+
+// The port a transfer goes through, with what it needs kept alive.
+struct PortChoice {
+  std::string name;
+  std::unique_ptr<radio::SimulatedReceiver> receiver;
+  std::unique_ptr<SerialPort> port;
+};
+
+// The port named by --port, or the remembered one; a port given is
+// remembered for the next command, as the window's port dialog does.
+// Empty on a usage error (message printed).
+std::optional<PortChoice> ChoosePort(const std::string& command,
+                                     const ParsedArgs& parsed,
+                                     const std::string& program,
+                                     int model_index);
+
+}  // namespace vrq5::cli
+
+#endif  // VRQ5_CLI_PORT_OPTION_H_

@@ -4,6 +4,12 @@
 
 #include <QCoreApplication>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "link/connection_check.h"
 #include "link/transfer.h"
 #include "radio/pty_host.h"
 
@@ -86,6 +92,46 @@ TEST_F(QtSerialPortTest, SilentLineAndMissingPort) {
   EXPECT_EQ(transfer.RunRead(), CommandResult::kFailure);
   EXPECT_EQ(messages, Lines{"Read Failed..."});
   ListSerialPorts();  // must not fail without ports
+}
+
+// What the connection check tells the user rests on why a port would not
+// open.
+TEST_F(QtSerialPortTest, WhyAPortDoesNotOpen) {
+  QtSerialPort missing("/dev/vrq5-no-such-port");
+  EXPECT_FALSE(missing.Open());
+  EXPECT_EQ(missing.open_error(), OpenError::kMissing);
+
+  QtSerialPort first(host.device_path());
+  ASSERT_TRUE(first.Open());
+  EXPECT_EQ(first.open_error(), OpenError::kNone);
+  QtSerialPort second(host.device_path());
+  EXPECT_FALSE(second.Open());
+  EXPECT_EQ(second.open_error(), OpenError::kInUse);
+  first.Close();
+
+  Link link(second);
+  EXPECT_EQ(CheckConnection(link, 0).verdict, Verdict::kLinked);
+
+  if (geteuid() != 0) {  // the superuser may open anything
+    char path[] = "/tmp/vrq5-locked-XXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    chmod(path, 0);
+    QtSerialPort locked(path);
+    EXPECT_FALSE(locked.Open());
+    EXPECT_EQ(locked.open_error(), OpenError::kNoPermission);
+    unlink(path);
+  }
+}
+
+TEST_F(QtSerialPortTest, CheckOfAPseudoTerminalThatWasClosed) {
+  std::string path = host.device_path();
+  host.Stop();
+  QtSerialPort port(path);
+  Link link(port);
+  ConnectionReport report = CheckConnection(link, 0);
+  EXPECT_EQ(report.verdict, Verdict::kPortMissing);
 }
 
 }  // namespace

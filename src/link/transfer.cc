@@ -83,17 +83,7 @@ std::string BankChannelOfSlot(const Document& doc, int slot) {
 }
 
 bool Transfer::BankSizesFitMemory(const Document& doc) {
-  // A dry run of what a memory write does to the bank sizes before it
-  // lays out the rows: clipping, the boxes refilled from the texts.
-  Document probe = doc;
-  probe.BankSizesToHex();
-  probe.LayoutMemoryRows();
-  int total = 0;
-  for (int b = 0; b < kBankCount; ++b) {
-    total += std::max<int>(0, probe.BankSize[b]);
-  }
-  return total == kMemoryChannels &&
-         !probe.SlotLabel(kMemoryChannels - 1).empty();
+  return vrq5::BankSizesFitMemory(doc);
 }
 
 // ----- sinks -----

@@ -55,6 +55,20 @@ int16_t BankSizeValue(std::string_view text) {
   return static_cast<int16_t>(RoundToRange(Val(text), -32768, 32767));
 }
 
+bool BankSizesFitMemory(const Document& doc) {
+  // A dry run of what a memory write does to the bank sizes before it
+  // lays out the rows: clipping, the boxes refilled from the texts.
+  Document probe = doc;
+  probe.BankSizesToHex();
+  probe.LayoutMemoryRows();
+  int total = 0;
+  for (int b = 0; b < kBankCount; ++b) {
+    total += std::max<int>(0, probe.BankSize[b]);
+  }
+  return total == kMemoryChannels &&
+         !probe.SlotLabel(kMemoryChannels - 1).empty();
+}
+
 Document::Document() {
   for (int b = 0; b < kBankCount; ++b) {
     BankSize[b] = b < 10 ? 100 : 0;

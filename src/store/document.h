@@ -135,6 +135,12 @@ std::string WindowTitle(const Document& doc);
 // inside the 16-bit range the receiver stores.
 int16_t BankSizeValue(std::string_view text);
 
+// True when the bank sizes, as a write sends them (cut to 1000 channels by
+// BankSizesToHex, the boxes refilled from the texts), add up to 1000 and
+// label every memory row, so that a memory write can address each memory
+// slot by its row label. The document is not changed.
+bool BankSizesFitMemory(const Document& doc);
+
 }  // namespace vrq5
 
 #endif  // VRQ5_STORE_DOCUMENT_H_

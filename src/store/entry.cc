@@ -157,23 +157,41 @@ bool CheckSearchPassDuplicate(const Document& doc, double mhz, int slot) {
   return true;
 }
 
+FrequencyVerdict MemoryFrequencyVerdict(const Document& doc, int slot,
+                                        int model_index, double mhz) {
+  if (!(mhz >= kLowestChannelFrequency && mhz <= kHighestChannelFrequency)) {
+    return FrequencyVerdict::kOutOfRange;
+  }
+  if (model_index == 2 && !CheckCellularFrequency(mhz)) {
+    return FrequencyVerdict::kCellular;
+  }
+  if (KindOfSlot(slot) == SlotKind::kSearchPass &&
+      !CheckSearchPassDuplicate(doc, mhz, slot)) {
+    return FrequencyVerdict::kSearchPassDuplicate;
+  }
+  return FrequencyVerdict::kAllowed;
+}
+
+namespace {
+
+Message CellularMessage() {
+  return Message{std::string(kMsgCellular), std::string(kTitleCellular),
+                 Message::Icon::kCritical};
+}
+
+}  // namespace
+
 BoxCheck CheckMemoryFrequency(const Document& doc, int slot, int model_index,
                               std::string_view text) {
   double v = Val(text);
   BoxCheck check;
-  bool restore = false;
-  if (v < 0.1 || v > 1299.995) {
-    restore = true;
-  } else if (model_index == 2 && !CheckCellularFrequency(v)) {
-    check.message =
-        Message{std::string(kMsgCellular), std::string(kTitleCellular),
-                Message::Icon::kCritical};
-    restore = true;
-  } else if (KindOfSlot(slot) == SlotKind::kSearchPass &&
-             !CheckSearchPassDuplicate(doc, v, slot)) {
+  FrequencyVerdict verdict = MemoryFrequencyVerdict(doc, slot, model_index, v);
+  if (verdict == FrequencyVerdict::kCellular) {
+    check.message = CellularMessage();
+  } else if (verdict == FrequencyVerdict::kSearchPassDuplicate) {
     check.message = ErrorMessage(kMsgSearchPassDuplicate);
-    restore = true;
   }
+  bool restore = verdict != FrequencyVerdict::kAllowed;
   if (!restore) {
     check.text = FormatFrequency(v);
   } else if (SlotHoldsChannel(doc.Mem[slot])) {
@@ -249,9 +267,13 @@ EntryLabels VfoEntryLabels(int model_index, int band) {
   return labels;
 }
 
+bool VfoBandExists(int model_index, int band) {
+  return band >= 0 && band < kVfoBands && !(model_index >= 2 && band >= 8);
+}
+
 bool OpenVfoEntry(const Document& doc, int band, EntryControls& c) {
   int model = doc.ModelIndex;
-  if (model >= 2 && band >= 8) return false;
+  if (!VfoBandExists(model, band)) return false;
   const Slot& b = doc.Vfo[band];
   ApplyMemoryModelRules(c, model);
   LoadEntryFromSlot(c, b, 0);
@@ -274,21 +296,24 @@ bool OpenVfoEntry(const Document& doc, int band, EntryControls& c) {
   return true;
 }
 
-BoxCheck CheckVfoFrequency(const Document& doc, int band, int model_index,
-                           std::string_view text) {
+FrequencyVerdict VfoFrequencyVerdict(int band, int model_index, double mhz) {
   int column = model_index >= 0 && model_index < 4 ? model_index : 0;
   const auto& limit = BandLimit[column][band];
+  if (mhz < limit[0] || mhz > limit[1]) return FrequencyVerdict::kOutOfRange;
+  if (model_index == 2 && band == 6 && !CheckCellularFrequency(mhz)) {
+    return FrequencyVerdict::kCellular;
+  }
+  return FrequencyVerdict::kAllowed;
+}
+
+BoxCheck CheckVfoFrequency(const Document& doc, int band, int model_index,
+                           std::string_view text) {
   double v = Val(text);
   BoxCheck check;
   std::string_view shown = text;
-  if (v < limit[0] || v > limit[1]) {
-    shown = doc.Vfo[band].text[kFreq];
-  } else if (model_index == 2 && band == 6 && !CheckCellularFrequency(v)) {
-    check.message =
-        Message{std::string(kMsgCellular), std::string(kTitleCellular),
-                Message::Icon::kCritical};
-    shown = doc.Vfo[band].text[kFreq];
-  }
+  FrequencyVerdict verdict = VfoFrequencyVerdict(band, model_index, v);
+  if (verdict == FrequencyVerdict::kCellular) check.message = CellularMessage();
+  if (verdict != FrequencyVerdict::kAllowed) shown = doc.Vfo[band].text[kFreq];
   check.text = FormatFrequency(Val(shown));
   return check;
 }

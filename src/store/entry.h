@@ -121,6 +121,33 @@ inline constexpr std::string_view kMsgSearchPassDuplicate =
 // 869.0 .. 894.995 MHz, ends included).
 bool CheckCellularFrequency(double mhz);
 
+// The lowest and highest frequency a memory channel may hold, in MHz.
+inline constexpr double kLowestChannelFrequency = 0.1;
+inline constexpr double kHighestChannelFrequency = 1299.995;
+
+// What the frequency checks below answer for a frequency.
+enum class FrequencyVerdict {
+  kAllowed,
+  kOutOfRange,           // outside the channel range or the band's limits
+  kCellular,             // a blocked range of the VR-Q70T
+  kSearchPassDuplicate,  // held by another enabled search-pass slot
+};
+
+// The rules of the frequency box of memory slot `slot`, in the order they
+// apply: the channel range, the cellular ranges of the VR-Q70T (model 2),
+// then for a search-pass slot CheckSearchPassDuplicate.
+FrequencyVerdict MemoryFrequencyVerdict(const Document& doc, int slot,
+                                        int model_index, double mhz);
+
+// Whether the band editor edits band `band` (0..13) of model
+// `model_index`: the VR-Q70T/K have bands 0..7 only.
+bool VfoBandExists(int model_index, int band);
+
+// The rules of the frequency box of VFO band `band`: the band's limits in
+// the model's column of BandLimit (column 0 for a model outside 0..3), then
+// the cellular ranges in band 6 of the VR-Q70T.
+FrequencyVerdict VfoFrequencyVerdict(int band, int model_index, double mhz);
+
 // False when an enabled search-pass slot other than `slot` holds exactly
 // this frequency.
 bool CheckSearchPassDuplicate(const Document& doc, double mhz, int slot);

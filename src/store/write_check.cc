@@ -1,0 +1,578 @@
+#include "store/write_check.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+
+#include "codec/record.h"
+#include "codec/tables.h"
+#include "codec/text.h"
+#include "store/entry.h"
+
+namespace vrq5 {
+
+namespace {
+
+// At most this many other rows are named in one finding.
+constexpr size_t kRowsNamed = 5;
+
+// The model a write identifies itself as: the selected model option when
+// it is one of the four variants, the document's ModelIndex otherwise.
+int WriteModelIndex(const Document& doc) {
+  return doc.opbModel >= 0 && doc.opbModel < kModelCount ? doc.opbModel
+                                                         : doc.ModelIndex;
+}
+
+std::string ModelLabel(int model) {
+  if (model >= 0 && model < kModelOptionCount) {
+    return std::string(ModelName[model]);
+  }
+  return "model " + std::to_string(model);
+}
+
+// A number as a person writes it: whole numbers without decimals, others
+// with up to ten significant digits.
+std::string Number(double v) {
+  if (std::isnan(v)) return "NaN";
+  if (std::isinf(v)) return v < 0 ? "-infinity" : "infinity";
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.10g", v);
+  return buffer;
+}
+
+// A frequency or offset in MHz with six decimals (or as it stands when it
+// is no finite number).
+std::string Mhz(double v) {
+  return std::isfinite(v) ? FormatFrequency(v) : Number(v);
+}
+
+// A name in double quotes; bytes outside 32..126 are shown as \xNN so that
+// they cannot act on the terminal.
+std::string Quoted(std::string_view text) {
+  std::string out = "\"";
+  for (char c : text) {
+    auto byte = static_cast<unsigned char>(c);
+    if (byte >= 32 && byte <= 126) {
+      out += c;
+    } else {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+      out += hex;
+    }
+  }
+  return out + "\"";
+}
+
+std::string_view TrimRight(std::string_view text) {
+  size_t end = text.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view()
+                                       : text.substr(0, end + 1);
+}
+
+// "a", "a and b", "a, b and c", with "and N more" past kRowsNamed.
+std::string RowList(const std::vector<std::string>& rows) {
+  std::vector<std::string> named(
+      rows.begin(), rows.begin() + std::min(rows.size(), kRowsNamed));
+  if (rows.size() > kRowsNamed) {
+    named.push_back(std::to_string(rows.size() - kRowsNamed) + " more");
+  }
+  std::string out;
+  for (size_t i = 0; i < named.size(); ++i) {
+    if (i > 0) out += i + 1 == named.size() ? " and " : ", ";
+    out += named[i];
+  }
+  return out;
+}
+
+// The text of a code in its field ("FM", "5KHz", "88.5Hz"), or empty.
+std::string CodeLabel(Field field, int code) {
+  switch (field) {
+    case kMode:
+      return std::string(ModeText(code));
+    case kStep:
+      return code < static_cast<int>(StepName.size())
+                 ? std::string(StepName[code])
+                 : "";
+    case kOption:
+      return code < static_cast<int>(OptionName.size())
+                 ? std::string(OptionName[code])
+                 : "";
+    case kCarrier:
+      return code <= 28 ? CarrierText(code) : "";
+    case kTone:
+      return code < static_cast<int>(ToneName.size()) ? ToneText(code) : "";
+    case kShiftDir:
+      return std::string(ShiftText(code));
+    case kSkip:
+      return code == 1 ? "skip" : code == 0 ? "no skip" : "";
+    default:
+      return "";
+  }
+}
+
+std::string CodeWithLabel(Field field, int code) {
+  std::string label = CodeLabel(field, code);
+  return std::to_string(code) + (label.empty() ? "" : " (" + label + ")");
+}
+
+// A one-byte code of the record: its field, its byte in the record, and
+// the highest code the receiver has (the decoder's range).
+struct CodeField {
+  Field field;
+  const char* name;
+  int byte;
+  int highest;
+};
+
+constexpr CodeField kCodeFields[] = {
+    {kMode, "Mode", 4, 2},         {kStep, "Step", 5, 18},
+    {kOption, "Option", 11, 4},    {kSecret, "Secret code", 13, 28},
+    {kCarrier, "Carrier", 14, 28}, {kTone, "Tone", 12, 38},
+    {kShiftDir, "Shift", 10, 2},   {kSkip, "Skip", 17, 1},
+};
+
+class Checker {
+ public:
+  Checker(const Document& doc, WriteScope scope)
+      : doc_(doc),
+        scope_(scope),
+        model_option_(doc.opbModel),
+        model_(WriteModelIndex(doc)),
+        layout_(doc) {
+    // The rows as the write lays them out: the bank sizes cut as the
+    // bank-table writer cuts them.
+    layout_.BankSizesToHex();
+    layout_.LayoutMemoryRows();
+    defaults_.opbModel = doc.opbModel;
+    defaults_.LoadVfoDefaults();
+  }
+
+  std::vector<Finding> Run() {
+    if (scope_.bank_sizes) CheckBankSizes();
+    if (scope_.vfo) {
+      for (int band = 0; band < kVfoBands; ++band) CheckBand(band);
+    }
+    if (scope_.channels) {
+      FindBankRepeats();
+      for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (IsSent(slot)) CheckSlot(slot);
+      }
+      NoteSummary();
+    }
+    if (scope_.vfo) VfoNoteSummary();
+    return std::move(findings_);
+  }
+
+ private:
+  void Add(FindingKind kind, std::string row, std::string field,
+           std::string text) {
+    findings_.push_back(
+        Finding{kind, std::move(row), std::move(field), std::move(text)});
+  }
+
+  // A memory write sends an enabled slot whose record holds a frequency; a
+  // disabled slot is emptied before it.
+  bool IsSent(int slot) const {
+    return doc_.MemFlag[slot] == -1 &&
+           MhzToHz(doc_.Mem[slot].value[kFreq]) != 0;
+  }
+
+  std::string Row(int slot) const {
+    const std::string& label = layout_.SlotLabel(slot);
+    return label.empty() ? "Row " + std::to_string(slot + 1) : label;
+  }
+
+  static std::string BandRow(int band) { return "VFO " + std::to_string(band); }
+
+  // ----- bank sizes -----
+
+  void CheckBankSizes() {
+    int total = 0;
+    int labelled = 0;
+    for (int b = 0; b < kBankCount; ++b) {
+      total += std::max<int>(0, layout_.BankSize[b]);
+    }
+    for (int slot = 0; slot < kMemoryChannels; ++slot) {
+      if (!layout_.SlotLabel(slot).empty()) ++labelled;
+    }
+    if (!BankSizesFitMemory(doc_)) {
+      std::string what = total != kMemoryChannels
+                             ? "The bank sizes add up to " +
+                                   std::to_string(total) + ", not 1000"
+                             : "The bank sizes do not label every memory row";
+      Add(FindingKind::kError, "Banks", "Bank sizes",
+          what + ": " + std::to_string(kMemoryChannels - labelled) +
+              " of the 1000 memory rows belong to no bank. A memory write "
+              "is refused (\"Total CH must be 1000\"); a bank write would "
+              "leave those rows of the receiver in no bank.");
+      return;
+    }
+    // The sizes fit once the write has cut them: name what the cut
+    // changes.
+    std::vector<std::string> changes;
+    int first = -1;
+    bool negative = false;
+    for (int b = 0; b < kBankCount; ++b) {
+      int held = doc_.BankSize[b];
+      negative = negative || held < 0;
+      if (held == layout_.BankSize[b]) continue;
+      if (first < 0) first = b;
+      changes.push_back("bank " + Pad2(b) + " with " +
+                        std::to_string(layout_.BankSize[b]) +
+                        " channels instead of " + std::to_string(held));
+    }
+    if (first < 0) return;
+    int positive_total = 0;
+    for (int b = 0; b < kBankCount; ++b) {
+      positive_total += std::max<int>(0, doc_.BankSize[b]);
+    }
+    bool over = positive_total > kMemoryChannels;
+    std::string why;
+    if (negative) why = "A bank size below 0 covers no channel";
+    if (over) {
+      why += std::string(negative ? "; the" : "The") +
+             " bank sizes add up to " + std::to_string(positive_total) +
+             ", more than 1000";
+    }
+    Add(FindingKind::kWarning, "Bank " + Pad2(first), "Bank sizes",
+        why + "; a write " + (over ? "cuts them to 1000 channels and " : "") +
+            "sends " + RowList(changes) + ".");
+  }
+
+  // ----- VFO bands -----
+
+  void CheckBand(int band) {
+    if (!VfoBandExists(model_, band)) return;
+    const Slot& b = doc_.Vfo[band];
+    std::string row = BandRow(band);
+    double held = b.value[kFreq];
+    double sent = HzToMhz(MhzToHz(held));
+    switch (VfoFrequencyVerdict(band, model_, sent)) {
+      case FrequencyVerdict::kOutOfRange: {
+        int column = model_ >= 0 && model_ < kModelCount ? model_ : 0;
+        std::string_view range = BandRangeText[column][band];
+        if (range.size() > 2) range = range.substr(1, range.size() - 2);
+        std::string where = " MHz is outside band " + std::to_string(band) +
+                            " of the " + ModelLabel(model_) + " (" +
+                            std::string(range) + ")";
+        // The model's own default band (band 12 of the VR-Q70E starts
+        // below its limits) is what every new document writes.
+        if (held == defaults_.Vfo[band].value[kFreq]) {
+          Add(FindingKind::kWarning, row, "Frequency",
+              Mhz(held) + where +
+                  ", as the model's default band is; the edit dialog would "
+                  "refuse it, and a write sends it as it is.");
+          break;
+        }
+        Add(FindingKind::kError, row, "Frequency",
+            Mhz(held) + where +
+                "; the edit dialog refuses it, and a write would send it to "
+                "the receiver as it is.");
+        break;
+      }
+      case FrequencyVerdict::kCellular:
+        AddCellular(row, held);
+        break;
+      default:
+        CheckWholeHz(row, "Frequency", held);
+        break;
+    }
+    std::string record = "\r\n" + EncodeVfoBand(b, model_option_);
+    CheckCodes(row, b, record, /*with_skip=*/false);
+    CheckOffset(row, b.value[kOffset]);
+    std::string_view name = TrimRight(b.text[kName]);
+    if (!name.empty()) {
+      Add(FindingKind::kWarning, row, "Name",
+          "A VFO band record has no name: a write does not send " +
+              Quoted(name) + ", and the clone file does not keep it.");
+    }
+  }
+
+  // ----- channel slots -----
+
+  void CheckSlot(int slot) {
+    const Slot& s = doc_.Mem[slot];
+    std::string row = Row(slot);
+    double held = s.value[kFreq];
+    double sent = HzToMhz(MhzToHz(held));
+    switch (MemoryFrequencyVerdict(doc_, slot, model_, sent)) {
+      case FrequencyVerdict::kOutOfRange:
+        Add(FindingKind::kError, row, "Frequency",
+            Mhz(held) + " MHz is outside the range of the " +
+                ModelLabel(model_) + " (" + Mhz(kLowestChannelFrequency) +
+                " to " + Mhz(kHighestChannelFrequency) +
+                " MHz); the edit dialog refuses it, and a write would send "
+                "it to the receiver as it is.");
+        break;
+      case FrequencyVerdict::kCellular:
+        AddCellular(row, held);
+        break;
+      case FrequencyVerdict::kSearchPassDuplicate: {
+        std::vector<std::string> others =
+            SameFrequency(slot, kSearchPassFirst, kPriorityFirst);
+        if (!others.empty()) {
+          Add(FindingKind::kWarning, row, "Frequency",
+              Mhz(sent) + " MHz is also in " + RowList(others) +
+                  "; the edit dialog refuses the same frequency twice in "
+                  "Search Pass bank, and a write sends both.");
+        }
+        CheckWholeHz(row, "Frequency", held);
+        break;
+      }
+      case FrequencyVerdict::kAllowed:
+        CheckWholeHz(row, "Frequency", held);
+        break;
+    }
+    if (KindOfSlot(slot) == SlotKind::kSearchPass) {
+      std::vector<std::string> memory = SameFrequency(slot, 0, kMemoryChannels);
+      if (!memory.empty()) {
+        Add(FindingKind::kWarning, row, "Frequency",
+            Mhz(sent) + " MHz is also the frequency of memory channel" +
+                (memory.size() > 1 ? "s " : " ") + RowList(memory) +
+                ", so a search passes over it; a write sends both.");
+      }
+    }
+    if (slot < kMemoryChannels && !repeats_[slot].empty()) {
+      std::vector<std::string> others;
+      for (int other : repeats_[slot]) others.push_back(Row(other));
+      Add(FindingKind::kWarning, row, "Frequency",
+          "Bank " + Pad2(layout_.BankOfSlot(slot)) + " holds " + Mhz(sent) +
+              " MHz more than once: also in " + RowList(others) +
+              "; a write sends every one of them.");
+    }
+    std::string record = "\r\n" + EncodeChannel(s, model_option_);
+    CheckCodes(row, s, record, /*with_skip=*/true);
+    CheckOffset(row, s.value[kOffset]);
+    CheckName(row, s.text[kName], record);
+  }
+
+  // The rows of the sent slots in [first, end) other than `slot` whose
+  // record holds the frequency of `slot`.
+  std::vector<std::string> SameFrequency(int slot, int first, int end) const {
+    uint32_t hz = MhzToHz(doc_.Mem[slot].value[kFreq]);
+    std::vector<std::string> rows;
+    for (int n = first; n < end; ++n) {
+      if (n != slot && IsSent(n) && MhzToHz(doc_.Mem[n].value[kFreq]) == hz) {
+        rows.push_back(Row(n));
+      }
+    }
+    return rows;
+  }
+
+  // For every memory slot the other slots of its bank with its frequency.
+  void FindBankRepeats() {
+    std::map<std::pair<int, uint32_t>, std::vector<int>> by_bank;
+    for (int slot = 0; slot < kMemoryChannels; ++slot) {
+      int bank = layout_.BankOfSlot(slot);
+      if (bank < 0 || !IsSent(slot)) continue;
+      by_bank[{bank, MhzToHz(doc_.Mem[slot].value[kFreq])}].push_back(slot);
+    }
+    for (const auto& [key, slots] : by_bank) {
+      if (slots.size() < 2) continue;
+      for (int slot : slots) {
+        for (int other : slots) {
+          if (other != slot) repeats_[slot].push_back(other);
+        }
+      }
+    }
+  }
+
+  void AddCellular(const std::string& row, double held) {
+    const auto& range =
+        held < BandLimit[2][9][0] ? BandLimit[2][8] : BandLimit[2][9];
+    Add(FindingKind::kError, row, "Frequency",
+        Mhz(held) + " MHz lies in a cellular phone band (" + Mhz(range[0]) +
+            " to " + Mhz(range[1]) + " MHz) that the " + ModelLabel(model_) +
+            " does not receive; the edit dialog refuses it, and a write "
+            "would send it to the receiver as it is.");
+  }
+
+  void CheckWholeHz(const std::string& row, const char* field, double held) {
+    double sent = HzToMhz(MhzToHz(held));
+    if (sent == held) return;
+    Add(FindingKind::kWarning, row, field,
+        std::string(field) + " " + Number(held) +
+            " MHz is not a whole number of Hz; a write sends " + Mhz(sent) +
+            " MHz.");
+  }
+
+  void CheckOffset(const std::string& row, double held) {
+    double sent = HzToMhz(MhzToHz(held));
+    if (sent == held) return;
+    if (std::fabs(sent - held) < 1e-6) {
+      CheckWholeHz(row, "Offset", held);
+      return;
+    }
+    Add(FindingKind::kError, row, "Offset",
+        "Offset " + Number(held) +
+            " MHz does not fit the record (0 to 4294.967295 MHz); a write "
+            "sends " +
+            Mhz(sent) + " MHz.");
+  }
+
+  // The one-byte codes: what the record carries against what the document
+  // holds, and what the record reads back as.
+  void CheckCodes(const std::string& row, const Slot& s,
+                  const std::string& record, bool with_skip) {
+    Slot back;
+    if (with_skip) {
+      DecodeChannel(record, back);
+    } else {
+      DecodeVfoBand(record, back);
+    }
+    for (const CodeField& code : kCodeFields) {
+      if (code.field == kSkip && !with_skip) continue;
+      double held = s.value[code.field];
+      int sent = HexByteAt(record, 3 + 2 * static_cast<size_t>(code.byte));
+      int read_back = static_cast<int>(back.value[code.field]);
+      bool whole = std::isfinite(held) && held == std::floor(held);
+      bool fits = whole && held >= 0 && held <= 255;
+      if (fits && held == sent && sent <= code.highest) continue;
+      std::string text;
+      if (code.field == kOption && fits && sent == 0 &&
+          (held == 1 || held == 4)) {
+        // Only the VR-Q5J has the train option, only the VR-Q70E the
+        // secret option.
+        text = "Option " + CodeLabel(kOption, static_cast<int>(held)) +
+               " (code " + Number(held) + ") exists only on the " +
+               ModelLabel(held == 1 ? 0 : 1) + "; a write to the " +
+               ModelLabel(model_option_) +
+               " sends OFF, so the receiver gets no option.";
+      } else {
+        text = std::string(code.name) + " code " + Number(held);
+        text += fits    ? " is outside 0.." + std::to_string(code.highest)
+                : whole ? " does not fit the record's one byte"
+                        : " is not a whole number";
+        text += "; a write sends ";
+        text += fits && held == sent ? "it" : CodeWithLabel(code.field, sent);
+        if (read_back != sent) {
+          text +=
+              ", which reads back as " + CodeWithLabel(code.field, read_back);
+        }
+        text += ".";
+      }
+      Add(FindingKind::kError, row, code.name, std::move(text));
+    }
+  }
+
+  void CheckName(const std::string& row, const std::string& name,
+                 const std::string& record) {
+    std::string back = HexToName(Mid(record, 3 + 2 * 26, 12));
+    std::string_view held = TrimRight(name);
+    std::string_view kept = TrimRight(back);
+    if (held == kept) return;
+    bool too_long = held.size() > 6;
+    bool odd = std::any_of(held.begin(), held.end(), [](char c) {
+      auto byte = static_cast<unsigned char>(c);
+      return byte < 32 || byte > 126;
+    });
+    std::string what = too_long || odd ? "" : "changes";
+    if (too_long) what = "is longer than 6 characters";
+    if (odd) {
+      what += std::string(too_long ? " and " : "") +
+              "has characters outside the codes 32 to 126, which the "
+              "receiver shows as blanks";
+    }
+    Add(FindingKind::kWarning, row, "Name",
+        "Name " + Quoted(held) + " " + what + "; a write sends it as " +
+            Quoted(kept) + ".");
+  }
+
+  // ----- notes -----
+
+  void NoteSummary() {
+    std::vector<std::string> rows;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      if (IsSent(slot) && !doc_.Mem[slot].text[kNote].empty()) {
+        rows.push_back(Row(slot));
+      }
+    }
+    AddNotes(rows, "Channels", "channel");
+  }
+
+  void VfoNoteSummary() {
+    std::vector<std::string> rows;
+    for (int band = 0; band < kVfoBands; ++band) {
+      if (VfoBandExists(model_, band) && !doc_.Vfo[band].text[kNote].empty()) {
+        rows.push_back(BandRow(band));
+      }
+    }
+    AddNotes(rows, "VFO", "VFO band");
+  }
+
+  void AddNotes(const std::vector<std::string>& rows, const char* many,
+                const std::string& what) {
+    if (rows.empty()) return;
+    if (rows.size() == 1) {
+      Add(FindingKind::kWarning, rows[0], "Note",
+          "The receiver keeps no notes: a write does not send the note of "
+          "this " +
+              what +
+              "; it stays in the clone file only, and a read from the "
+              "receiver brings it back empty.");
+      return;
+    }
+    Add(FindingKind::kWarning, many, "Note",
+        std::to_string(rows.size()) + " " + what + "s have notes (" +
+            rows.front() + " to " + rows.back() +
+            "); the receiver keeps no notes: a write does not send them, "
+            "they stay in the clone file only, and a read from the receiver "
+            "brings them back empty.");
+  }
+
+  const Document& doc_;
+  WriteScope scope_;
+  int model_option_;
+  int model_;
+  Document layout_;
+  Document defaults_;  // for the model's default VFO bands
+  std::array<std::vector<int>, kMemoryChannels> repeats_;
+  std::vector<Finding> findings_;
+};
+
+}  // namespace
+
+std::vector<Finding> CheckBeforeWrite(const Document& doc, WriteScope scope) {
+  return Checker(doc, scope).Run();
+}
+
+bool HasError(const std::vector<Finding>& findings) {
+  return CountFindings(findings, FindingKind::kError) > 0;
+}
+
+int CountFindings(const std::vector<Finding>& findings, FindingKind kind) {
+  return static_cast<int>(
+      std::count_if(findings.begin(), findings.end(),
+                    [kind](const Finding& f) { return f.kind == kind; }));
+}
+
+std::string_view FindingKindName(FindingKind kind) {
+  return kind == FindingKind::kError ? "error" : "warning";
+}
+
+std::string FindingLine(const Finding& finding) {
+  std::string line;
+  auto column = [&line](std::string_view text, size_t width) {
+    line += text;
+    line.append(text.size() < width ? width - text.size() : 1, ' ');
+  };
+  column(FindingKindName(finding.kind), 8);
+  column(finding.row, 9);
+  column(finding.field, 12);
+  line += finding.text;
+  return line;
+}
+
+std::string FindingCountLine(const std::vector<Finding>& findings) {
+  auto count = [&](FindingKind kind, const char* name) {
+    int n = CountFindings(findings, kind);
+    return std::to_string(n) + " " + name + (n == 1 ? "" : "s");
+  };
+  return count(FindingKind::kError, "error") + ", " +
+         count(FindingKind::kWarning, "warning");
+}
+
+}  // namespace vrq5

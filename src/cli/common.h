@@ -1,13 +1,15 @@
 // Steps shared by the vrq5 subcommands: the model option, loading and
-// saving documents with the program's messages.
+// saving documents with the program's messages, the check before a write.
 #ifndef VRQ5_CLI_COMMON_H_
 #define VRQ5_CLI_COMMON_H_
 
+#include <ostream>
 #include <string>
 
 #include "cli/args.h"
 #include "files/file_status.h"
 #include "store/document.h"
+#include "store/write_check.h"
 
 namespace vrq5::cli {
 
@@ -37,6 +39,17 @@ int OpenDocument(Document& doc, const std::string& path);
 
 // Saves `doc` to `path`.
 int SaveDocument(Document& doc, const std::string& path);
+
+// What a write of --part `part` (all, settings, memory, bank, group) sends:
+// the channels for memory and all, the bank sizes for bank, memory and
+// all, the VFO bands for settings and all.
+WriteScope WriteScopeOfPart(const std::string& part);
+
+// The check before a write of `scope`: prints every finding on `out`; true
+// when the write may go on (no error, or `force`), false after a closing
+// line that nothing was written.
+bool CheckWrite(const Document& doc, const WriteScope& scope, bool force,
+                std::ostream& out);
 
 }  // namespace vrq5::cli
 

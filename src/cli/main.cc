@@ -26,6 +26,8 @@ const Command kCommands[] = {
      vrq5::cli::RunImport},
     {"diff", "name what differs between two clone files", vrq5::cli::RunDiff},
     {"read", "read the receiver into a clone file", vrq5::cli::RunRead},
+    {"verify", "check a clone file before it is written to the receiver",
+     vrq5::cli::RunVerify},
     {"write", "write a clone file into the receiver", vrq5::cli::RunWrite},
     {"ports", "list the serial ports of this machine", vrq5::cli::RunPorts},
     {"sim", "serve a simulated receiver on a pseudo-terminal",

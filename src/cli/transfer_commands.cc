@@ -33,15 +33,20 @@ constexpr char kReadHelp[] =
     "  -o FILE     the clone file to write\n";
 
 constexpr char kWriteHelp[] =
-    "Usage: vrq5 write [--port P] [--model M] [--part PART] FILE.VQ5\n"
+    "Usage: vrq5 write [--port P] [--model M] [--part PART] [--force] "
+    "FILE.VQ5\n"
     "Writes a clone file into the receiver. Ctrl+C stops between two\n"
-    "exchanges.\n"
+    "exchanges. Before anything is sent, the parts to be written are checked\n"
+    "as 'vrq5 verify' checks them: errors (what the receiver would refuse or\n"
+    "misfile) stop the write with exit status 1, warnings are printed on\n"
+    "standard error and the write goes on.\n"
     "\n"
     "  --port P    a device path, a port name as 'vrq5 ports' lists it, or\n"
     "              'sim' (the built-in simulated receiver); without it the\n"
     "              port remembered from the last --port is used\n"
     "  --model M   VR-Q5J (default), VR-Q70E, VR-Q70T or VR-Q70K\n"
-    "  --part P    all (default: Write > ALL), settings, memory, bank, group\n";
+    "  --part P    all (default: Write > ALL), settings, memory, bank, group\n"
+    "  --force     write in spite of errors the check finds\n";
 
 std::atomic<bool> g_interrupted{false};
 
@@ -105,6 +110,7 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
   int code = kExitOk;
   OptionSet options{{"--port", "--model", "--part"}, {}, {}};
   if (reading) options.with_value.insert("-o");
+  if (!reading) options.flags.insert("--force");
   auto parsed = ParseCommand(command, args, options, help, code);
   if (!parsed) return code;
   std::string part_name = parsed->Value("--part").value_or("all");
@@ -128,6 +134,11 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
   if (!ApplyModel(command, *parsed, doc)) return kExitUsage;
   if (!reading) {
     if (int rc = OpenDocument(doc, parsed->positional[0])) return rc;
+    // The check of what the part sends, before the port is touched.
+    if (!CheckWrite(doc, WriteScopeOfPart(part_name), parsed->Has("--force"),
+                    std::cerr)) {
+      return kExitFailure;
+    }
   }
 
   int argc = 1;

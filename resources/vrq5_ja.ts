@@ -111,5 +111,73 @@
         <source>ALL(&amp;A)</source>
         <translation>すべて(&amp;A)</translation>
     </message>
+    <message>
+        <source>Channels in use(&amp;U)</source>
+        <translation>使用中のﾁｬﾝﾈﾙ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Check Connection(&amp;K)</source>
+        <translation>接続の確認(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Check Connection</source>
+        <translation>接続の確認</translation>
+    </message>
+    <message>
+        <source>Switch to the model %1?</source>
+        <translation>機種を %1 に切り替えますか?</translation>
+    </message>
+    <message>
+        <source>The receiver answers.</source>
+        <translation>受信機が応答しました。</translation>
+    </message>
+    <message>
+        <source>The port does not exist.</source>
+        <translation>ポートがありません。</translation>
+    </message>
+    <message>
+        <source>The port is in use.</source>
+        <translation>ポートは使用中です。</translation>
+    </message>
+    <message>
+        <source>You may not open the port.</source>
+        <translation>ポートを開く権限がありません。</translation>
+    </message>
+    <message>
+        <source>The port cannot be used.</source>
+        <translation>ポートを使えません。</translation>
+    </message>
+    <message>
+        <source>Nothing comes back.</source>
+        <translation>何も返ってきません。</translation>
+    </message>
+    <message>
+        <source>The receiver is not in its cloning mode.</source>
+        <translation>受信機がクローンモードではありません。</translation>
+    </message>
+    <message>
+        <source>Something answers, but not as the receiver does.</source>
+        <translation>受信機ではない応答があります。</translation>
+    </message>
+    <message>
+        <source>The receiver is of another model.</source>
+        <translation>受信機は別の機種です。</translation>
+    </message>
+    <message>
+        <source>The receiver refuses every model.</source>
+        <translation>受信機はどの機種も受け付けません。</translation>
+    </message>
+    <message>
+        <source>The receiver stopped answering.</source>
+        <translation>受信機が応答しなくなりました。</translation>
+    </message>
+    <message>
+        <source>The check was stopped.</source>
+        <translation>確認を中止しました。</translation>
+    </message>
+    <message>
+        <source>A transfer with the receiver is running.</source>
+        <translation>受信機との転送中です。</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 
 namespace vrq5::cli {
 
+int RunCheck(const Args& args);
 int RunDiff(const Args& args);
 int RunExport(const Args& args);
 int RunImport(const Args& args);

@@ -29,6 +29,8 @@ const Command kCommands[] = {
     {"verify", "check a clone file before it is written to the receiver",
      vrq5::cli::RunVerify},
     {"write", "write a clone file into the receiver", vrq5::cli::RunWrite},
+    {"check", "check the cable and the receiver, and say what is wrong",
+     vrq5::cli::RunCheck},
     {"ports", "list the serial ports of this machine", vrq5::cli::RunPorts},
     {"sim", "serve a simulated receiver on a pseudo-terminal",
      vrq5::cli::RunSim},

@@ -10,6 +10,7 @@
 
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "cli/port_option.h"
 #include "cli/progress.h"
 #include "link/port_file.h"
 #include "link/transfer.h"
@@ -21,7 +22,8 @@ namespace vrq5::cli {
 namespace {
 
 constexpr char kReadHelp[] =
-    "Usage: vrq5 read [--port P] [--model M] [--part PART] -o FILE.VQ5\n"
+    "Usage: vrq5 read [--port P] [--model M] [--part PART] [--quick] -o "
+    "FILE.VQ5\n"
     "Reads the receiver and saves what was read as a clone file. A failed\n"
     "read writes no file. Ctrl+C stops between two exchanges.\n"
     "\n"
@@ -30,6 +32,9 @@ constexpr char kReadHelp[] =
     "              port remembered from the last --port is used\n"
     "  --model M   VR-Q5J (default), VR-Q70E, VR-Q70T or VR-Q70K\n"
     "  --part P    all (default: Read > ALL), settings, memory, bank, group\n"
+    "  --quick     read everything as --part all does, but only the channels\n"
+    "              in use (the same clone file, in a fraction of the time\n"
+    "              when few channels are in use)\n"
     "  -o FILE     the clone file to write\n";
 
 constexpr char kWriteHelp[] =
@@ -70,46 +75,14 @@ const std::map<std::string, Part>& Parts() {
   return parts;
 }
 
-// The port a transfer goes through, with what it needs kept alive.
-struct PortChoice {
-  std::string name;
-  std::unique_ptr<radio::SimulatedReceiver> receiver;
-  std::unique_ptr<SerialPort> port;
-};
-
-// The port named by --port, or the remembered one. Empty on a usage error
-// (message printed).
-std::optional<PortChoice> ChoosePort(const std::string& command,
-                                     const ParsedArgs& parsed,
-                                     const std::string& program,
-                                     int model_index) {
-  std::string name;
-  auto folder = DefaultPortFolder(program);
-  if (auto given = parsed.Value("--port")) {
-    name = *given;
-    // The port chosen is remembered for the next transfer, as the window's
-    // port dialog does.
-    if (name != kSimulatedPortName) SavePortName(folder, name);
-  } else {
-    name = LoadPortName(folder);
-  }
-  if (name.empty()) {
-    std::cerr << "vrq5 " << command
-              << ": no port chosen yet: give --port (see 'vrq5 ports')\n";
-    return std::nullopt;
-  }
-  PortChoice choice;
-  choice.name = name;
-  choice.receiver = std::make_unique<radio::SimulatedReceiver>(model_index);
-  choice.port = MakePort(name, *choice.receiver);
-  return choice;
-}
-
 int RunTransfer(const std::string& command, const Args& args, bool reading) {
   const char* help = reading ? kReadHelp : kWriteHelp;
   int code = kExitOk;
   OptionSet options{{"--port", "--model", "--part"}, {}, {}};
-  if (reading) options.with_value.insert("-o");
+  if (reading) {
+    options.with_value.insert("-o");
+    options.flags.insert("--quick");
+  }
   if (!reading) options.flags.insert("--force");
   auto parsed = ParseCommand(command, args, options, help, code);
   if (!parsed) return code;
@@ -117,6 +90,11 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
   auto part = Parts().find(part_name);
   if (part == Parts().end()) {
     return UsageError(command, "unknown part " + part_name, help);
+  }
+  const bool quick = reading && parsed->Has("--quick");
+  if (quick && part_name != "all") {
+    return UsageError(command, "--quick reads everything: leave out --part",
+                      help);
   }
   std::optional<std::string> out;
   if (reading) {
@@ -156,7 +134,8 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
   auto previous = std::signal(SIGINT, OnInterrupt);
 
   std::string label =
-      std::string(reading ? "Read " : "Write ") + part->second.label;
+      quick ? "Read Channels in use"
+            : std::string(reading ? "Read " : "Write ") + part->second.label;
   ProgressBar bar(label);
   TransferSinks sinks;
   sinks.progress = [&](int value, int maximum) { bar.Update(value, maximum); };
@@ -165,8 +144,9 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
     std::cerr << m.text << "\n";
   };
   Transfer transfer(link, doc, sinks);
-  CommandResult result =
-      transfer.Run(reading ? part->second.read : part->second.write);
+  CommandResult result = transfer.Run(quick     ? UserCommand::kReadQuick
+                                      : reading ? part->second.read
+                                                : part->second.write);
   bar.Finish();
   bool port_opened = choice->port->IsOpen();
   choice->port->Close();

@@ -353,11 +353,16 @@ void MainWindow::BuildMenus() {
   submenu("mnuRe", "Read(&R)",
           {{"mnuReSet", "Settings(&S)", UserCommand::kReadSettings},
            {"mnuReMem", "Memory(&M)", UserCommand::kRead},
-           {"mnuReAll", "ALL(&A)", UserCommand::kReadAll}});
+           {"mnuReAll", "ALL(&A)", UserCommand::kReadAll},
+           {"mnuReQuick", "Channels in use(&U)", UserCommand::kReadQuick}});
   submenu("mnuWr", "Write(&W)",
           {{"mnuWrSet", "Settings(&S)", UserCommand::kWriteSettings},
            {"mnuWrMem", "Memory(&M)", UserCommand::kWrite},
            {"mnuWrAll", "ALL(&A)", UserCommand::kWriteAll}});
+  QAction* check = Action(this, "mnuCheck", "Check Connection(&K)");
+  tools->addAction(check);
+  busy_actions_.push_back(check);
+  connect(check, &QAction::triggered, this, &MainWindow::CheckConnection);
   QAction* options = Action(this, "mnuToolsOptions", "COM Port Setup(&C)");
   tools->addAction(options);
   busy_actions_.push_back(options);
@@ -732,6 +737,7 @@ void MainWindow::RunTransfer(UserCommand command) {
       }
       break;
     case UserCommand::kReadAll:
+    case UserCommand::kReadQuick:
       tab_strip_->setCurrentIndex(kTabSettings1 - 1);
       break;
     default:
@@ -794,7 +800,57 @@ void MainWindow::WaitForTransfer() {
   }
 }
 
+void MainWindow::CheckConnection() {
+  if (runner_->Busy()) {
+    prompts_.Show(this, ErrorMessage(kMsgTransferRunning));
+    return;
+  }
+  if (port_name_.empty()) {
+    prompts_.Show(this, ErrorMessage("COM Port Error"));
+    return;
+  }
+  radio::SimulatedReceiver& receiver = SimulatedReceiver();
+  progress_->setRange(0, 0);  // busy: the check has no steps to count
+  time_left_->clear();
+  first_progress_ms_ = -1;
+  SetTransferControlsEnabled(false);
+  runner_->StartCheck(doc_.ModelIndex, doc_, port_name_, receiver);
+}
+
+void MainWindow::ShowVerdict(const ConnectionReport& report) {
+  std::vector<std::string> ports;
+  for (const SerialPortInfo& info : ListSerialPorts()) {
+    ports.push_back(info.name);
+  }
+  const std::string text = VerdictText(report, port_name_, ports);
+  // The headline in the interface's language, the details as they are.
+  const std::string headline = VerdictHeadline(report.verdict);
+  QString shown = Text(headline.c_str()) +
+                  QString::fromStdString(text.substr(headline.size()));
+  Message m{
+      shown.toStdString(), Text("Check Connection").toStdString(),
+      report.ok() ? Message::Icon::kInformation : Message::Icon::kCritical};
+  if (report.verdict != Verdict::kOtherModel || report.answered_model < 0) {
+    prompts_.Show(this, m);
+    return;
+  }
+  const int model = report.answered_model;
+  m.text += "\r\n\r\n" + Text("Switch to the model %1?")
+                             .arg(QString::fromLatin1(ModelName[model].data()))
+                             .toStdString();
+  m.icon = Message::Icon::kWarning;
+  if (prompts_.Ask(this, m, Buttons::kYesNo) != Answer::kYes) return;
+  opbModel_Click(model);
+  settings_pages_->SelectModel(doc_.opbModel);
+}
+
 void MainWindow::TransferFinished(const TransferOutcome& outcome) {
+  if (outcome.check) {
+    SetTransferControlsEnabled(true);
+    TabStrip1_Click(CurrentTab());
+    ShowVerdict(outcome.report);
+    return;
+  }
   doc_ = *outcome.doc;
   SetTransferControlsEnabled(true);
   TabStrip1_Click(CurrentTab());

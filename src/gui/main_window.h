@@ -90,6 +90,9 @@ class MainWindow : public QMainWindow {
   // Starts a transfer command on the worker, with the page changes it
   // makes first; refused (with a message) while another one runs.
   void RunTransfer(UserCommand command);
+  // Tool > Check Connection: the check on the worker, then its verdict;
+  // where another model answered, offers the model change.
+  void CheckConnection();
   bool TransferRunning() const;
   // Cancel on the status bar: the transfer stops between two exchanges.
   void CancelTransfer();
@@ -142,6 +145,7 @@ class MainWindow : public QMainWindow {
   void TransferFinished(const TransferOutcome& outcome);
   void ShowTransferProgress(int value, int maximum);
   void SetTransferControlsEnabled(bool enabled);
+  void ShowVerdict(const ConnectionReport& report);
   QPushButton* TransferButton(QWidget* parent, const char* name,
                               const char* text, UserCommand command);
   void StorePlacement();

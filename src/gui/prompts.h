@@ -17,8 +17,9 @@ namespace vrq5::gui {
 enum class Answer { kOk, kCancel, kYes, kNo };
 
 // Which buttons a question offers: OK / Cancel with Cancel the default
-// (the Clear confirmations), or Yes / No / Cancel (unsaved changes).
-enum class Buttons { kOkCancel, kYesNoCancel };
+// (the Clear confirmations), Yes / No / Cancel (unsaved changes), or Yes /
+// No (the model change the connection check offers).
+enum class Buttons { kOkCancel, kYesNoCancel, kYesNo };
 
 // A file dialog: its caption, the filters ("Korvex VR-Q5 Clone Files
 // (*.VQ5)", "All Files (*)"), and the suffix added to a name typed

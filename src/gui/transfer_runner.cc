@@ -27,15 +27,45 @@ void TransferRunner::Wait() {
 bool TransferRunner::Start(UserCommand command, const Document& doc,
                            const std::string& port_name,
                            radio::SimulatedReceiver& receiver) {
+  TransferOutcome outcome;
+  outcome.command = command;
+  outcome.result = CommandResult::kFailure;
+  outcome.doc = std::make_shared<Document>(doc);
+  return Launch(
+      std::move(outcome), port_name, receiver,
+      [command](Link& link, TransferSinks& sinks, TransferOutcome& out) {
+        out.result = Transfer(link, *out.doc, sinks).Run(command);
+      });
+}
+
+bool TransferRunner::StartCheck(int model_index, const Document& doc,
+                                const std::string& port_name,
+                                radio::SimulatedReceiver& receiver) {
+  TransferOutcome outcome;
+  outcome.command = UserCommand::kReadAll;
+  outcome.result = CommandResult::kFailure;
+  outcome.doc = std::make_shared<Document>(doc);
+  outcome.check = true;
+  return Launch(
+      std::move(outcome), port_name, receiver,
+      [model_index](Link& link, TransferSinks&, TransferOutcome& out) {
+        out.report = CheckConnection(link, model_index);
+        out.result =
+            out.report.ok() ? CommandResult::kSuccess : CommandResult::kFailure;
+      });
+}
+
+bool TransferRunner::Launch(TransferOutcome outcome,
+                            const std::string& port_name,
+                            radio::SimulatedReceiver& receiver, Work work) {
   if (busy_) return false;
   Wait();  // the previous worker has delivered its outcome
   busy_ = true;
   cancel_ = false;
-  auto copy = std::make_shared<Document>(doc);
   QPointer<TransferRunner> self(this);
   worker_.reset(
-      QThread::create([this, self, command, copy, port_name, &receiver] {
-        TransferOutcome outcome{command, CommandResult::kFailure, {}, copy};
+      QThread::create([this, self, outcome = std::move(outcome), port_name,
+                       &receiver, work = std::move(work)]() mutable {
         {
           std::unique_ptr<SerialPort> port = MakePort(port_name, receiver);
           Link link(*port);
@@ -44,8 +74,8 @@ bool TransferRunner::Start(UserCommand command, const Document& doc,
           sinks.message = [&outcome](const Message& m) {
             outcome.messages.push_back(m);
           };
-          // Every exchange reports; the window repaints at most ten times
-          // a second, and always for the first and the last step.
+          // Every exchange reports; the window repaints at most ten times a
+          // second, and always for the first and the last step.
           std::chrono::steady_clock::time_point last_sent{};
           sinks.progress = [this, self, &last_sent](int value, int maximum) {
             auto now = std::chrono::steady_clock::now();
@@ -61,8 +91,7 @@ bool TransferRunner::Start(UserCommand command, const Document& doc,
                 },
                 Qt::QueuedConnection);
           };
-          Transfer transfer(link, *copy, sinks);
-          outcome.result = transfer.Run(command);
+          work(link, sinks, outcome);
           port->Close();
         }
         QMetaObject::invokeMethod(

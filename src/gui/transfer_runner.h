@@ -9,10 +9,12 @@
 #include <QObject>
 #include <QThread>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "link/connection_check.h"
 #include "link/transfer.h"
 #include "radio/receiver.h"
 #include "store/document.h"
@@ -20,10 +22,14 @@
 namespace vrq5::gui {
 
 struct TransferOutcome {
-  UserCommand command;
-  CommandResult result;
+  UserCommand command = UserCommand::kReadAll;
+  CommandResult result = CommandResult::kFailure;
   std::vector<Message> messages;
   std::shared_ptr<Document> doc;  // the document as the transfer left it
+  // A connection check instead of a command: its report (the document
+  // copy is then the one given, untouched).
+  bool check = false;
+  ConnectionReport report;
 };
 
 class TransferRunner : public QObject {
@@ -41,6 +47,11 @@ class TransferRunner : public QObject {
   // nothing started, while another transfer runs.
   bool Start(UserCommand command, const Document& doc,
              const std::string& port_name, radio::SimulatedReceiver& receiver);
+  // Starts the connection check for the model `model_index` through the
+  // port named `port_name`, as Start does; `doc` comes back unchanged.
+  bool StartCheck(int model_index, const Document& doc,
+                  const std::string& port_name,
+                  radio::SimulatedReceiver& receiver);
   // Raises the link's cancel flag: the transfer stops before its next
   // exchange.
   void Cancel() { cancel_ = true; }
@@ -53,6 +64,12 @@ class TransferRunner : public QObject {
   void finished(const vrq5::gui::TransferOutcome& outcome);
 
  private:
+  // Runs `work` on the worker with a link through the port named
+  // `port_name`; it fills the outcome.
+  using Work = std::function<void(Link&, TransferSinks&, TransferOutcome&)>;
+  bool Launch(TransferOutcome outcome, const std::string& port_name,
+              radio::SimulatedReceiver& receiver, Work work);
+
   // A QThread, so that the serial port made on it may use Qt's notifiers.
   std::unique_ptr<QThread> worker_;
   std::atomic<bool> cancel_{false};

@@ -179,5 +179,45 @@
         <source>A transfer with the receiver is running.</source>
         <translation>受信機との転送中です。</translation>
     </message>
+    <message>
+        <source>Check before writing</source>
+        <translation>書き込み前の確認</translation>
+    </message>
+    <message>
+        <source>The receiver would refuse or misfile what is marked as an error. Nothing is written; correct it first.</source>
+        <translation>エラーの項目は受信機が受け付けないか、誤って記憶します。書き込みません。先に修正してください。</translation>
+    </message>
+    <message>
+        <source>A write would cut or change what is listed here. Write anyway?</source>
+        <translation>書き込むと、一覧の項目が切り詰められるか変わります。書き込みますか?</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>What a write does</source>
+        <translation>書き込みの結果</translation>
+    </message>
+    <message>
+        <source>Do not show warnings again</source>
+        <translation>今後、警告を表示しない</translation>
+    </message>
+    <message>
+        <source>Write anyway</source>
+        <translation>書き込む</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>中止</translation>
+    </message>
 </context>
 </TS>

@@ -40,11 +40,6 @@ int OpenDocument(Document& doc, const std::string& path);
 // Saves `doc` to `path`.
 int SaveDocument(Document& doc, const std::string& path);
 
-// What a write of --part `part` (all, settings, memory, bank, group) sends:
-// the channels for memory and all, the bank sizes for bank, memory and
-// all, the VFO bands for settings and all.
-WriteScope WriteScopeOfPart(const std::string& part);
-
 // The check before a write of `scope`: prints every finding on `out`; true
 // when the write may go on (no error, or `force`), false after a closing
 // line that nothing was written.

@@ -113,7 +113,7 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
   if (!reading) {
     if (int rc = OpenDocument(doc, parsed->positional[0])) return rc;
     // The check of what the part sends, before the port is touched.
-    if (!CheckWrite(doc, WriteScopeOfPart(part_name), parsed->Has("--force"),
+    if (!CheckWrite(doc, WriteScopeOf(part->second.write), parsed->Has("--force"),
                     std::cerr)) {
       return kExitFailure;
     }

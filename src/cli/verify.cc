@@ -26,14 +26,6 @@ constexpr char kHelp[] =
 
 }  // namespace
 
-WriteScope WriteScopeOfPart(const std::string& part) {
-  WriteScope scope;
-  scope.channels = part == "all" || part == "memory";
-  scope.bank_sizes = scope.channels || part == "bank";
-  scope.vfo = part == "all" || part == "settings";
-  return scope;
-}
-
 bool CheckWrite(const Document& doc, const WriteScope& scope, bool force,
                 std::ostream& out) {
   std::vector<Finding> findings = CheckBeforeWrite(doc, scope);

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDialog>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
@@ -40,6 +42,7 @@
 #include "link/port_file.h"
 #include "serial/port_choice.h"
 #include "serial/qt_serial_port.h"
+#include "store/write_check.h"
 #include "store/bank_rules.h"
 
 namespace vrq5::gui {
@@ -66,6 +69,15 @@ class MemoryGrid : public QTableView {
     QTableView::keyPressEvent(event);
   }
 };
+
+std::unique_ptr<QSettings> PlacementSettings(const QString& file) {
+  if (!file.isEmpty()) {
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+  }
+  return std::make_unique<QSettings>(QStringLiteral("vrq5"),
+                                     QStringLiteral("vrq5-clone"));
+}
+
 
 // A caption or tooltip of the string table, in the interface's language.
 QString Text(const char* text) {
@@ -720,6 +732,7 @@ void MainWindow::RunTransfer(UserCommand command) {
     prompts_.Show(this, ErrorMessage("COM Port Error"));
     return;
   }
+  if (IsWriteCommand(command) && !CheckBeforeWriting(command)) return;
   // The pages a command shows before it starts.
   int tab = CurrentTab();
   switch (command) {
@@ -798,6 +811,92 @@ void MainWindow::WaitForTransfer() {
     QCoreApplication::sendPostedEvents(runner_);
     QApplication::processEvents();
   }
+}
+
+bool MainWindow::WriteWarningsHidden() const {
+  auto settings = PlacementSettings(options_.placement_file);
+  return settings->value(QStringLiteral("WriteCheck/HideWarnings"), false)
+      .toBool();
+}
+
+void MainWindow::SetWriteWarningsHidden(bool hidden) {
+  auto settings = PlacementSettings(options_.placement_file);
+  settings->setValue(QStringLiteral("WriteCheck/HideWarnings"), hidden);
+  settings->sync();
+}
+
+bool MainWindow::CheckBeforeWriting(UserCommand command) {
+  const std::vector<Finding> findings =
+      CheckBeforeWrite(doc_, WriteScopeOf(command));
+  const bool errors = HasError(findings);
+  if (findings.empty() || (!errors && WriteWarningsHidden())) return true;
+
+  QDialog dialog(this);
+  dialog.setObjectName(QStringLiteral("dlgWriteCheck"));
+  dialog.setWindowTitle(Text("Check before writing"));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* summary = new QLabel(&dialog);
+  summary->setObjectName(QStringLiteral("lblWriteCheck"));
+  summary->setWordWrap(true);
+  summary->setText(
+      (errors ? Text("The receiver would refuse or misfile what is marked as "
+                     "an error. Nothing is written; correct it first.")
+              : Text("A write would cut or change what is listed here. Write "
+                     "anyway?")) +
+      QStringLiteral(" (") + QString::fromStdString(FindingCountLine(findings)) +
+      QStringLiteral(")"));
+  layout->addWidget(summary);
+  auto* model = new QStandardItemModel(0, 4, &dialog);
+  model->setHorizontalHeaderLabels(
+      {Text("Kind"), Text("Row"), Text("Field"), Text("What a write does")});
+  for (const Finding& f : findings) {
+    QList<QStandardItem*> row;
+    for (const std::string& cell :
+         {std::string(FindingKindName(f.kind)), f.row, f.field, f.text}) {
+      auto* item = new QStandardItem(QString::fromStdString(cell));
+      item->setEditable(false);
+      item->setToolTip(QString::fromStdString(f.text));
+      row.append(item);
+    }
+    if (f.kind == FindingKind::kError) row[0]->setForeground(Qt::darkRed);
+    model->appendRow(row);
+  }
+  auto* view = new QTableView(&dialog);
+  view->setObjectName(QStringLiteral("grdFindings"));
+  view->setModel(model);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->verticalHeader()->hide();
+  view->horizontalHeader()->setStretchLastSection(true);
+  view->resizeColumnsToContents();
+  view->setWordWrap(false);
+  layout->addWidget(view);
+  auto* buttons = new QDialogButtonBox(&dialog);
+  QCheckBox* hide = nullptr;
+  if (errors) {
+    QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, &dialog, &QDialog::reject);
+  } else {
+    hide = new QCheckBox(Text("Do not show warnings again"), &dialog);
+    hide->setObjectName(QStringLiteral("chkHideWarnings"));
+    layout->addWidget(hide);
+    QPushButton* write =
+        buttons->addButton(Text("Write anyway"), QDialogButtonBox::AcceptRole);
+    write->setObjectName(QStringLiteral("cmdWriteAnyway"));
+    QPushButton* stop =
+        buttons->addButton(Text("Stop"), QDialogButtonBox::RejectRole);
+    stop->setObjectName(QStringLiteral("cmdStop"));
+    stop->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  }
+  layout->addWidget(buttons);
+  dialog.resize(860, 360);
+  const int result = prompts_.RunDialog(&dialog);
+  if (errors) return false;
+  if (hide->isChecked()) SetWriteWarningsHidden(true);
+  return result == QDialog::Accepted;
 }
 
 void MainWindow::CheckConnection() {
@@ -931,17 +1030,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-namespace {
-
-std::unique_ptr<QSettings> PlacementSettings(const QString& file) {
-  if (!file.isEmpty()) {
-    return std::make_unique<QSettings>(file, QSettings::IniFormat);
-  }
-  return std::make_unique<QSettings>(QStringLiteral("vrq5"),
-                                     QStringLiteral("vrq5-clone"));
-}
-
-}  // namespace
 
 void MainWindow::StorePlacement() {
   if (isMinimized()) return;

@@ -146,6 +146,12 @@ class MainWindow : public QMainWindow {
   void ShowTransferProgress(int value, int maximum);
   void SetTransferControlsEnabled(bool enabled);
   void ShowVerdict(const ConnectionReport& report);
+  // The check before a write: errors show their list and stop the write;
+  // warnings show theirs and let the user write anyway, unless the user
+  // asked not to see them again (kept with the window's settings).
+  bool CheckBeforeWriting(UserCommand command);
+  bool WriteWarningsHidden() const;
+  void SetWriteWarningsHidden(bool hidden);
   QPushButton* TransferButton(QWidget* parent, const char* name,
                               const char* text, UserCommand command);
   void StorePlacement();

@@ -39,6 +39,29 @@ std::vector<int> AllSlots() {
 
 }  // namespace
 
+bool IsWriteCommand(UserCommand command) {
+  switch (command) {
+    case UserCommand::kWrite:
+    case UserCommand::kWriteSettings:
+    case UserCommand::kWriteBank:
+    case UserCommand::kWriteGroup:
+    case UserCommand::kWriteAll:
+      return true;
+    default:
+      return false;
+  }
+}
+
+WriteScope WriteScopeOf(UserCommand command) {
+  WriteScope scope;
+  scope.channels =
+      command == UserCommand::kWrite || command == UserCommand::kWriteAll;
+  scope.bank_sizes = scope.channels || command == UserCommand::kWriteBank;
+  scope.vfo = command == UserCommand::kWriteSettings ||
+              command == UserCommand::kWriteAll;
+  return scope;
+}
+
 std::vector<int> SlotsInUse(const FlagArray& flags) {
   std::vector<int> slots;
   for (int s = 0; s < kSlotCount; ++s) {

@@ -19,6 +19,7 @@
 #include "link/exchange.h"
 #include "store/document.h"
 #include "store/message.h"
+#include "store/write_check.h"
 
 namespace vrq5 {
 
@@ -171,6 +172,13 @@ class Transfer {
   Document& doc_;
   TransferSinks sinks_;
 };
+
+// What a write command sends, for the check before it: the channel records
+// (Write, Write > ALL), the bank sizes (those and Write Bank), the VFO bands
+// (Write Settings, Write > ALL); nothing of that for the other commands.
+WriteScope WriteScopeOf(UserCommand command);
+// True for the five write commands.
+bool IsWriteCommand(UserCommand command);
 
 // The channel slots a quick read reads, given the enable flags just read
 // from the receiver's bitmap: the enabled slots and every slot the bitmap

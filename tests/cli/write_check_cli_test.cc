@@ -41,7 +41,8 @@ Written WriteAll(Document doc) {
 TEST(WriteCheckCliTest, ACheckedWriteSendsWhatAnUncheckedOneSends) {
   Document doc = Demo();
   std::ostringstream out;
-  ASSERT_TRUE(CheckWrite(doc, WriteScopeOfPart("all"), false, out));
+  ASSERT_TRUE(
+      CheckWrite(doc, WriteScopeOf(UserCommand::kWriteAll), false, out));
   EXPECT_EQ(out.str().substr(0, 15), "warning S0     ");
   EXPECT_EQ(out.str().find("error"), std::string::npos);
 
@@ -56,21 +57,25 @@ TEST(WriteCheckCliTest, ErrorsStopTheWriteUnlessForced) {
   Document doc = Demo();
   doc.Mem[1].value[kFreq] = 1300.0;  // 00-001
   std::ostringstream out;
-  EXPECT_FALSE(CheckWrite(doc, WriteScopeOfPart("memory"), false, out));
+  EXPECT_FALSE(CheckWrite(doc, WriteScopeOf(UserCommand::kWrite), false, out));
   EXPECT_NE(out.str().find("error   00-001   Frequency"), std::string::npos);
   EXPECT_NE(out.str().find("1 error, 2 warnings; nothing was written"),
             std::string::npos)
       << out.str();
 
   out.str("");
-  EXPECT_TRUE(CheckWrite(doc, WriteScopeOfPart("memory"), true, out));
+  EXPECT_TRUE(CheckWrite(doc, WriteScopeOf(UserCommand::kWrite), true, out));
   EXPECT_NE(out.str().find("writing anyway (--force)"), std::string::npos);
   // Neither the settings nor the groups carry the channels.
-  for (const char* part : {"settings", "group"}) {
+  for (UserCommand part :
+       {UserCommand::kWriteSettings, UserCommand::kWriteGroup}) {
     out.str("");
-    EXPECT_TRUE(CheckWrite(doc, WriteScopeOfPart(part), false, out)) << part;
-    EXPECT_EQ(out.str(), "") << part;
+    EXPECT_TRUE(CheckWrite(doc, WriteScopeOf(part), false, out));
+    EXPECT_EQ(out.str(), "");
   }
+  // The bank write carries the bank sizes alone.
+  EXPECT_TRUE(WriteScopeOf(UserCommand::kWriteBank).bank_sizes);
+  EXPECT_FALSE(WriteScopeOf(UserCommand::kWriteBank).channels);
 }
 
 }  // namespace

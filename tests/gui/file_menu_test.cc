@@ -43,8 +43,10 @@ class FileMenuTest : public WindowTest {
   bool PortFileWritten() {
     return std::filesystem::exists(dir.File("config/VR-Q5.ini"));
   }
+  // The window placement is kept when the window closes.
   bool PlacementWritten() {
-    return std::filesystem::exists(dir.File("config/placement.ini"));
+    QSettings settings(PlacementFile(), QSettings::IniFormat);
+    return settings.contains(QStringLiteral("Settings/MainLeft"));
   }
 };
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
@@ -44,11 +45,24 @@ class WindowTest : public ::testing::Test {
   void MakeWindow(gui::Prompts* answers = nullptr) {
     gui::MainWindow::Options options;
     options.port_folder = dir.File("config");
-    options.placement_file =
-        QString::fromStdString(dir.File("config/placement.ini"));
+    options.placement_file = PlacementFile();
+    // The transfer tests write the demo file, whose notes the receiver
+    // does not keep: the warnings of the check before writing are turned
+    // off here, and on again by the tests of that check.
+    ShowWriteWarnings(false);
     window.reset();
     window = std::make_unique<gui::MainWindow>(answers ? *answers : prompts,
                                                options);
+  }
+
+  QString PlacementFile() {
+    return QString::fromStdString(dir.File("config/placement.ini"));
+  }
+  // The window's "Do not show warnings again", as the user leaves it.
+  void ShowWriteWarnings(bool show) {
+    QSettings settings(PlacementFile(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("WriteCheck/HideWarnings"), !show);
+    settings.sync();
   }
 
   Document& doc() { return window->document(); }

@@ -2,10 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDialog>
-#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -42,8 +42,8 @@
 #include "link/port_file.h"
 #include "serial/port_choice.h"
 #include "serial/qt_serial_port.h"
-#include "store/write_check.h"
 #include "store/bank_rules.h"
+#include "store/write_check.h"
 
 namespace vrq5::gui {
 
@@ -77,7 +77,6 @@ std::unique_ptr<QSettings> PlacementSettings(const QString& file) {
   return std::make_unique<QSettings>(QStringLiteral("vrq5"),
                                      QStringLiteral("vrq5-clone"));
 }
-
 
 // A caption or tooltip of the string table, in the interface's language.
 QString Text(const char* text) {
@@ -843,8 +842,8 @@ bool MainWindow::CheckBeforeWriting(UserCommand command) {
                      "an error. Nothing is written; correct it first.")
               : Text("A write would cut or change what is listed here. Write "
                      "anyway?")) +
-      QStringLiteral(" (") + QString::fromStdString(FindingCountLine(findings)) +
-      QStringLiteral(")"));
+      QStringLiteral(" (") +
+      QString::fromStdString(FindingCountLine(findings)) + QStringLiteral(")"));
   layout->addWidget(summary);
   auto* model = new QStandardItemModel(0, 4, &dialog);
   model->setHorizontalHeaderLabels(
@@ -868,7 +867,10 @@ bool MainWindow::CheckBeforeWriting(UserCommand command) {
   view->verticalHeader()->hide();
   view->horizontalHeader()->setStretchLastSection(true);
   view->resizeColumnsToContents();
-  view->setWordWrap(false);
+  view->setWordWrap(true);
+  // The texts wrap in their column, and the rows follow its width.
+  connect(view->horizontalHeader(), &QHeaderView::sectionResized, view,
+          [view] { view->resizeRowsToContents(); });
   layout->addWidget(view);
   auto* buttons = new QDialogButtonBox(&dialog);
   QCheckBox* hide = nullptr;
@@ -1029,7 +1031,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   StorePlacement();
   event->accept();
 }
-
 
 void MainWindow::StorePlacement() {
   if (isMinimized()) return;

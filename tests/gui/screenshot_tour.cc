@@ -1,6 +1,7 @@
 // Opens the window with a clone file, shows each of the four tabs in turn
 // and saves a picture of the window for each, then one of the channel
-// editor: the pictures of the README.
+// editor, the check before writing, the connection check and a transfer:
+// the pictures of the README.
 //
 //   vrq5_screenshot_tour FILE.VQ5 OUT-FOLDER [LANGUAGE [SUFFIX]]
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QTabBar>
 #include <QTimer>
@@ -27,6 +29,43 @@ void Settle() {
   }
 }
 
+// Takes a picture of the check before writing and of the connection
+// check's verdict as they appear, then closes them as Stop and OK do.
+class PicturePrompts : public vrq5::testing::SilentPrompts {
+ public:
+  PicturePrompts() : SilentPrompts(vrq5::gui::Answer::kCancel) {}
+  QString folder, suffix;
+  int failures = 0;
+
+  int RunDialog(QDialog* dialog) override {
+    if (dialog->objectName() == QStringLiteral("dlgWriteCheck")) {
+      dialog->show();
+      Settle();
+      Save(dialog, "write_check");
+      dialog->hide();
+    }
+    return QDialog::Rejected;
+  }
+  void Show(QWidget* parent, const vrq5::Message& m) override {
+    SilentPrompts::Show(parent, m);
+    if (m.title != "Check Connection" && m.title != "接続の確認") return;
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(m.title),
+                    QString::fromStdString(m.text), QMessageBox::Ok, parent);
+    box.show();
+    Settle();
+    Save(&box, "check");
+  }
+
+ private:
+  void Save(QWidget* w, const char* name) {
+    QString path = folder + QStringLiteral("/%1%2.png").arg(name, suffix);
+    if (!w->grab().save(path)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      ++failures;
+    }
+  }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -38,8 +77,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vrq5::gui::InstallLanguage(argc > 3 ? QString::fromLatin1(argv[3]) : "en");
   QString suffix = argc > 4 ? QString::fromLatin1(argv[4]) : QString();
-  vrq5::testing::SilentPrompts prompts(vrq5::gui::Answer::kCancel);
+  PicturePrompts prompts;
   QDir out(QString::fromLocal8Bit(argv[2]));
+  prompts.folder = out.absolutePath();
+  prompts.suffix = suffix;
   vrq5::gui::MainWindow::Options options;
   options.port_folder = (out.absolutePath() + "/config").toStdString();
   options.placement_file = out.absolutePath() + "/config/placement.ini";
@@ -78,6 +119,13 @@ int main(int argc, char** argv) {
     editor->reject();
   }
   window.set_port_name("sim");
+  // The check before writing (the demo's notes and a search-pass channel
+  // give warnings), and the connection check.
+  window.RunTransfer(vrq5::UserCommand::kWriteAll);
+  window.CheckConnection();
+  window.WaitForTransfer();
+  Settle();
+  failures += prompts.failures;
   vrq5::radio::Faults timed;
   timed.timing = true;
   window.SimulatedReceiver().set_faults(timed);

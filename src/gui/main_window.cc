@@ -722,15 +722,29 @@ void MainWindow::SetTransferControlsEnabled(bool enabled) {
   cancel_->setVisible(!enabled);
 }
 
-void MainWindow::RunTransfer(UserCommand command) {
+bool MainWindow::ReadyForTransfer() {
   if (runner_->Busy()) {
     prompts_.Show(this, ErrorMessage(kMsgTransferRunning));
-    return;
+    return false;
   }
   if (port_name_.empty()) {
     prompts_.Show(this, ErrorMessage("COM Port Error"));
-    return;
+    return false;
   }
+  return true;
+}
+
+void MainWindow::ShowTransferStarting(bool counted) {
+  // A check has no steps to count: the bar shows that it is busy.
+  progress_->setRange(0, counted ? 1 : 0);
+  progress_->setValue(0);
+  time_left_->clear();
+  first_progress_ms_ = -1;
+  SetTransferControlsEnabled(false);
+}
+
+void MainWindow::RunTransfer(UserCommand command) {
+  if (!ReadyForTransfer()) return;
   if (IsWriteCommand(command) && !CheckBeforeWriting(command)) return;
   // The pages a command shows before it starts.
   int tab = CurrentTab();
@@ -756,11 +770,7 @@ void MainWindow::RunTransfer(UserCommand command) {
       break;
   }
   radio::SimulatedReceiver& receiver = SimulatedReceiver();
-  progress_->setRange(0, 1);
-  progress_->setValue(0);
-  time_left_->clear();
-  first_progress_ms_ = -1;
-  SetTransferControlsEnabled(false);
+  ShowTransferStarting(true);
   runner_->Start(command, doc_, port_name_, receiver);
 }
 
@@ -902,19 +912,9 @@ bool MainWindow::CheckBeforeWriting(UserCommand command) {
 }
 
 void MainWindow::CheckConnection() {
-  if (runner_->Busy()) {
-    prompts_.Show(this, ErrorMessage(kMsgTransferRunning));
-    return;
-  }
-  if (port_name_.empty()) {
-    prompts_.Show(this, ErrorMessage("COM Port Error"));
-    return;
-  }
+  if (!ReadyForTransfer()) return;
   radio::SimulatedReceiver& receiver = SimulatedReceiver();
-  progress_->setRange(0, 0);  // busy: the check has no steps to count
-  time_left_->clear();
-  first_progress_ms_ = -1;
-  SetTransferControlsEnabled(false);
+  ShowTransferStarting(false);
   runner_->StartCheck(doc_.ModelIndex, doc_, port_name_, receiver);
 }
 

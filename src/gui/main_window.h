@@ -146,6 +146,10 @@ class MainWindow : public QMainWindow {
   void ShowTransferProgress(int value, int maximum);
   void SetTransferControlsEnabled(bool enabled);
   void ShowVerdict(const ConnectionReport& report);
+  // False, after its message, while a transfer runs or no port is chosen.
+  bool ReadyForTransfer();
+  // The status bar of a transfer about to start; the controls locked.
+  void ShowTransferStarting(bool counted);
   // The check before a write: errors show their list and stop the write;
   // warnings show theirs and let the user write anyway, unless the user
   // asked not to see them again (kept with the window's settings).

@@ -10,9 +10,7 @@ class QuickAndCheckTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    window->StartUp("");
-    window->set_port_name("sim");
-    ShowWindow();
+    StartOnSimulatedReceiver();
   }
   void Run(const char* action) {
     Trigger(action);

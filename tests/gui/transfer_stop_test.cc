@@ -16,9 +16,7 @@ class TransferStopTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    window->StartUp("");
-    window->set_port_name("sim");
-    ShowWindow();
+    StartOnSimulatedReceiver();
     radio::Faults timed;
     timed.timing = true;
     window->SimulatedReceiver().set_faults(timed);

@@ -17,9 +17,7 @@ class TransferWindowTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    window->StartUp("");
-    window->set_port_name("sim");
-    ShowWindow();
+    StartOnSimulatedReceiver();
   }
   void Run(const char* action) {
     Trigger(action);

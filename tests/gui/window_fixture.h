@@ -79,6 +79,14 @@ class WindowTest : public ::testing::Test {
     return Find<T>(name.c_str());
   }
 
+  // The window started with an empty document, the built-in simulated
+  // receiver as its port, shown: where the transfer tests begin.
+  void StartOnSimulatedReceiver() {
+    window->StartUp("");
+    window->set_port_name("sim");
+    ShowWindow();
+  }
+
   // Shows the window and makes it the active one, so that focus changes
   // deliver their focus events.
   void ShowWindow() {

@@ -20,9 +20,7 @@ class WriteCheckWindowTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    window->StartUp("");
-    window->set_port_name("sim");
-    ShowWindow();
+    StartOnSimulatedReceiver();
     ShowWriteWarnings(true);
   }
 

@@ -12,10 +12,6 @@ class QuickAndCheckTest : public WindowTest {
     WindowTest::SetUp();
     StartOnSimulatedReceiver();
   }
-  void Run(const char* action) {
-    Trigger(action);
-    window->WaitForTransfer();
-  }
 };
 
 TEST_F(QuickAndCheckTest, ChannelsInUseReadsWhatReadAllReads) {

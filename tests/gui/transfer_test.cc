@@ -19,10 +19,6 @@ class TransferWindowTest : public WindowTest {
     WindowTest::SetUp();
     StartOnSimulatedReceiver();
   }
-  void Run(const char* action) {
-    Trigger(action);
-    window->WaitForTransfer();
-  }
   void ExpectCommandsEnabled() {
     for (const char* name : {"cmbRxData", "cmbTxData", "cmbRxData1",
                              "cmbTxData1", "cmbReadBank", "cmdWriteGroup"}) {

@@ -87,6 +87,12 @@ class WindowTest : public ::testing::Test {
     ShowWindow();
   }
 
+  // Triggers a transfer action and waits until the window has its outcome.
+  void Run(const char* action) {
+    Trigger(action);
+    window->WaitForTransfer();
+  }
+
   // Shows the window and makes it the active one, so that focus changes
   // deliver their focus events.
   void ShowWindow() {

@@ -36,6 +36,7 @@
 #include "gui/bank_page.h"
 #include "gui/cell_delegate.h"
 #include "gui/edit_dialog.h"
+#include "gui/history.h"
 #include "gui/memory_model.h"
 #include "gui/note_text.h"
 #include "gui/settings_pages.h"
@@ -100,13 +101,33 @@ QPushButton* Button(const char* name, const char* text, QWidget* parent) {
 MainWindow::MainWindow(Prompts& prompts, Options options, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), options_(std::move(options)) {
   setObjectName(QStringLiteral("frmMain"));
+  history_ = new History(
+      doc_,
+      [this](bool rest_changed) {
+        if (rest_changed) {
+          ShowDocument();
+        } else {
+          UpDateMemData();
+        }
+      },
+      this);
   BuildPages();
   BuildMenus();
+  connect(history_, &History::changed, this, [this] {
+    UpdateUndoActions();
+    UpdateTitle();
+  });
   edit_dialog_ = new EditDialog(doc_, prompts_, this);
-  connect(edit_dialog_, &EditDialog::stored, this,
-          [this](int) { UpDateMemData(); });
-  connect(edit_dialog_, &EditDialog::vfoStored, this,
-          [this](int) { UpdateVFOData(); });
+  connect(edit_dialog_, &EditDialog::stored, this, [this](int slot) {
+    UpDateMemData();
+    history_->Record(Text("Edit %1").arg(QString::fromStdString(
+        doc_.SlotLabel(slot).empty() ? std::to_string(slot)
+                                     : doc_.SlotLabel(slot))));
+  });
+  connect(edit_dialog_, &EditDialog::vfoStored, this, [this](int) {
+    UpdateVFOData();
+    history_->Record(Text("Edit VFO band"));
+  });
   port_name_ = LoadPortName(options_.port_folder);
   runner_ = new TransferRunner(this);
   connect(runner_, &TransferRunner::progress, this,
@@ -192,6 +213,8 @@ void MainWindow::BuildPages() {
                                   UserCommand::kWriteSettings));
     grid2->addLayout(row, 8, 0, 1, grid2->columnCount());
   }
+  connect(settings_pages_, &SettingsPages::changed, this,
+          [this] { history_->Record(Text("Settings")); });
   connect(settings_pages_, &SettingsPages::modelClicked, this,
           &MainWindow::opbModel_Click);
 
@@ -236,7 +259,10 @@ void MainWindow::BuildPages() {
   // Bank page.
   QWidget* bank = frames_->widget(kTabBank - 1);
   bank_page_ = new BankPage(doc_, prompts_, bank);
-  connect(bank_page_, &BankPage::changed, this, &MainWindow::UpdateStatus);
+  connect(bank_page_, &BankPage::changed, this, [this] {
+    UpdateStatus();
+    history_->Record(Text("Bank page"));
+  });
   auto* bank_layout = new QVBoxLayout(bank);
   bank_layout->setContentsMargins(0, 0, 0, 0);
   bank_layout->addWidget(bank_page_);
@@ -329,6 +355,19 @@ void MainWindow::BuildMenus() {
   busy_actions_.push_back(mnuEditUndo_);
   connect(mnuEditUndo_, &QAction::triggered, this,
           &MainWindow::mnuEditUndo_Click);
+  edit->addSeparator();
+  undo_ = Action(this, "mnuUndo", "Undo(&U)");
+  undo_->setShortcut(QKeySequence::Undo);
+  redo_ = Action(this, "mnuRedo", "Redo(&R)");
+  // Ctrl+Y besides the platform's own redo keys (which may hold it).
+  QList<QKeySequence> redo_keys = QKeySequence::keyBindings(QKeySequence::Redo);
+  const QKeySequence ctrl_y(Qt::CTRL | Qt::Key_Y);
+  if (!redo_keys.contains(ctrl_y)) redo_keys.prepend(ctrl_y);
+  redo_->setShortcuts(redo_keys);
+  edit->addAction(undo_);
+  edit->addAction(redo_);
+  connect(undo_, &QAction::triggered, this, &MainWindow::Undo);
+  connect(redo_, &QAction::triggered, this, &MainWindow::Redo);
 
   QMenu* view = menuBar()->addMenu(Text("View(&V)"));
   view->setObjectName(QStringLiteral("mnuView"));
@@ -403,6 +442,11 @@ void MainWindow::BuildMenus() {
   tool(save, "tbSave", "Save", s->standardIcon(QStyle::SP_DialogSaveButton));
   busy_actions_.push_back(toolbar_->actions().back());
   toolbar_->addSeparator();
+  tool(undo_, "tbUndo", "Undo", s->standardIcon(QStyle::SP_ArrowBack));
+  undo_button_ = toolbar_->actions().back();
+  tool(redo_, "tbRedo", "Redo", s->standardIcon(QStyle::SP_ArrowForward));
+  redo_button_ = toolbar_->actions().back();
+  toolbar_->addSeparator();
   QAction* help = toolbar_->addAction(
       s->standardIcon(QStyle::SP_DialogHelpButton), Text("Help"));
   help->setObjectName(QStringLiteral("tbHelp"));
@@ -438,6 +482,7 @@ void MainWindow::StartUp(const std::string& command_line_file) {
     OpenNamedFile(QString::fromStdString(command_line_file));
   }
   doc_.DataChanged = 0;
+  history_->Reset();
 }
 
 // ----- the document on the pages -----
@@ -554,6 +599,7 @@ void MainWindow::cmbClear_Click() {
   }
   ClearSlot(doc_, row - 1);
   UpDateMemData();
+  history_->Record(Text("Clear"));
 }
 
 void MainWindow::cmbClAll_Click() {
@@ -563,6 +609,7 @@ void MainWindow::cmbClAll_Click() {
   }
   ClearAllSlots(doc_);
   UpDateMemData();
+  history_->Record(Text("Clear All"));
 }
 
 // ----- files -----
@@ -595,6 +642,7 @@ bool MainWindow::SaveTo(bool ask_name) {
   FileStatus status = SaveCloneFile(doc_, path.toStdString());
   // The encoders may have clipped the bank sizes.
   bank_page_->ShowDocument();
+  if (status == FileStatus::kOk) history_->MarkSaved();
   ReportFile(status);
   UpdateTitle();
   return status == FileStatus::kOk;
@@ -607,6 +655,7 @@ bool MainWindow::mnuFileSaveAs_Click() { return SaveTo(true); }
 bool MainWindow::NewData() {
   if (!StopTransferFirst() || !AskToSave()) return false;
   doc_.NewData();
+  history_->Reset();
   ShowDocument();
   return true;
 }
@@ -630,6 +679,7 @@ void MainWindow::opbModel_Click(int member) {
   }
   doc_.SelectModel(member);
   ShowDocument();
+  history_->Record(Text("Model change"));
 }
 
 void MainWindow::mnuFileOpen_Click() {
@@ -642,6 +692,7 @@ void MainWindow::mnuFileOpen_Click() {
     ReportFile(status);
     return;
   }
+  history_->Reset();
   ShowDocument();
   SelectRow(1);
 }
@@ -652,6 +703,7 @@ bool MainWindow::OpenNamedFile(const QString& path) {
     ReportFile(status);
     return false;
   }
+  history_->Reset();
   ShowDocument();
   SelectRow(1);
   return true;
@@ -667,6 +719,7 @@ void MainWindow::mnuImport_Click() {
     return;
   }
   ShowDocument();
+  history_->Record(Text("Import"));
   SelectRow(1);
 }
 
@@ -715,6 +768,8 @@ void MainWindow::SetTransferControlsEnabled(bool enabled) {
   for (QMenu* m : busy_menus_) m->menuAction()->setEnabled(enabled);
   // The actions themselves too, so that their shortcuts wait as well.
   for (QAction* a : busy_actions_) a->setEnabled(enabled);
+  transfer_idle_ = enabled;
+  UpdateUndoActions();
   tab_strip_->setEnabled(enabled);
   frames_->currentWidget()->setEnabled(enabled);
   progress_->setVisible(!enabled);
@@ -911,6 +966,34 @@ bool MainWindow::CheckBeforeWriting(UserCommand command) {
   return result == QDialog::Accepted;
 }
 
+void MainWindow::Undo() {
+  if (!transfer_idle_) return;
+  edit_dialog_->hide();
+  history_->Undo();
+}
+
+void MainWindow::Redo() {
+  if (!transfer_idle_) return;
+  edit_dialog_->hide();
+  history_->Redo();
+}
+
+void MainWindow::UpdateUndoActions() {
+  if (!undo_) return;
+  bool can_undo = transfer_idle_ && history_->CanUndo();
+  bool can_redo = transfer_idle_ && history_->CanRedo();
+  undo_->setEnabled(can_undo);
+  redo_->setEnabled(can_redo);
+  if (undo_button_) undo_button_->setEnabled(can_undo);
+  if (redo_button_) redo_button_->setEnabled(can_redo);
+  undo_->setText(can_undo
+                     ? Text("Undo %1(&U)").arg(history_->stack().undoText())
+                     : Text("Undo(&U)"));
+  redo_->setText(can_redo
+                     ? Text("Redo %1(&R)").arg(history_->stack().redoText())
+                     : Text("Redo(&R)"));
+}
+
 void MainWindow::CheckConnection() {
   if (!ReadyForTransfer()) return;
   radio::SimulatedReceiver& receiver = SimulatedReceiver();
@@ -956,6 +1039,9 @@ void MainWindow::TransferFinished(const TransferOutcome& outcome) {
   SetTransferControlsEnabled(true);
   TabStrip1_Click(CurrentTab());
   ShowDocument();
+  history_->Record(IsWriteCommand(outcome.command)
+                       ? Text("Write to the receiver")
+                       : Text("Read from the receiver"));
   if (outcome.command == UserCommand::kWriteAll &&
       outcome.result == CommandResult::kSuccess) {
     tab_strip_->setCurrentIndex(kTabMemory - 1);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "files/file_status.h"
+#include "gui/history.h"
 #include "gui/prompts.h"
 #include "gui/transfer_runner.h"
 #include "link/transfer.h"
@@ -93,6 +94,13 @@ class MainWindow : public QMainWindow {
   // Tool > Check Connection: the check on the worker, then its verdict;
   // where another model answered, offers the model change.
   void CheckConnection();
+
+  // ----- undo -----
+  // Edit > Undo and Redo (Ctrl+Z, Ctrl+Y), one step per change of the
+  // document; not while a transfer runs.
+  void Undo();
+  void Redo();
+  History& history() { return *history_; }
   bool TransferRunning() const;
   // Cancel on the status bar: the transfer stops between two exchanges.
   void CancelTransfer();
@@ -148,6 +156,7 @@ class MainWindow : public QMainWindow {
   void ShowVerdict(const ConnectionReport& report);
   // False, after its message, while a transfer runs or no port is chosen.
   bool ReadyForTransfer();
+  void UpdateUndoActions();
   // The status bar of a transfer about to start; the controls locked.
   void ShowTransferStarting(bool counted);
   // The check before a write: errors show their list and stop the write;
@@ -179,6 +188,12 @@ class MainWindow : public QMainWindow {
   QLabel* status_model_ = nullptr;
   QLabel* status_channels_ = nullptr;
   QAction* mnuEditUndo_ = nullptr;
+  History* history_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
+  QAction* undo_button_ = nullptr;
+  QAction* redo_button_ = nullptr;
+  bool transfer_idle_ = true;
   TransferRunner* runner_ = nullptr;
   std::unique_ptr<radio::SimulatedReceiver> sim_receiver_;
   std::vector<QWidget*> transfer_controls_;  // disabled while one runs

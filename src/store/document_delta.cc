@@ -41,7 +41,7 @@ DocumentDelta MakeDelta(const Document& before, const Document& after) {
         before.MemFlag[s] == after.MemFlag[s]) {
       continue;
     }
-    delta.slots.push_back(
+    delta.changed_slots.push_back(
         {s, before.Mem[s], after.Mem[s], before.MemFlag[s], after.MemFlag[s]});
   }
   DocumentRest rest_before = RestOf(before);
@@ -55,7 +55,7 @@ DocumentDelta MakeDelta(const Document& before, const Document& after) {
 }
 
 void ApplyDelta(Document& doc, const DocumentDelta& delta, bool forward) {
-  for (const SlotChange& c : delta.slots) {
+  for (const SlotChange& c : delta.changed_slots) {
     doc.Mem[c.slot] = forward ? c.after : c.before;
     doc.MemFlag[c.slot] = forward ? c.flag_after : c.flag_before;
   }

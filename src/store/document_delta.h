@@ -47,11 +47,11 @@ struct SlotChange {
 };
 
 struct DocumentDelta {
-  std::vector<SlotChange> slots;
+  std::vector<SlotChange> changed_slots;
   bool rest_changed = false;
   DocumentRest rest_before, rest_after;  // only when rest_changed
 
-  bool empty() const { return slots.empty() && !rest_changed; }
+  bool empty() const { return changed_slots.empty() && !rest_changed; }
 };
 
 // What turns `before` into `after`.

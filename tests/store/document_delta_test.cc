@@ -49,9 +49,9 @@ TEST(DocumentDeltaTest, KeepsOnlyWhatChanged) {
   b.Mem[305].text[kNote] = "changed";
   b.MemFlag[1299] = b.MemFlag[1299] == -1 ? 0 : -1;
   DocumentDelta delta = MakeDelta(a, b);
-  ASSERT_EQ(delta.slots.size(), 2u);
-  EXPECT_EQ(delta.slots[0].slot, 305);
-  EXPECT_EQ(delta.slots[1].slot, 1299);
+  ASSERT_EQ(delta.changed_slots.size(), 2u);
+  EXPECT_EQ(delta.changed_slots[0].slot, 305);
+  EXPECT_EQ(delta.changed_slots[1].slot, 1299);
   EXPECT_FALSE(delta.rest_changed);
 
   // A change of one working copy carries the rest, and nothing else of it
@@ -59,7 +59,7 @@ TEST(DocumentDeltaTest, KeepsOnlyWhatChanged) {
   Document c = a;
   c.chkGrp[60] = 1 - c.chkGrp[60];
   DocumentDelta groups = MakeDelta(a, c);
-  EXPECT_TRUE(groups.slots.empty());
+  EXPECT_TRUE(groups.changed_slots.empty());
   EXPECT_TRUE(groups.rest_changed);
   c.Mem[7].text[kName] = "LATER ";
   ApplyDelta(c, groups, false);

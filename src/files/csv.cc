@@ -6,6 +6,7 @@
 
 #include "codec/tables.h"
 #include "codec/text.h"
+#include "store/slot_text.h"
 
 namespace vrq5 {
 
@@ -46,27 +47,7 @@ std::string CsvText(const Document& doc) {
     out += ",\"#FALSE#\",\"#TRUE#\"\r\n";
   }
   for (int s = 0; s < kSlotCount; ++s) {
-    std::string_view section;
-    std::string channel;
-    switch (KindOfSlot(s)) {
-      case SlotKind::kMemory:
-        section = "MEMORY";
-        channel = std::to_string(s);
-        break;
-      case SlotKind::kProgramScan:
-        section = "PROGRAM SCAN";
-        channel = ProgramScanLabel[s - kProgramScanFirst];
-        break;
-      case SlotKind::kSearchPass:
-        section = "SEARCH PASS";
-        channel = std::to_string(s - kSearchPassFirst);
-        break;
-      case SlotKind::kPriority:
-        section = "PRIORITY";
-        channel = std::to_string(s - kPriorityFirst);
-        break;
-    }
-    ChannelRecord(out, section, channel, doc.Mem[s]);
+    ChannelRecord(out, CsvSection(KindOfSlot(s)), CsvChannel(s), doc.Mem[s]);
     out += doc.Mem[s].value[kSkip] != 0 ? ",\"#TRUE#\"" : ",\"#FALSE#\"";
     out += doc.MemFlag[s] == -1 ? ",#TRUE#\r\n" : ",#FALSE#\r\n";
   }
@@ -200,119 +181,13 @@ bool StartsWithDigit(std::string_view t) {
   return !t.empty() && t[0] >= '0' && t[0] <= '9';
 }
 
-// Upper-case step labels 0..17 and the numeric values of the tone labels,
-// which every channel record is matched against.
-struct MatchTables {
-  std::array<std::string, 18> steps;
-  std::array<std::string, 5> options;
-  std::array<double, 39> tones;
-  MatchTables() {
-    for (int i = 0; i < 18; ++i) steps[i] = ToUpperAscii(StepName[i]);
-    for (int i = 0; i < 5; ++i) options[i] = ToUpperAscii(OptionName[i]);
-    for (int i = 0; i < 39; ++i) tones[i] = Val(ToneName[i]);
-  }
-};
-
-const MatchTables& Tables() {
-  static const MatchTables tables;
-  return tables;
-}
-
-void AssignUpper(std::string& out, std::string_view text) {
-  out.assign(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-}
-
 // Writes fields 0..10 of a channel or band record into `s`, or returns
-// false (leaving `s` untouched) when the record is to be skipped.
+// false (leaving `s` untouched) when the record is to be skipped. Import
+// reads every text upper-cased, so the note and the name come in so.
 bool BuildRecord(const std::array<std::string_view, 11>& f, Slot& s) {
-  double freq = Val(f[kFreq]);
-  // A frequency the receiver cannot tune (or that does not fit the record)
-  // skips the record, as an empty frequency does.
-  if (freq == 0 || !(freq >= 0.1 && freq <= 1299.995)) return false;
-
-  // Texts are compared as the program upper-cases them.
-  auto is = [](std::string_view field, std::string_view upper) {
-    return EqualsUpper(field, upper);
-  };
-  int mode = is(f[kMode], "FM")    ? 0
-             : is(f[kMode], "AM")  ? 1
-             : is(f[kMode], "WFM") ? 2
-                                   : -1;
-  if (mode < 0) return false;
-
-  const MatchTables& tables = Tables();
-  int step = -1;
-  for (int i = 0; i < 18 && step < 0; ++i) {
-    if (is(f[kStep], tables.steps[i])) step = i;
-  }
-  if (step < 0) return false;
-
-  int option = 0;
-  for (int i = 0; i < 5; ++i) {
-    if (is(f[kOption], tables.options[i])) option = i;
-  }
-
-  // Secret codes are 0..28; anything else is the code a record read back
-  // would give for it.
-  int secret = Whole(Val(f[kSecret]));
-  if (secret < 0 || secret > 28) secret = 11;
-
-  int carrier = 28;
-  if (!is(f[kCarrier], "JR")) {
-    double c = RoundHalfEven(Val(f[kCarrier]));
-    double code = RoundHalfEven(c / 100 - 3);
-    if (code >= 0 && code <= 27) carrier = static_cast<int>(code);
-  }
-
-  int tone = 8;
-  double tone_value = Val(f[kTone]);
-  for (int i = 0; i < 39; ++i) {
-    if (tables.tones[i] == tone_value) {
-      tone = i;
-      break;
-    }
-  }
-
-  std::string_view dir = f[kShiftDir];
-  int direction = (is(dir, "SHIFT+") || is(dir, "+SHIFT"))   ? 1
-                  : (is(dir, "SHIFT-") || is(dir, "-SHIFT")) ? 2
-                                                             : 0;
-
-  // Offsets are 0 up to below 100 MHz; anything else is no offset.
-  double offset = Val(f[kOffset]);
-  if (!(offset >= 0 && offset < 100)) offset = 0;
-
-  // Fields 0..10; the caller sets the skip of a channel.
-  s.value = {freq,
-             double(mode),
-             double(step),
-             double(option),
-             double(secret),
-             double(carrier),
-             double(tone),
-             double(direction),
-             offset,
-             0,
-             0,
-             s.value[kSkip]};
-  s.text[kFreq] = FormatFrequency(freq);
-  s.text[kMode].assign(ModeText(mode));
-  s.text[kStep].assign(StepName[step]);
-  s.text[kOption].assign(OptionName[option]);
-  s.text[kSecret] = std::to_string(secret);
-  s.text[kCarrier] = CarrierText(carrier);
-  s.text[kTone].assign(ToneName[tone]);
-  s.text[kShiftDir].assign(ShiftText(direction));
-  s.text[kOffset] = FormatOffset(offset);
-  AssignUpper(s.text[kNote], f[kNote]);
-  for (char& c : s.text[kNote]) {
-    if (c == '\r' || c == '\n') c = ' ';  // a note stays on one line
-  }
-  // The record holds six name bytes.
-  AssignUpper(s.text[kName], f[kName].substr(0, 6));
+  if (!SlotFromTexts(f, s)) return false;
+  s.text[kNote] = ToUpperAscii(s.text[kNote]);
+  s.text[kName] = ToUpperAscii(s.text[kName]);
   return true;
 }
 

@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -17,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -28,6 +31,7 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QToolBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "codec/tables.h"
@@ -101,6 +105,7 @@ QPushButton* Button(const char* name, const char* text, QWidget* parent) {
 MainWindow::MainWindow(Prompts& prompts, Options options, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), options_(std::move(options)) {
   setObjectName(QStringLiteral("frmMain"));
+  setAcceptDrops(true);
   history_ = new History(
       doc_,
       [this](bool rest_changed) {
@@ -136,6 +141,7 @@ MainWindow::MainWindow(Prompts& prompts, Options options, QWidget* parent)
           &MainWindow::TransferFinished);
   UpdateTitle();
   UpdateStatus();
+  FillRecentMenu();
   RestorePlacement();
   SelectRow(1);
   TabStrip1_Click(CurrentTab());
@@ -336,6 +342,9 @@ void MainWindow::BuildMenus() {
   file->addAction(import);
   file->addAction(export_csv);
   file->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
+  recent_menu_ = file->addMenu(Text("Recent Files(&R)"));
+  recent_menu_->setObjectName(QStringLiteral("mnuRecent"));
+  busy_menus_.push_back(recent_menu_);
   file->addAction(page_setup);
   file->addAction(exit);
   connect(file_new, &QAction::triggered, this, &MainWindow::mnuFileNew_Click);
@@ -642,7 +651,10 @@ bool MainWindow::SaveTo(bool ask_name) {
   FileStatus status = SaveCloneFile(doc_, path.toStdString());
   // The encoders may have clipped the bank sizes.
   bank_page_->ShowDocument();
-  if (status == FileStatus::kOk) history_->MarkSaved();
+  if (status == FileStatus::kOk) {
+    history_->MarkSaved();
+    RememberFile(path);
+  }
   ReportFile(status);
   UpdateTitle();
   return status == FileStatus::kOk;
@@ -693,6 +705,7 @@ void MainWindow::mnuFileOpen_Click() {
     return;
   }
   history_->Reset();
+  RememberFile(path);
   ShowDocument();
   SelectRow(1);
 }
@@ -704,6 +717,7 @@ bool MainWindow::OpenNamedFile(const QString& path) {
     return false;
   }
   history_->Reset();
+  RememberFile(path);
   ShowDocument();
   SelectRow(1);
   return true;
@@ -713,6 +727,10 @@ void MainWindow::mnuImport_Click() {
   QString path =
       prompts_.OpenFileName(this, CsvFileDialog(QStringLiteral("Import")));
   if (path.isEmpty()) return;
+  ImportNamedCsv(path);
+}
+
+void MainWindow::ImportNamedCsv(const QString& path) {
   FileStatus status = ImportCsv(doc_, path.toStdString());
   if (status != FileStatus::kOk) {
     ReportFile(status);
@@ -721,6 +739,105 @@ void MainWindow::mnuImport_Click() {
   ShowDocument();
   history_->Record(Text("Import"));
   SelectRow(1);
+}
+
+// ----- recent files and dropped files -----
+
+namespace {
+constexpr int kRecentFiles = 8;
+const QString kRecentKey = QStringLiteral("Files/Recent");
+}  // namespace
+
+QStringList MainWindow::RecentFiles() const {
+  return PlacementSettings(options_.placement_file)
+      ->value(kRecentKey)
+      .toStringList();
+}
+
+void MainWindow::RememberFile(const QString& path) {
+  QString full = QFileInfo(path).absoluteFilePath();
+  QStringList files = RecentFiles();
+  files.removeAll(full);
+  files.prepend(full);
+  while (files.size() > kRecentFiles) files.removeLast();
+  auto settings = PlacementSettings(options_.placement_file);
+  settings->setValue(kRecentKey, files);
+  settings->sync();
+  FillRecentMenu();
+}
+
+void MainWindow::FillRecentMenu() {
+  // The entry that asked for this may still be running its signal.
+  for (QAction* a : recent_menu_->actions()) {
+    recent_menu_->removeAction(a);
+    a->deleteLater();
+  }
+  const QStringList files = RecentFiles();
+  for (int i = 0; i < files.size(); ++i) {
+    QAction* a =
+        recent_menu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QFileInfo(files[i]).fileName()));
+    a->setObjectName(QStringLiteral("mnuRecent_%1").arg(i));
+    a->setToolTip(files[i]);
+    const QString path = files[i];
+    connect(a, &QAction::triggered, this, [this, path] { OpenRecent(path); });
+  }
+  recent_menu_->setEnabled(!files.isEmpty());
+}
+
+void MainWindow::OpenRecent(const QString& path) {
+  if (!StopTransferFirst() || !AskToSave()) return;
+  if (!OpenNamedFile(path)) {
+    // A file that is gone (or no longer a clone file) leaves the list.
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    auto settings = PlacementSettings(options_.placement_file);
+    settings->setValue(kRecentKey, files);
+    settings->sync();
+    FillRecentMenu();
+  }
+}
+
+namespace {
+// The clone file or CSV file a drag carries, or an empty text.
+QString DroppedFile(const QMimeData* mime) {
+  if (mime == nullptr || !mime->hasUrls() || mime->urls().size() != 1) {
+    return QString();
+  }
+  const QUrl url = mime->urls().first();
+  if (!url.isLocalFile()) return QString();
+  const QString path = url.toLocalFile();
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  return suffix == QStringLiteral("vq5") || suffix == QStringLiteral("csv")
+             ? path
+             : QString();
+}
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString path = DroppedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  OpenDroppedFile(path);
+}
+
+void MainWindow::OpenDroppedFile(const QString& path) {
+  if (QFileInfo(path).suffix().toLower() == QStringLiteral("csv")) {
+    // An import merges onto the document: a transfer must not bring its
+    // own back over it.
+    if (runner_->Busy()) {
+      prompts_.Show(this, ErrorMessage(kMsgTransferRunning));
+      return;
+    }
+    ImportNamedCsv(path);
+    return;
+  }
+  if (!StopTransferFirst() || !AskToSave()) return;
+  OpenNamedFile(path);
 }
 
 void MainWindow::mnuExport_Click() {

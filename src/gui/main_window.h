@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -95,6 +96,14 @@ class MainWindow : public QMainWindow {
   // where another model answered, offers the model change.
   void CheckConnection();
 
+  // ----- recent and dropped files -----
+  // The last eight clone files opened or saved, newest first (kept with
+  // the window's settings).
+  QStringList RecentFiles() const;
+  // A file dropped on the window: a clone file opens (after the unsaved-
+  // changes question), a CSV file is imported.
+  void OpenDroppedFile(const QString& path);
+
   // ----- undo -----
   // Edit > Undo and Redo (Ctrl+Z, Ctrl+Y), one step per change of the
   // document; not while a transfer runs.
@@ -134,6 +143,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildMenus();
@@ -157,6 +168,10 @@ class MainWindow : public QMainWindow {
   // False, after its message, while a transfer runs or no port is chosen.
   bool ReadyForTransfer();
   void UpdateUndoActions();
+  void ImportNamedCsv(const QString& path);
+  void RememberFile(const QString& path);
+  void FillRecentMenu();
+  void OpenRecent(const QString& path);
   // The status bar of a transfer about to start; the controls locked.
   void ShowTransferStarting(bool counted);
   // The check before a write: errors show their list and stop the write;
@@ -189,6 +204,7 @@ class MainWindow : public QMainWindow {
   QLabel* status_channels_ = nullptr;
   QAction* mnuEditUndo_ = nullptr;
   History* history_ = nullptr;
+  QMenu* recent_menu_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* undo_button_ = nullptr;

@@ -219,5 +219,105 @@
         <source>Stop</source>
         <translation>中止</translation>
     </message>
+    <message>
+        <source>Undo(&amp;U)</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Redo(&amp;R)</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Undo %1(&amp;U)</source>
+        <translation>元に戻す: %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Redo %1(&amp;R)</source>
+        <translation>やり直し: %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Cut(&amp;T)</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Copy(&amp;C)</source>
+        <translation>ｺﾋﾟｰ(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Paste(&amp;P)</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>Insert Empty Row(&amp;I)</source>
+        <translation>空の行を挿入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Find(&amp;F)...</source>
+        <translation>検索(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>次を検索</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>前を検索</translation>
+    </message>
+    <message>
+        <source>Sort(&amp;S)</source>
+        <translation>並べ替え(&amp;S)</translation>
+    </message>
+    <message>
+        <source>By Frequency</source>
+        <translation>周波数順</translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation>名前順</translation>
+    </message>
+    <message>
+        <source>By Note</source>
+        <translation>ﾒﾓ順</translation>
+    </message>
+    <message>
+        <source>Recent Files(&amp;R)</source>
+        <translation>最近使ったﾌｧｲﾙ(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>検索:</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>見つかりません</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDialog>
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +50,7 @@
 #include "serial/port_choice.h"
 #include "serial/qt_serial_port.h"
 #include "store/bank_rules.h"
+#include "store/row_ops.h"
 #include "store/write_check.h"
 
 namespace vrq5::gui {
@@ -235,6 +238,9 @@ void MainWindow::BuildPages() {
         c, MemoryColumnWidth(c, grid->fontMetrics(), grid->logicalDpiX()));
   }
   grid->horizontalHeader()->setStretchLastSection(true);
+  // Several rows at once (Shift and Ctrl clicks, Shift+arrows); the edit
+  // commands work on the current row.
+  grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
   grid_ = grid;
 
   auto* buttons = new QVBoxLayout;
@@ -258,8 +264,36 @@ void MainWindow::BuildPages() {
   buttons->addWidget(clear);
   buttons->addWidget(clear_all);
   buttons->addStretch();
+  // The find bar (Ctrl+F) above the grid.
+  find_bar_ = new QWidget(memory);
+  find_bar_->setObjectName(QStringLiteral("fraFind"));
+  auto* find_layout = new QHBoxLayout(find_bar_);
+  find_layout->setContentsMargins(0, 0, 0, 0);
+  find_layout->addWidget(new QLabel(Text("Find:"), find_bar_));
+  find_text_ = new QLineEdit(find_bar_);
+  find_text_->setObjectName(QStringLiteral("txtFind"));
+  find_text_->setPlaceholderText(
+      Text("145.5, a range 144-146, or a name or note"));
+  find_text_->setClearButtonEnabled(true);
+  find_layout->addWidget(find_text_, 1);
+  auto* find_previous = Button("cmdFindPrevious", "Previous", find_bar_);
+  auto* find_next = Button("cmdFindNext", "Next", find_bar_);
+  find_layout->addWidget(find_previous);
+  find_layout->addWidget(find_next);
+  find_status_ = new QLabel(find_bar_);
+  find_status_->setObjectName(QStringLiteral("lblFind"));
+  find_layout->addWidget(find_status_);
+  connect(find_text_, &QLineEdit::returnPressed, this,
+          [this] { FindRow(true); });
+  connect(find_next, &QPushButton::clicked, this, [this] { FindRow(true); });
+  connect(find_previous, &QPushButton::clicked, this,
+          [this] { FindRow(false); });
+  find_bar_->hide();
+  auto* grid_column = new QVBoxLayout;
+  grid_column->addWidget(find_bar_);
+  grid_column->addWidget(grid, 1);
   auto* memory_layout = new QHBoxLayout(memory);
-  memory_layout->addWidget(grid, 1);
+  memory_layout->addLayout(grid_column, 1);
   memory_layout->addLayout(buttons);
 
   // Bank page.
@@ -364,6 +398,8 @@ void MainWindow::BuildMenus() {
   busy_actions_.push_back(mnuEditUndo_);
   connect(mnuEditUndo_, &QAction::triggered, this,
           &MainWindow::mnuEditUndo_Click);
+  edit->addSeparator();
+  BuildRowActions(edit);
   edit->addSeparator();
   undo_ = Action(this, "mnuUndo", "Undo(&U)");
   undo_->setShortcut(QKeySequence::Undo);
@@ -1081,6 +1117,263 @@ bool MainWindow::CheckBeforeWriting(UserCommand command) {
   if (errors) return false;
   if (hide->isChecked()) SetWriteWarningsHidden(true);
   return result == QDialog::Accepted;
+}
+
+void MainWindow::BuildRowActions(QMenu* edit) {
+  struct Item {
+    const char* name;
+    const char* text;
+    QKeySequence key;
+    void (MainWindow::*slot)();
+  };
+  const Item items[] = {
+      {"mnuCut", "Cut(&T)", QKeySequence::Cut, &MainWindow::CutRows},
+      {"mnuCopy", "Copy(&C)", QKeySequence::Copy, &MainWindow::CopyRows},
+      {"mnuPaste", "Paste(&P)", QKeySequence::Paste, &MainWindow::PasteRows},
+      {"mnuDelete", "Delete(&D)", QKeySequence::Delete,
+       &MainWindow::DeleteRows},
+      {"mnuMoveUp", "Move Up", QKeySequence(Qt::CTRL | Qt::Key_Up),
+       &MainWindow::MoveRowsUp},
+      {"mnuMoveDown", "Move Down", QKeySequence(Qt::CTRL | Qt::Key_Down),
+       &MainWindow::MoveRowsDown},
+      {"mnuInsertRow", "Insert Empty Row(&I)",
+       QKeySequence(Qt::CTRL | Qt::Key_Insert), &MainWindow::InsertRow},
+      {"mnuFind", "Find(&F)...", QKeySequence::Find, &MainWindow::ShowFind},
+      {"mnuFindNext", "Find Next", QKeySequence::FindNext,
+       &MainWindow::FindNextRow},
+      {"mnuFindPrevious", "Find Previous", QKeySequence::FindPrevious,
+       &MainWindow::FindPreviousRow},
+  };
+  for (const Item& item : items) {
+    QAction* a = Action(this, item.name, item.text);
+    a->setShortcut(item.key);
+    edit->addAction(a);
+    busy_actions_.push_back(a);
+    connect(a, &QAction::triggered, this, item.slot);
+    if (item.slot == &MainWindow::InsertRow) {
+      QMenu* sort = edit->addMenu(Text("Sort(&S)"));
+      sort->setObjectName(QStringLiteral("mnuSort"));
+      busy_menus_.push_back(sort);
+      const std::pair<const char*, SortKey> keys[] = {
+          {"By Frequency", SortKey::kFrequency},
+          {"By Name", SortKey::kName},
+          {"By Note", SortKey::kNote}};
+      int i = 0;
+      for (const auto& [text, key] : keys) {
+        QAction* by = Action(
+            this, (std::string("mnuSort_") + std::to_string(i++)).c_str(),
+            text);
+        sort->addAction(by);
+        const SortKey k = key;
+        connect(by, &QAction::triggered, this, [this, k] { SortSelection(k); });
+      }
+    }
+  }
+}
+
+std::vector<int> MainWindow::SelectedRows() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : grid_->selectionModel()->selectedRows()) {
+    rows.push_back(index.row() + 1);
+  }
+  if (rows.empty() && CurrentRow() > 0) rows.push_back(CurrentRow());
+  return ValidRows(rows);
+}
+
+void MainWindow::SelectRows(const std::vector<int>& rows) {
+  if (rows.empty()) return;
+  SelectRow(rows.front());
+  QItemSelection selection;
+  for (int row : rows) {
+    selection.select(
+        memory_model_->index(row - 1, 0),
+        memory_model_->index(row - 1, memory_model_->columnCount() - 1));
+  }
+  grid_->selectionModel()->select(
+      selection,
+      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+bool MainWindow::OnMemoryPage() const {
+  return CurrentTab() == kTabMemory && transfer_idle_;
+}
+
+void MainWindow::CopyRows() {
+  if (!OnMemoryPage()) return;
+  std::vector<CopiedRow> rows = vrq5::CopyRows(doc_, SelectedRows());
+  auto* mime = new QMimeData;
+  mime->setText(QString::fromStdString(RowsAsText(rows)));
+  std::string data = RowsAsData(rows);
+  mime->setData(QString::fromLatin1(kRowsMimeType),
+                QByteArray(data.data(), static_cast<qsizetype>(data.size())));
+  QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+void MainWindow::CutRows() {
+  if (!OnMemoryPage()) return;
+  CopyRows();
+  std::vector<int> rows = SelectedRows();
+  vrq5::CutRows(doc_, rows);
+  UpDateMemData();
+  SelectRows(rows);
+  history_->Record(Text("Cut"));
+}
+
+void MainWindow::PasteRows() {
+  if (!OnMemoryPage() || CurrentRow() < 1) return;
+  const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+  if (mime == nullptr) return;
+  std::optional<std::vector<CopiedRow>> rows;
+  if (mime->hasFormat(QString::fromLatin1(kRowsMimeType))) {
+    QByteArray data = mime->data(QString::fromLatin1(kRowsMimeType));
+    rows = RowsFromData(
+        std::string_view(data.constData(), static_cast<size_t>(data.size())));
+  }
+  if (!rows && mime->hasText()) rows = RowsFromText(mime->text().toStdString());
+  if (!rows || rows->empty()) {
+    prompts_.Show(
+        this, Message{Text("The clipboard holds no channels.").toStdString(),
+                      Text("Paste").toStdString(), Message::Icon::kWarning});
+    return;
+  }
+  PastePlan plan = PlanPaste(doc_, CurrentRow(), rows->size());
+  if (plan.targets.empty()) {
+    prompts_.Show(
+        this, Message{Text("Nothing can be pasted on this row.").toStdString(),
+                      Text("Paste").toStdString(), Message::Icon::kWarning});
+    return;
+  }
+  if (plan.in_use > 0 || plan.not_fitting > 0) {
+    QString question;
+    if (plan.in_use > 0) {
+      question +=
+          Text("%1 of the rows pasted over are in use.\r\n").arg(plan.in_use);
+    }
+    if (plan.not_fitting > 0) {
+      question += Text("%1 rows do not fit and are left out.\r\n")
+                      .arg(plan.not_fitting);
+    }
+    question += Text("Paste anyway?");
+    if (prompts_.Ask(
+            this,
+            Message{question.toStdString(), Text("Paste").toStdString(),
+                    Message::Icon::kWarning},
+            Buttons::kYesNo) != Answer::kYes) {
+      return;
+    }
+  }
+  ApplyPaste(doc_, plan, *rows);
+  UpDateMemData();
+  std::vector<int> pasted;
+  for (int slot : plan.targets) pasted.push_back(slot + 1);
+  SelectRows(pasted);
+  history_->Record(Text("Paste"));
+}
+
+void MainWindow::DeleteRows() {
+  if (!OnMemoryPage()) return;
+  std::vector<int> rows = SelectedRows();
+  if (rows.empty()) return;
+  if (prompts_.Ask(this, ClearConfirmation(), Buttons::kOkCancel) ==
+      Answer::kCancel) {
+    return;
+  }
+  for (int row : rows) ClearSlot(doc_, row - 1);
+  UpDateMemData();
+  SelectRows(rows);
+  history_->Record(Text("Clear"));
+}
+
+void MainWindow::MoveSelection(int delta) {
+  if (!OnMemoryPage()) return;
+  std::vector<int> rows = SelectedRows();
+  if (!MoveRows(doc_, rows, delta)) {
+    QApplication::beep();
+    return;
+  }
+  for (int& row : rows) row += delta;
+  UpDateMemData();
+  SelectRows(rows);
+  history_->Record(delta < 0 ? Text("Move Up") : Text("Move Down"));
+}
+
+void MainWindow::MoveRowsUp() { MoveSelection(-1); }
+void MainWindow::MoveRowsDown() { MoveSelection(1); }
+
+void MainWindow::SortSelection(SortKey key) {
+  if (!OnMemoryPage() || CurrentRow() < 1) return;
+  std::vector<int> rows = SelectedRows();
+  if (rows.size() < 2) {
+    // One row: its whole bank (or fixed area).
+    Area area = AreaOfSlot(doc_, CurrentRow() - 1);
+    rows.clear();
+    for (int slot = area.first; slot <= area.last; ++slot) {
+      rows.push_back(slot + 1);
+    }
+  }
+  if (!SortRows(doc_, rows, key)) {
+    prompts_.Show(
+        this,
+        Message{Text("The rows to sort must lie in one bank.").toStdString(),
+                Text("Sort").toStdString(), Message::Icon::kWarning});
+    return;
+  }
+  UpDateMemData();
+  SelectRows(rows);
+  history_->Record(Text("Sort"));
+}
+
+void MainWindow::InsertRow() {
+  if (!OnMemoryPage() || CurrentRow() < 1) return;
+  int row = CurrentRow();
+  if (std::optional<std::string> refused = InsertEmptyRow(doc_, row)) {
+    prompts_.Show(this,
+                  Message{*refused, Text("Insert Empty Row").toStdString(),
+                          Message::Icon::kWarning});
+    return;
+  }
+  UpDateMemData();
+  SelectRow(row);
+  history_->Record(Text("Insert Empty Row"));
+}
+
+void MainWindow::ShowFind() {
+  if (!transfer_idle_) return;
+  if (CurrentTab() != kTabMemory) tab_strip_->setCurrentIndex(kTabMemory - 1);
+  if (CurrentTab() != kTabMemory) return;  // the bank total kept it away
+  find_bar_->show();
+  find_text_->setFocus();
+  find_text_->selectAll();
+}
+
+void MainWindow::FindRow(bool forward) {
+  if (!transfer_idle_) return;
+  FindQuery query = ParseFindQuery(find_text_->text().toStdString());
+  std::optional<int> row = forward ? FindNext(doc_, query, CurrentRow())
+                                   : FindPrevious(doc_, query, CurrentRow());
+  if (!row) {
+    find_status_->setText(Text("Not found"));
+    QApplication::beep();
+    return;
+  }
+  find_status_->clear();
+  SelectRow(*row);
+}
+
+void MainWindow::FindNextRow() {
+  if (find_text_->text().isEmpty()) {
+    ShowFind();
+    return;
+  }
+  FindRow(true);
+}
+
+void MainWindow::FindPreviousRow() {
+  if (find_text_->text().isEmpty()) {
+    ShowFind();
+    return;
+  }
+  FindRow(false);
 }
 
 void MainWindow::Undo() {

@@ -20,12 +20,14 @@
 #include "link/transfer.h"
 #include "radio/receiver.h"
 #include "store/document.h"
+#include "store/row_ops.h"
 
 class QAction;
 class QMenu;
 class QProgressBar;
 class QPushButton;
 class QLabel;
+class QLineEdit;
 class QStackedWidget;
 class QTabBar;
 class QTableView;
@@ -95,6 +97,27 @@ class MainWindow : public QMainWindow {
   // Tool > Check Connection: the check on the worker, then its verdict;
   // where another model answered, offers the model change.
   void CheckConnection();
+
+  // ----- many rows of the memory grid -----
+  // The clipboard format that keeps every field of the copied rows.
+  static constexpr const char* kRowsMimeType = "application/x-vrq5-rows";
+  // The selected rows (the current row when none is), ascending.
+  std::vector<int> SelectedRows() const;
+  void SelectRows(const std::vector<int>& rows);
+  void CopyRows();
+  void CutRows();
+  // From the current row on; asks before rows in use are overwritten.
+  void PasteRows();
+  // Delete: the selected rows cleared, after the Clear confirmation.
+  void DeleteRows();
+  void MoveRowsUp();
+  void MoveRowsDown();
+  // The selection, or with one row selected its whole bank.
+  void SortSelection(SortKey key);
+  void InsertRow();
+  void ShowFind();
+  void FindNextRow();
+  void FindPreviousRow();
 
   // ----- recent and dropped files -----
   // The last eight clone files opened or saved, newest first (kept with
@@ -168,6 +191,10 @@ class MainWindow : public QMainWindow {
   // False, after its message, while a transfer runs or no port is chosen.
   bool ReadyForTransfer();
   void UpdateUndoActions();
+  void BuildRowActions(QMenu* edit);
+  bool OnMemoryPage() const;
+  void MoveSelection(int delta);
+  void FindRow(bool forward);
   void ImportNamedCsv(const QString& path);
   void RememberFile(const QString& path);
   void FillRecentMenu();
@@ -205,6 +232,9 @@ class MainWindow : public QMainWindow {
   QAction* mnuEditUndo_ = nullptr;
   History* history_ = nullptr;
   QMenu* recent_menu_ = nullptr;
+  QWidget* find_bar_ = nullptr;
+  QLineEdit* find_text_ = nullptr;
+  QLabel* find_status_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* undo_button_ = nullptr;

@@ -414,7 +414,7 @@ PastePlan PlanPaste(const Document& doc, int target_row, size_t count) {
   size_t fits = std::min(count, room);
   for (size_t i = 0; i < fits; ++i) {
     int slot = first + static_cast<int>(i);
-    plan.slots.push_back(slot);
+    plan.targets.push_back(slot);
     if (SlotInUse(doc, slot)) ++plan.in_use;
   }
   plan.not_fitting = static_cast<int>(std::min<size_t>(count - fits, 1u << 30));
@@ -424,9 +424,9 @@ PastePlan PlanPaste(const Document& doc, int target_row, size_t count) {
 std::vector<int> ApplyPaste(Document& doc, const PastePlan& plan,
                             const std::vector<CopiedRow>& rows) {
   std::vector<int> changed;
-  size_t n = std::min(plan.slots.size(), rows.size());
+  size_t n = std::min(plan.targets.size(), rows.size());
   for (size_t i = 0; i < n; ++i) {
-    int slot = plan.slots[i];
+    int slot = plan.targets[i];
     if (!IsSlot(slot)) continue;
     Slot content = rows[i].content;
     content.text[kNote] = NoteText(content.text[kNote]);

@@ -121,7 +121,7 @@ std::optional<std::vector<CopiedRow>> RowsFromData(std::string_view data);
 // ----- paste -----
 
 struct PastePlan {
-  std::vector<int> slots;  // where rows 0, 1, ... of the paste land
+  std::vector<int> targets;  // where rows 0, 1, ... of the paste land
   int in_use = 0;          // how many of those slots are in use now
   int not_fitting = 0;     // rows that find no slot
 };
@@ -130,7 +130,7 @@ struct PastePlan {
 // target row's slot on, up to PasteRunEnd.
 PastePlan PlanPaste(const Document& doc, int target_row, size_t count);
 
-// Writes rows[i] into plan.slots[i] (content and flag as carried; a note
+// Writes rows[i] into plan.targets[i] (content and flag as carried; a note
 // kept on one line) and returns the slots that changed, in order.
 // DataChanged is set when one did.
 std::vector<int> ApplyPaste(Document& doc, const PastePlan& plan,

@@ -88,30 +88,30 @@ TEST(PastePlanTest, RunsOnThroughBanksButNeverIntoTheFixedAreas) {
   Put(doc, 996, Channel("145"));
   Put(doc, 999, Channel("146"));
   PastePlan plan = PlanPaste(doc, 995, 10);  // slot 994, bank 9
-  EXPECT_EQ(plan.slots, (std::vector<int>{994, 995, 996, 997, 998, 999}));
+  EXPECT_EQ(plan.targets, (std::vector<int>{994, 995, 996, 997, 998, 999}));
   EXPECT_EQ(plan.in_use, 2);
   EXPECT_EQ(plan.not_fitting, 4);
 
   // From bank 3 on into bank 4.
   plan = PlanPaste(doc, 399, 4);
-  EXPECT_EQ(plan.slots, (std::vector<int>{398, 399, 400, 401}));
+  EXPECT_EQ(plan.targets, (std::vector<int>{398, 399, 400, 401}));
   EXPECT_EQ(plan.not_fitting, 0);
 
   plan = PlanPaste(doc, 1100, 5);  // 49B, the last program-scan edge
-  EXPECT_EQ(plan.slots, std::vector<int>{1099});
+  EXPECT_EQ(plan.targets, std::vector<int>{1099});
   EXPECT_EQ(plan.not_fitting, 4);
-  EXPECT_EQ(PlanPaste(doc, 1101, 200).slots.size(), 100u);
-  EXPECT_EQ(PlanPaste(doc, 1300, 3).slots, std::vector<int>{1299});
+  EXPECT_EQ(PlanPaste(doc, 1101, 200).targets.size(), 100u);
+  EXPECT_EQ(PlanPaste(doc, 1300, 3).targets, std::vector<int>{1299});
 
   for (int bad : {0, -7, 1301}) {
     plan = PlanPaste(doc, bad, 3);
-    EXPECT_TRUE(plan.slots.empty());
+    EXPECT_TRUE(plan.targets.empty());
     EXPECT_EQ(plan.not_fitting, 3);
   }
   SetBanks(doc, {"500"});
   plan = PlanPaste(doc, 499, 5);
-  EXPECT_EQ(plan.slots, (std::vector<int>{498, 499}));
-  EXPECT_TRUE(PlanPaste(doc, 501, 1).slots.empty());
+  EXPECT_EQ(plan.targets, (std::vector<int>{498, 499}));
+  EXPECT_TRUE(PlanPaste(doc, 501, 1).targets.empty());
   EXPECT_EQ(PlanPaste(doc, 1, 0).not_fitting, 0);
 }
 

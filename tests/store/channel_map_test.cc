@@ -1,0 +1,73 @@
+#include "store/channel_map.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace vrq5 {
+namespace {
+
+void Put(Document& doc, int slot, double mhz, const std::string& name,
+         int16_t flag = -1) {
+  doc.Mem[slot].value[kFreq] = mhz;
+  doc.Mem[slot].text[kFreq] = std::to_string(mhz);
+  doc.Mem[slot].text[kName] = name;
+  doc.MemFlag[slot] = flag;
+}
+
+TEST(ChannelMapTest, LogarithmicScaleOverTheReceiversRange) {
+  EXPECT_DOUBLE_EQ(MapPosition(0.1), 0);
+  EXPECT_DOUBLE_EQ(MapPosition(1300), 1);
+  EXPECT_DOUBLE_EQ(MapPosition(0.01), 0);
+  EXPECT_DOUBLE_EQ(MapPosition(5000), 1);
+  EXPECT_NEAR(MapPosition(std::sqrt(0.1 * 1300)), 0.5, 1e-12);
+  EXPECT_LT(MapPosition(144), MapPosition(145));
+  for (double mhz : {0.5, 7.1, 145.5, 1299.995}) {
+    EXPECT_NEAR(MapFrequency(MapPosition(mhz)), mhz, mhz * 1e-12);
+  }
+}
+
+TEST(ChannelMapTest, MarksLanesAndBands) {
+  Document doc;  // ten banks of 100
+  Put(doc, 0, 145.5, "CALL  ");
+  Put(doc, 305, 433.5, "LPD");
+  Put(doc, 306, 440.0, "OFF", 0);  // disabled: not drawn
+  Put(doc, 1001, 118.1, "");       // program scan 0B
+  Put(doc, 1299, 121.5, "AIR");    // Pr99
+  ChannelMap map = BuildChannelMap(doc);
+  ASSERT_EQ(map.marks.size(), 4u);
+  EXPECT_EQ(map.marks[0].row, 1);
+  EXPECT_EQ(map.marks[0].lane, 0);
+  EXPECT_EQ(map.marks[0].label, "00-000");
+  EXPECT_EQ(map.marks[0].name, "CALL");
+  EXPECT_EQ(map.marks[1].lane, 3);
+  EXPECT_EQ(map.marks[1].label, "03-005");
+  EXPECT_EQ(map.marks[2].lane, kBankCount);
+  EXPECT_EQ(map.marks[2].label, "0B");
+  EXPECT_EQ(map.marks[3].lane, kBankCount + 2);
+  EXPECT_EQ(map.marks[3].label, "Pr99");
+  EXPECT_EQ(LaneName(3), "Bank 03");
+  EXPECT_EQ(LaneName(kBankCount + 1), "Search pass");
+  EXPECT_EQ(map.bands.size(), 14u);
+  EXPECT_DOUBLE_EQ(map.bands[0].low, 0.1);
+
+  doc.SelectModel(2);  // the VR-Q70T has eight VFO bands
+  EXPECT_EQ(BuildChannelMap(doc).bands.size(), 8u);
+}
+
+TEST(ChannelMapTest, MarkAtFindsTheNearestInItsLane) {
+  Document doc;
+  Put(doc, 0, 145.0, "A");
+  Put(doc, 1, 146.0, "B");
+  Put(doc, 100, 145.0, "OTHER");  // bank 01
+  ChannelMap map = BuildChannelMap(doc);
+  auto hit = MarkAt(map, 0, MapPosition(145.9), 0.01);
+  ASSERT_TRUE(hit);
+  EXPECT_EQ(hit->name, "B");
+  EXPECT_EQ(MarkAt(map, 1, MapPosition(145.0), 0.001)->row, 101);
+  EXPECT_FALSE(MarkAt(map, 0, MapPosition(300.0), 0.01));
+  EXPECT_FALSE(MarkAt(map, 2, MapPosition(145.0), 0.5));
+}
+
+}  // namespace
+}  // namespace vrq5

@@ -2,28 +2,43 @@
 
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "files/channel_csv.h"
 #include "files/csv.h"
 
 namespace vrq5::cli {
 
 namespace {
 constexpr char kHelp[] =
-    "Usage: vrq5 export FILE.VQ5 -o FILE.csv\n"
+    "Usage: vrq5 export FILE.VQ5 [--layout vrq5|channels] -o FILE.csv\n"
     "Writes the VFO bands, every channel slot, the bank sizes and the group\n"
-    "boxes of a clone file as CSV.\n";
+    "boxes of a clone file as CSV.\n"
+    "\n"
+    "  --layout vrq5      the program's own CSV (default)\n"
+    "  --layout channels  the common channel-list CSV (the layout of CHIRP's\n"
+    "                     CSV files): the enabled memory channels in row\n"
+    "                     order\n"
+    "  -o FILE            the CSV file to write\n";
 }  // namespace
 
 int RunExport(const Args& args) {
   int code = kExitOk;
-  auto parsed = ParseCommand("export", args, {{"-o"}, {}, {}}, kHelp, code);
+  auto parsed =
+      ParseCommand("export", args, {{"-o", "--layout"}, {}, {}}, kHelp, code);
   if (!parsed) return code;
   if (parsed->positional.size() != 1) {
     return UsageError("export", "one clone file is needed", kHelp);
   }
   auto out = parsed->Value("-o");
   if (!out) return UsageError("export", "-o FILE.csv is required", kHelp);
+  std::string layout = parsed->Value("--layout").value_or("vrq5");
+  if (layout != "vrq5" && layout != "channels") {
+    return UsageError("export", "unknown layout " + layout, kHelp);
+  }
   Document doc;
   if (int rc = OpenDocument(doc, parsed->positional[0])) return rc;
+  if (layout == "channels") {
+    return ReportFile(ExportChannelCsv(doc, *out), *out);
+  }
   return ReportFile(ExportCsv(doc, *out), *out);
 }
 

@@ -2,37 +2,101 @@
 
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "files/channel_csv.h"
 #include "files/csv.h"
 
 namespace vrq5::cli {
 
 namespace {
 constexpr char kHelp[] =
-    "Usage: vrq5 import FILE.csv [--base FILE.VQ5] [--model M] -o OUT.VQ5\n"
+    "Usage: vrq5 import FILE.csv [--layout vrq5|channels] [--base FILE.VQ5]\n"
+    "                   [--model M] [--row N | --bank B] -o OUT.VQ5\n"
     "Merges a CSV file onto a clone file (or onto the new default document)\n"
     "and saves the result. Records that do not make sense are skipped.\n"
     "\n"
-    "  --base FILE   the clone file to merge onto\n"
-    "  --model M     VR-Q5J (default), VR-Q70E, VR-Q70T or VR-Q70K\n"
-    "  -o FILE       the clone file to write\n";
+    "  --layout vrq5      the program's own CSV (default)\n"
+    "  --layout channels  the common channel-list CSV (the layout of CHIRP's\n"
+    "                     CSV files): its channels go into consecutive memory\n"
+    "                     rows, each field the nearest value the receiver\n"
+    "                     holds; what changed or was left out is reported on\n"
+    "                     standard error\n"
+    "  --row N            channels only: the first memory row, a slot number\n"
+    "                     0..999 or a row label such as 03-005 (default 0)\n"
+    "  --bank B           channels only: into bank B (0..49), from its first\n"
+    "                     row up to its last\n"
+    "  --base FILE        the clone file to merge onto\n"
+    "  --model M          VR-Q5J (default), VR-Q70E, VR-Q70T or VR-Q70K\n"
+    "  -o FILE            the clone file to write\n";
+
+// A whole number made of digits only, or -1.
+int Digits(const std::string& text) {
+  if (text.empty() || text.size() > 4) return -1;
+  for (char c : text) {
+    if (c < '0' || c > '9') return -1;
+  }
+  return std::stoi(text);
+}
+
+// The slot of a --row value: a slot number or a memory-row label.
+int RowSlot(Document& doc, const std::string& text) {
+  int n = Digits(text);
+  if (n >= 0) return n < kMemoryChannels ? n : -1;
+  doc.LayoutMemoryRows();
+  for (int s = 0; s < kMemoryChannels; ++s) {
+    if (doc.SlotLabel(s) == text) return s;
+  }
+  return -1;
+}
 }  // namespace
 
 int RunImport(const Args& args) {
   int code = kExitOk;
   auto parsed = ParseCommand(
-      "import", args, {{"--base", "--model", "-o"}, {}, {}}, kHelp, code);
+      "import", args,
+      {{"--base", "--model", "-o", "--layout", "--row", "--bank"}, {}, {}},
+      kHelp, code);
   if (!parsed) return code;
   if (parsed->positional.size() != 1) {
     return UsageError("import", "one CSV file is needed", kHelp);
   }
   auto out = parsed->Value("-o");
   if (!out) return UsageError("import", "-o OUT.VQ5 is required", kHelp);
+  std::string layout = parsed->Value("--layout").value_or("vrq5");
+  if (layout != "vrq5" && layout != "channels") {
+    return UsageError("import", "unknown layout " + layout, kHelp);
+  }
+  auto row = parsed->Value("--row");
+  auto bank = parsed->Value("--bank");
+  if ((row || bank) && layout != "channels") {
+    return UsageError("import", "--row and --bank need --layout channels",
+                      kHelp);
+  }
+  if (row && bank) {
+    return UsageError("import", "--row and --bank exclude each other", kHelp);
+  }
   Document doc;
   if (!ApplyModel("import", *parsed, doc)) return kExitUsage;
   if (auto base = parsed->Value("--base")) {
     if (int rc = OpenDocument(doc, *base)) return rc;
   }
   const std::string& csv = parsed->positional[0];
+  if (layout == "channels") {
+    ChannelCsvTarget target;
+    if (row && (target.first_row = RowSlot(doc, *row)) < 0) {
+      return UsageError("import", "no memory row " + *row, kHelp);
+    }
+    if (bank &&
+        ((target.bank = Digits(*bank)) < 0 || target.bank >= kBankCount)) {
+      return UsageError("import", "no bank " + *bank + " (0..49)", kHelp);
+    }
+    ChannelCsvResult result = ImportChannelCsv(doc, csv, target);
+    for (const auto& note : result.notes) {
+      std::cerr << ChannelCsvNoteLine(note) << "\n";
+    }
+    if (int rc = ReportFile(result.status, csv)) return rc;
+    std::cerr << ChannelCsvCountLine(result) << "\n";
+    return SaveDocument(doc, *out);
+  }
   if (int rc = ReportFile(ImportCsv(doc, csv), csv)) return rc;
   return SaveDocument(doc, *out);
 }

@@ -51,6 +51,28 @@ contains "diff after import" out.txt "GRP1: bank 10 added"
 contains "diff after import" out.txt "Channel 00-005"
 contains "diff after import" out.txt "Channel Pr99"
 
+# The common channel-list layout: export, then import into a bank with the
+# report on standard error.
+"$V" export b.VQ5 --layout channels -o ch.csv; check "export channels" 0 $?
+[ "$(head -1 ch.csv)" = "$(printf 'Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r')" ] || { echo "FAIL: channel export header"; failures=$((failures + 1)); }
+contains "export channels" ch.csv "0,ABC,145.500000,,0.000000,,88.5,88.5,023,NN,FM,5.00,S,TOWER,,,,"
+printf 'Name,Frequency,Mode,TStep,Duplex,Offset\nW1AW,146.94,NFM,5,-,0.6\nFAR,2000,FM,5,,\nThird,147.0,FM,5,,\n' > list.csv
+"$V" import list.csv --layout channels --base a.VQ5 --bank 1 -o c.VQ5 2> err.txt; check "import channels" 0 $?
+contains "import channels" err.txt "01-000 (line 2) Mode: NFM (narrow FM) is FM on the receiver"
+contains "import channels" err.txt "line 3 Frequency: left out"
+contains "import channels" err.txt "2 imported, 1 changed, 1 left out"
+"$V" list c.VQ5 > out.txt
+contains "import channels" out.txt "01-000  146.940000  FM"
+contains "import channels" out.txt "01-001  147.000000"
+"$V" import list.csv --layout channels --row 05-099 -o d.VQ5 2> /dev/null; check "import --row label" 0 $?
+"$V" list d.VQ5 > out.txt
+contains "import --row label" out.txt "05-099  146.940000"
+"$V" import add.csv --layout channels -o never.VQ5 2> err.txt; check "channels without header" 1 $?
+contains "channels without header" err.txt "Data Error"
+"$V" import list.csv --bank 1 -o never.VQ5 2> /dev/null; check "--bank without layout" 2 $?
+"$V" import list.csv --layout channels --bank 50 -o never.VQ5 2> /dev/null; check "--bank 50" 2 $?
+"$V" export a.VQ5 --layout other -o x.csv 2> /dev/null; check "unknown layout" 2 $?
+
 # Failures: messages on standard error, status 1; usage errors, status 2.
 "$V" info missing.VQ5 2> err.txt; check "missing file" 1 $?
 contains "missing file" err.txt "File Open Error"

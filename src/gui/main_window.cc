@@ -41,6 +41,7 @@
 #include "files/csv.h"
 #include "gui/bank_page.h"
 #include "gui/cell_delegate.h"
+#include "gui/channel_map_view.h"
 #include "gui/edit_dialog.h"
 #include "gui/history.h"
 #include "gui/memory_model.h"
@@ -50,6 +51,7 @@
 #include "serial/port_choice.h"
 #include "serial/qt_serial_port.h"
 #include "store/bank_rules.h"
+#include "store/channel_map.h"
 #include "store/row_ops.h"
 #include "store/write_check.h"
 
@@ -418,11 +420,15 @@ void MainWindow::BuildMenus() {
   view->setObjectName(QStringLiteral("mnuView"));
   QAction* show_toolbar = Action(this, "mnuViewToolbar", "Tool Bar(&T)");
   QAction* show_status = Action(this, "mnuStatusBar", "Status Bar(&S)");
+  QAction* channel_map = Action(this, "mnuChannelMap", "Channel Map(&M)...");
+  connect(channel_map, &QAction::triggered, this, &MainWindow::ShowChannelMap);
   for (QAction* a : {show_toolbar, show_status}) {
     a->setCheckable(true);
     a->setChecked(true);
     view->addAction(a);
   }
+  view->addSeparator();
+  view->addAction(channel_map);
 
   QMenu* tools = menuBar()->addMenu(Text("Tool(&T)"));
   tools->setObjectName(QStringLiteral("mnuTool"));
@@ -545,6 +551,9 @@ void MainWindow::UpDateMemData() {
   memory_model_->Refill();
   if (row > 0) SelectRow(row);
   UpdateStatus();
+  if (map_dialog_ && map_dialog_->isVisible()) {
+    map_view_->SetMap(BuildChannelMap(doc_));
+  }
 }
 
 void MainWindow::UpdateVFOData() { vfo_model_->ShowAll(); }
@@ -1374,6 +1383,55 @@ void MainWindow::FindPreviousRow() {
     return;
   }
   FindRow(false);
+}
+
+void MainWindow::ShowChannelMap() {
+  if (!map_dialog_) {
+    map_dialog_ = new QDialog(this);
+    map_dialog_->setObjectName(QStringLiteral("dlgChannelMap"));
+    map_dialog_->setWindowTitle(Text("Channel Map"));
+    auto* layout = new QVBoxLayout(map_dialog_);
+    map_view_ = new ChannelMapView(map_dialog_);
+    layout->addWidget(map_view_, 1);
+    auto* hint = new QLabel(
+        Text("Point at a channel for its row and name; click it to select "
+             "its row."),
+        map_dialog_);
+    auto* save = Button("cmdSavePng", "Save as PNG...", map_dialog_);
+    auto* close = Button("cmdCloseMap", "Close", map_dialog_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(hint, 1);
+    buttons->addWidget(save);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    connect(close, &QPushButton::clicked, map_dialog_, &QDialog::hide);
+    connect(save, &QPushButton::clicked, this, &MainWindow::SaveChannelMap);
+    connect(map_view_, &ChannelMapView::rowClicked, this, [this](int row) {
+      if (CurrentTab() != kTabMemory) {
+        tab_strip_->setCurrentIndex(kTabMemory - 1);
+      }
+      if (CurrentTab() == kTabMemory) SelectRow(row);
+    });
+    map_dialog_->resize(1000, 680);
+  }
+  map_view_->SetMap(BuildChannelMap(doc_));
+  map_dialog_->show();
+  map_dialog_->raise();
+}
+
+bool MainWindow::SaveChannelMap() {
+  if (!map_view_) return false;
+  FileDialog dialog{
+      Text("Save as PNG"),
+      {QStringLiteral("PNG Images (*.png)"), QStringLiteral("All Files (*)")},
+      QStringLiteral("png")};
+  QString path = prompts_.SaveFileName(this, dialog);
+  if (path.isEmpty()) return false;
+  if (!map_view_->grab().save(path, "PNG")) {
+    ReportFile(FileStatus::kFileOpenError);
+    return false;
+  }
+  return true;
 }
 
 void MainWindow::Undo() {

@@ -23,6 +23,7 @@
 #include "store/row_ops.h"
 
 class QAction;
+class QDialog;
 class QMenu;
 class QProgressBar;
 class QPushButton;
@@ -36,6 +37,7 @@ class QToolBar;
 namespace vrq5::gui {
 
 class BankPage;
+class ChannelMapView;
 class EditDialog;
 class MemoryModel;
 class SettingsPages;
@@ -118,6 +120,13 @@ class MainWindow : public QMainWindow {
   void ShowFind();
   void FindNextRow();
   void FindPreviousRow();
+
+  // ----- the channel map -----
+  // View > Channel Map: the channels over the receiver's range, a lane per
+  // bank; a click selects the row.
+  void ShowChannelMap();
+  // Its picture as a PNG file; false when cancelled or not written.
+  bool SaveChannelMap();
 
   // ----- recent and dropped files -----
   // The last eight clone files opened or saved, newest first (kept with
@@ -233,6 +242,8 @@ class MainWindow : public QMainWindow {
   History* history_ = nullptr;
   QMenu* recent_menu_ = nullptr;
   QWidget* find_bar_ = nullptr;
+  QDialog* map_dialog_ = nullptr;
+  ChannelMapView* map_view_ = nullptr;
   QLineEdit* find_text_ = nullptr;
   QLabel* find_status_ = nullptr;
   QAction* undo_ = nullptr;

@@ -319,5 +319,45 @@
         <source>Not found</source>
         <translation>見つかりません</translation>
     </message>
+    <message>
+        <source>Import Channel List(&amp;L)...</source>
+        <translation>ﾁｬﾝﾈﾙﾘｽﾄの読み込み(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Export Channel List(&amp;H)...</source>
+        <translation>ﾁｬﾝﾈﾙﾘｽﾄの書き出し(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Import Channel List</source>
+        <translation>ﾁｬﾝﾈﾙﾘｽﾄの読み込み</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>ﾁｬﾝﾈﾙﾘｽﾄの書き出し</translation>
+    </message>
+    <message>
+        <source>Channel Map(&amp;M)...</source>
+        <translation>ﾁｬﾝﾈﾙﾏｯﾌﾟ(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Channel Map</source>
+        <translation>ﾁｬﾝﾈﾙﾏｯﾌﾟ</translation>
+    </message>
+    <message>
+        <source>Save as PNG...</source>
+        <translation>PNG で保存...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>From row %1 on</source>
+        <translation>%1 行目から</translation>
+    </message>
+    <message>
+        <source>Into bank</source>
+        <translation>ﾊﾞﾝｸへ</translation>
+    </message>
 </context>
 </TS>

@@ -24,8 +24,10 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QStatusBar>
@@ -37,6 +39,7 @@
 #include <QVBoxLayout>
 
 #include "codec/tables.h"
+#include "files/channel_csv.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
 #include "gui/bank_page.h"
@@ -364,11 +367,16 @@ void MainWindow::BuildMenus() {
   save_as->setShortcut(QKeySequence::SaveAs);
   QAction* import = Action(this, "mnuImport", "Import(&I)...");
   QAction* export_csv = Action(this, "mnuExport", "Export(&E)...");
+  QAction* import_channels =
+      Action(this, "mnuImportChannels", "Import Channel List(&L)...");
+  QAction* export_channels =
+      Action(this, "mnuExportChannels", "Export Channel List(&H)...");
   QAction* page_setup = Action(this, "mnuFilePageSetup", "Print Setup(&U)...");
   QAction* exit = Action(this, "mnuFileExit", "Exit(&X)...");
   // New, Open and Exit stay enabled while a transfer runs (they ask to
   // stop it); the other file commands wait for its end.
-  busy_actions_ = {save, save_as, import, export_csv, page_setup};
+  busy_actions_ = {save,       save_as,         import,         export_csv,
+                   page_setup, import_channels, export_channels};
   exit->setShortcut(QKeySequence::Quit);
   file->addAction(file_new);
   file->addAction(open);
@@ -377,6 +385,8 @@ void MainWindow::BuildMenus() {
   file->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
   file->addAction(import);
   file->addAction(export_csv);
+  file->addAction(import_channels);
+  file->addAction(export_channels);
   file->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
   recent_menu_ = file->addMenu(Text("Recent Files(&R)"));
   recent_menu_->setObjectName(QStringLiteral("mnuRecent"));
@@ -389,6 +399,10 @@ void MainWindow::BuildMenus() {
   connect(save_as, &QAction::triggered, this, &MainWindow::mnuFileSaveAs_Click);
   connect(import, &QAction::triggered, this, &MainWindow::mnuImport_Click);
   connect(export_csv, &QAction::triggered, this, &MainWindow::mnuExport_Click);
+  connect(import_channels, &QAction::triggered, this,
+          &MainWindow::ImportChannelList);
+  connect(export_channels, &QAction::triggered, this,
+          &MainWindow::ExportChannelList);
   connect(page_setup, &QAction::triggered, this,
           &MainWindow::mnuFilePageSetup_Click);
   connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -784,6 +798,104 @@ void MainWindow::ImportNamedCsv(const QString& path) {
   ShowDocument();
   history_->Record(Text("Import"));
   SelectRow(1);
+}
+
+// ----- the common channel-list CSV -----
+
+namespace {
+FileDialog ChannelListDialog(const QString& caption) {
+  return {caption,
+          {QStringLiteral("Channel lists (*.csv)"),
+           QStringLiteral("All Files (*)")},
+          QStringLiteral("csv")};
+}
+}  // namespace
+
+void MainWindow::ImportChannelList() {
+  // Where the channels go: from the current memory row on, or into a bank.
+  int row = CurrentRow();
+  int first_slot = row >= 1 && row <= kMemoryChannels ? row - 1 : 0;
+  QDialog where(this);
+  where.setObjectName(QStringLiteral("dlgChannelImport"));
+  where.setWindowTitle(Text("Import Channel List"));
+  auto* layout = new QVBoxLayout(&where);
+  std::string label = doc_.SlotLabel(first_slot);
+  auto* from_row = new QRadioButton(
+      Text("From row %1 on")
+          .arg(QString::fromStdString(
+              label.empty() ? std::to_string(first_slot + 1) : label)),
+      &where);
+  from_row->setObjectName(QStringLiteral("optFromRow"));
+  from_row->setChecked(true);
+  auto* into_bank = new QRadioButton(Text("Into bank"), &where);
+  into_bank->setObjectName(QStringLiteral("optIntoBank"));
+  auto* bank = new QSpinBox(&where);
+  bank->setObjectName(QStringLiteral("spnBank"));
+  bank->setRange(0, kBankCount - 1);
+  bank->setValue(std::max(0, doc_.BankOfSlot(first_slot)));
+  auto* bank_row = new QHBoxLayout;
+  bank_row->addWidget(into_bank);
+  bank_row->addWidget(bank);
+  bank_row->addStretch();
+  layout->addWidget(from_row);
+  layout->addLayout(bank_row);
+  auto* buttons = new QDialogButtonBox(
+      QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &where);
+  connect(buttons, &QDialogButtonBox::accepted, &where, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, &where, &QDialog::reject);
+  layout->addWidget(buttons);
+  if (prompts_.RunDialog(&where) != QDialog::Accepted) return;
+  ChannelCsvTarget target;
+  target.first_row = first_slot;
+  if (into_bank->isChecked()) target.bank = bank->value();
+
+  QString path = prompts_.OpenFileName(
+      this, ChannelListDialog(Text("Import Channel List")));
+  if (path.isEmpty()) return;
+  ChannelCsvResult result = ImportChannelCsv(doc_, path.toStdString(), target);
+  if (result.status != FileStatus::kOk) {
+    ReportFile(result.status);
+    return;
+  }
+  UpDateMemData();
+  history_->Record(Text("Import Channel List"));
+  ShowChannelImportReport(result);
+}
+
+void MainWindow::ShowChannelImportReport(const ChannelCsvResult& result) {
+  const QString counts = QString::fromStdString(ChannelCsvCountLine(result));
+  if (result.notes.empty()) {
+    prompts_.Show(this, Message{counts.toStdString(),
+                                Text("Import Channel List").toStdString(),
+                                Message::Icon::kInformation});
+    return;
+  }
+  QDialog report(this);
+  report.setObjectName(QStringLiteral("dlgImportReport"));
+  report.setWindowTitle(Text("Import Channel List"));
+  auto* layout = new QVBoxLayout(&report);
+  layout->addWidget(
+      new QLabel(counts + QStringLiteral(". ") +
+                     Text("What was changed or left out, row by row:"),
+                 &report));
+  auto* list = new QListWidget(&report);
+  list->setObjectName(QStringLiteral("lstImportReport"));
+  for (const ChannelCsvNote& note : result.notes) {
+    list->addItem(QString::fromStdString(ChannelCsvNoteLine(note)));
+  }
+  layout->addWidget(list, 1);
+  auto* close = new QDialogButtonBox(QDialogButtonBox::Close, &report);
+  connect(close, &QDialogButtonBox::rejected, &report, &QDialog::reject);
+  layout->addWidget(close);
+  report.resize(760, 420);
+  prompts_.RunDialog(&report);
+}
+
+void MainWindow::ExportChannelList() {
+  QString path = prompts_.SaveFileName(
+      this, ChannelListDialog(Text("Export Channel List")));
+  if (path.isEmpty()) return;
+  ReportFile(ExportChannelCsv(doc_, path.toStdString()));
 }
 
 // ----- recent files and dropped files -----

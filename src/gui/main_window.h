@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "files/channel_csv.h"
 #include "files/file_status.h"
 #include "gui/history.h"
 #include "gui/prompts.h"
@@ -121,6 +122,13 @@ class MainWindow : public QMainWindow {
   void FindNextRow();
   void FindPreviousRow();
 
+  // ----- the common channel-list CSV -----
+  // File > Import Channel List: where (from the current memory row on, or
+  // into a bank), the file, then the rows where something was changed or
+  // left out. One undo step.
+  void ImportChannelList();
+  void ExportChannelList();
+
   // ----- the channel map -----
   // View > Channel Map: the channels over the receiver's range, a lane per
   // bank; a click selects the row.
@@ -204,6 +212,7 @@ class MainWindow : public QMainWindow {
   bool OnMemoryPage() const;
   void MoveSelection(int delta);
   void FindRow(bool forward);
+  void ShowChannelImportReport(const ChannelCsvResult& result);
   void ImportNamedCsv(const QString& path);
   void RememberFile(const QString& path);
   void FillRecentMenu();

@@ -12,6 +12,7 @@
 
 #include "gui/main_window.h"
 #include "store/bank_rules.h"
+#include "store/row_ops.h"
 #include "tests/gui/silent_prompts.h"
 
 namespace {
@@ -95,6 +96,36 @@ void BM_UndoRedoClearAll(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_UndoRedoClearAll)->Unit(benchmark::kMillisecond);
+
+// Undo and redo of a sort of 1000 rows: the full document's memory rows
+// made one bank of 1000 and sorted by name, then each iteration undoes and
+// redoes the sort with the grid drawn after each.
+void BM_UndoRedoSort1000(benchmark::State& state) {
+  SilentPrompts prompts;
+  vrq5::gui::MainWindow window(prompts, BenchOptions());
+  QTableView* grid = ShowMemoryTab(window);
+  vrq5::Document& doc = window.document();
+  for (int b = 0; b < vrq5::kBankCount; ++b)
+    doc.txtBank[b] = b == 0 ? "1000" : "0";
+  doc.ReadBankSizeBoxes();
+  doc.LayoutMemoryRows();
+  window.UpDateMemData();
+  window.history().Record(QStringLiteral("One bank"));
+  if (!vrq5::SortBank(doc, 0, vrq5::SortKey::kName)) {
+    state.SkipWithError("the sort was refused");
+    return;
+  }
+  window.UpDateMemData();
+  window.history().Record(QStringLiteral("Sort"));
+  for (auto _ : state) {
+    window.Undo();
+    grid->viewport()->repaint();
+    window.Redo();
+    grid->viewport()->repaint();
+  }
+  state.counters["steps"] = 2;
+}
+BENCHMARK(BM_UndoRedoSort1000)->Unit(benchmark::kMillisecond);
 
 // Start-up inside a running application: the main window made, the clone
 // file opened, the window shown and drawn.

@@ -69,6 +69,8 @@ export QT_QPA_PLATFORM=offscreen
 read -r refill_wall refill_cpu <<< "$(median build/bench/vrq5_gui_bench BM_RefillMemoryGrid)"
 read -r repaint_wall repaint_cpu <<< "$(median build/bench/vrq5_gui_bench BM_RepaintMemoryGrid)"
 read -r winstart_wall winstart_cpu <<< "$(median build/bench/vrq5_gui_bench BM_WindowStartUp)"
+read -r undo_clear_wall undo_clear_cpu <<< "$(median build/bench/vrq5_gui_bench BM_UndoRedoClearAll)"
+read -r undo_sort_wall undo_sort_cpu <<< "$(median build/bench/vrq5_gui_bench BM_UndoRedoSort1000)"
 # The whole program from its start to the window shown with the document.
 starts=()
 for _ in 1 2 3 4 5; do
@@ -115,6 +117,8 @@ table=$(cat <<TABLE
 | full-image decode + encode | $(us "$codec_wall") | $(us "$codec_cpu") | < 0.5 ms | | | | |
 | memory-grid refill (\`UpDateMemData\`, 1300 rows, with the repaint) | $(us "$refill_wall") | $(us "$refill_cpu") | < 5 ms | | | | |
 | memory-grid repaint alone | $(us "$repaint_wall") | $(us "$repaint_cpu") | | | | | |
+| undo then redo of Clear All (1300 slots), grid drawn after each | $(us "$undo_clear_wall") | $(us "$undo_clear_cpu") | < 10 ms each | | | | |
+| undo then redo of a sort of 1000 rows, grid drawn after each | $(us "$undo_sort_wall") | $(us "$undo_sort_cpu") | < 10 ms each | | | | |
 | window made, full file opened, shown and drawn (in-process) | $(us "$winstart_wall") | $(us "$winstart_cpu") | | | | | |
 | \`vrq5-clone FULL.VQ5\` from start to the window shown (median of 5) | $(us "$start_wall") | | < 300 ms | | | | $start_mem KiB |
 | Write > ALL (transfer benchmark) | $(field "Write ALL" wall) s | $(field "Write ALL" cpu) s | ratio <= 1.03, CPU <= 5% | $(field "Write ALL" bound) s | $(field "Write ALL" ratio) | $(field "Write ALL" share) | |

@@ -103,6 +103,23 @@ int main(int argc, char** argv) {
       ++failures;
     }
   }
+  // Several rows selected on the Memory tab, and the channel map.
+  window.findChild<QTabBar*>(QStringLiteral("TabStrip1"))->setCurrentIndex(2);
+  window.SelectRows({4, 5, 6, 7, 8, 9});
+  Settle();
+  if (!window.grab().save(
+          out.filePath(QStringLiteral("selection%1.png").arg(suffix)))) {
+    ++failures;
+  }
+  window.ShowChannelMap();
+  Settle();
+  if (auto* map = window.findChild<QDialog*>(QStringLiteral("dlgChannelMap"))) {
+    if (!map->grab().save(
+            out.filePath(QStringLiteral("channel_map%1.png").arg(suffix)))) {
+      ++failures;
+    }
+    map->hide();
+  }
   // The channel editor over the Memory tab.
   window.findChild<QTabBar*>(QStringLiteral("TabStrip1"))->setCurrentIndex(2);
   window.MSFlexGrid1_DblClick(12);

@@ -74,6 +74,19 @@ void BM_RepaintMemoryGrid(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintMemoryGrid)->Unit(benchmark::kMillisecond);
 
+// Each iteration: the last step undone and redone, the grid drawn after
+// each.
+void UndoThenRedo(benchmark::State& state, vrq5::gui::MainWindow& window,
+                  QTableView* grid) {
+  for (auto _ : state) {
+    window.Undo();
+    grid->viewport()->repaint();
+    window.Redo();
+    grid->viewport()->repaint();
+  }
+  state.counters["steps"] = 2;
+}
+
 // Undo and redo of Clear All on the shown Memory tab with the full
 // document: each iteration undoes the clearing of 1300 slots and redoes
 // it, the grid drawn after each.
@@ -84,13 +97,7 @@ void BM_UndoRedoClearAll(benchmark::State& state) {
   vrq5::ClearAllSlots(window.document());
   window.UpDateMemData();
   window.history().Record(QStringLiteral("Clear All"));
-  for (auto _ : state) {
-    window.Undo();
-    grid->viewport()->repaint();
-    window.Redo();
-    grid->viewport()->repaint();
-  }
-  state.counters["steps"] = 2;
+  UndoThenRedo(state, window, grid);
   if (window.document().ChannelsInUse() != 0) {
     state.SkipWithError("the redo did not clear the slots");
   }
@@ -117,13 +124,7 @@ void BM_UndoRedoSort1000(benchmark::State& state) {
   }
   window.UpDateMemData();
   window.history().Record(QStringLiteral("Sort"));
-  for (auto _ : state) {
-    window.Undo();
-    grid->viewport()->repaint();
-    window.Redo();
-    grid->viewport()->repaint();
-  }
-  state.counters["steps"] = 2;
+  UndoThenRedo(state, window, grid);
 }
 BENCHMARK(BM_UndoRedoSort1000)->Unit(benchmark::kMillisecond);
 

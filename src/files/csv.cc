@@ -186,8 +186,12 @@ bool StartsWithDigit(std::string_view t) {
 // reads every text upper-cased, so the note and the name come in so.
 bool BuildRecord(const std::array<std::string_view, 11>& f, Slot& s) {
   if (!SlotFromTexts(f, s)) return false;
-  s.text[kNote] = ToUpperAscii(s.text[kNote]);
-  s.text[kName] = ToUpperAscii(s.text[kName]);
+  // In place: every record of a file passes here.
+  for (int field : {kNote, kName}) {
+    for (char& c : s.text[field]) {
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+  }
   return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "notes/note_text.h"
 #include "store/grid.h"
 
 namespace vrq5::cli {
@@ -22,7 +23,9 @@ constexpr std::string_view kFieldNames[kFieldCount] = {
 
 std::string Shown(const Slot& s, int f) {
   if (f == kSkip) return s.value[kSkip] != 0 ? "*" : "-";
-  return s.text[f].empty() ? "(empty)" : s.text[f];
+  if (s.text[f].empty()) return "(empty)";
+  // Notes and names as the terminal shows them; other fields are ASCII.
+  return NoteForTerminal(s.text[f], TerminalIsUtf8());
 }
 
 // The differing fields of two slots as "Field: a -> b; ...".

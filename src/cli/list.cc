@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "notes/note_text.h"
 #include "store/grid.h"
 
 namespace vrq5::cli {
@@ -40,21 +41,29 @@ int RunList(const Args& args) {
   heading[6] = std::string(Column6Heading(doc.ModelIndex));
   rows.push_back(heading);
   bool all = parsed->Has("--all");
+  // Notes and names as the terminal shows them (the file keeps its bytes).
+  const bool utf8 = TerminalIsUtf8();
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (all || !doc.Mem[slot].IsEmpty())
+    if (all || !doc.Mem[slot].IsEmpty()) {
       rows.push_back(MemoryRowCells(doc, slot));
+      for (auto& cell : rows.back()) cell = NoteForTerminal(cell, utf8);
+    }
   }
+  // Columns as the terminal counts them: a wide character takes two.
+  auto columns = [utf8](const std::string& cell) {
+    return utf8 ? TerminalColumns(cell) : cell.size();
+  };
   std::array<size_t, kGridColumns> width{};
   for (const auto& row : rows) {
     for (int c = 0; c < kGridColumns; ++c)
-      width[c] = std::max(width[c], row[c].size());
+      width[c] = std::max(width[c], columns(row[c]));
   }
   for (const auto& row : rows) {
     std::string line;
     for (int c = 0; c < kGridColumns; ++c) {
       line += row[c];
       if (c + 1 < kGridColumns)
-        line += std::string(width[c] - row[c].size() + 2, ' ');
+        line += std::string(width[c] - columns(row[c]) + 2, ' ');
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
     std::cout << line << "\n";

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "codec/tables.h"
+#include "notes/note_text.h"
 
 namespace vrq5::cli {
 
@@ -93,7 +94,9 @@ void PrintVfo(const Document& doc, std::ostream& out) {
 void PrintInfo(const Document& doc, std::ostream& out) {
   out << "Model: " << ModelName[doc.opbModel] << "\n";
   out << "File: "
-      << (doc.CurrentFileName.empty() ? "(new document)" : doc.CurrentFileName)
+      << (doc.CurrentFileName.empty()
+              ? "(new document)"
+              : NoteForTerminal(doc.CurrentFileName, TerminalIsUtf8()))
       << "\n";
   PrintBankSizes(doc, out);
   PrintChannelsInUse(doc, out);

@@ -320,6 +320,11 @@ FileStatus ImportCsvText(Document& doc, std::string_view text) {
   Document work = doc;
   FieldReader in(text);
   if (!ReadRecords(work, in)) return FileStatus::kFileOpenError;
+  // The bank sizes read are clipped as an open clips them (the running
+  // total stops at 1000, a negative size is 0), so that a save holds what
+  // the boxes show and no saved bank table adds up to more than 1000.
+  work.ShowBankSizes();
+  work.BankSizesToHex();
   work.LayoutMemoryRows();
   work.RefillMemory();
   work.CurrentFileName.clear();

@@ -116,8 +116,11 @@ bool WriteFileAtomically(const std::string& path, std::string_view content) {
 
 bool ReadFileHead(const std::string& path, size_t limit, std::string& out,
                   bool& truncated) {
+  // Only a regular file is read: a FIFO would block the reader until a
+  // writer came, a device (/dev/zero) never ends, a socket cannot be read
+  // as a file.
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return false;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   out.clear();

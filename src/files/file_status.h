@@ -25,8 +25,9 @@ std::string_view FileStatusMessage(FileStatus status);
 bool WriteFileAtomically(const std::string& path, std::string_view content);
 
 // Reads a file, at most its first `limit` bytes; `truncated` tells whether
-// more followed. Returns false when the file cannot be opened or read (a
-// folder included).
+// more followed. Returns false, without opening it, for anything that is not
+// a regular file (a folder, a FIFO, a device, a socket), and when the file
+// cannot be opened or read.
 bool ReadFileHead(const std::string& path, size_t limit, std::string& out,
                   bool& truncated);
 

@@ -266,7 +266,7 @@ TEST_F(CsvImportTest, BankAndGroupRecords) {
       FileStatus::kOk);
   EXPECT_EQ(doc_.txtBank[3], "50");
   EXPECT_EQ(doc_.BankSizeText[3], "50");
-  EXPECT_EQ(doc_.BankSize[3], 100);          // not recomputed by the import
+  EXPECT_EQ(doc_.BankSize[3], 50);  // the sizes follow the boxes at once
   EXPECT_EQ(doc_.SlotLabel(349), "03-049");  // the rows follow the boxes
   EXPECT_EQ(doc_.SlotLabel(350), "04-000");
   EXPECT_EQ(doc_.chkGrp[60], 1);

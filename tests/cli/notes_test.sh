@@ -4,11 +4,7 @@
 # a control character, and the files keep their bytes.
 set -u
 V="$1"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cd "$dir"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/shell_common.sh"
 record() {  # record SLOT NOTE-BYTES
   printf '"VR-Q5","MEMORY","%s","145.5","FM","5KHz","OFF","11","JR","88.5Hz","OFF","0","%b","CH","#FALSE#",#TRUE#\r\n' "$1" "$2"
 }
@@ -54,5 +50,4 @@ grep -q "File Open Error" err.txt || fail "no File Open Error for a FIFO"
 timeout 10 "$V" import fifo.VQ5 -o x.VQ5 > /dev/null 2>&1
 [ $? = 1 ] || fail "import of a FIFO did not fail at once"
 
-if [ "$failures" -eq 0 ]; then echo "all note checks passed"; fi
-exit $((failures > 0))
+finish "all note checks passed"

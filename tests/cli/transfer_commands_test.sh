@@ -3,30 +3,7 @@
 # simulated receiver, and through a pseudo-terminal and the serial adapter.
 set -u
 V="$1"
-dir=$(mktemp -d)
-sim_pid=""
-cleanup() {
-  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
-  rm -rf "$dir"
-}
-trap cleanup EXIT
-cd "$dir"
-export XDG_CONFIG_HOME="$dir/config"  # the remembered port stays in here
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() { [ "$2" = "$3" ] || fail "$1 (exit $3, expected $2)"; }
-contains() { grep -qF -- "$3" "$2" || { fail "$1: '$3' not in:"; cat "$2"; }; }
-
-start_sim() {  # start_sim ARGS...: serves until stop_sim; sets $dev
-  "$V" sim "$@" > sim.out 2> sim.err &
-  sim_pid=$!
-  for _ in $(seq 50); do [ -s sim.out ] && break; sleep 0.1; done
-  dev=$(head -1 sim.out)
-  [ -n "$dev" ] || fail "sim printed no device path"
-}
-stop_sim() {
-  kill -INT "$sim_pid"; wait "$sim_pid"; sim_pid=""
-}
+. "$(dirname "$0")/shell_common.sh"
 
 # A document with a channel in every kind of slot, groups and odd banks.
 cat > doc.csv <<'CSV'
@@ -135,5 +112,4 @@ for c in read write sim ports check; do
   contains "$c --help" out.txt "Usage: vrq5 $c"
 done
 
-if [ "$failures" -eq 0 ]; then echo "all transfer command checks passed"; fi
-exit $((failures > 0))
+finish "all transfer command checks passed"

@@ -4,20 +4,7 @@
 set -u
 V="$1"
 DEMO="$2"
-dir=$(mktemp -d)
-sim_pid=""
-cleanup() {
-  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
-  rm -rf "$dir"
-}
-trap cleanup EXIT
-cd "$dir"
-export XDG_CONFIG_HOME="$dir/config"  # the remembered port stays in here
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() { [ "$2" = "$3" ] || fail "$1 (exit $3, expected $2)"; }
-contains() { grep -qF -- "$3" "$2" || { fail "$1: '$3' not in:"; cat "$2"; }; }
-lacks() { ! grep -qF -- "$3" "$2" || { fail "$1: '$3' in:"; cat "$2"; }; }
+. "$(dirname "$0")/shell_common.sh"
 # line NAME FILE KIND ROW FIELD: a finding line starts with these columns.
 line() {
   grep -qE "^$3 +$4 +$5 " "$2" || { fail "$1: no '$3 $4 $5' line in:"; cat "$2"; }
@@ -144,5 +131,4 @@ else
   fail "sim printed no device path"
 fi
 
-[ "$failures" = 0 ] && echo "all verify tests passed"
-exit "$failures"
+finish "all verify tests passed"

@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-noto-cjk
   clang-14 libclang-rt-14-dev clang-format time
+  dpkg-dev desktop-file-utils appstream man-db
 )
 
 missing=()

@@ -359,5 +359,17 @@
         <source>Into bank</source>
         <translation>ﾊﾞﾝｸへ</translation>
     </message>
+    <message>
+        <source>User Guide(&amp;G)</source>
+        <translation>ﾕｰｻﾞｰｶﾞｲﾄﾞ(&amp;G)</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>ﾕｰｻﾞｰｶﾞｲﾄﾞ</translation>
+    </message>
+    <message>
+        <source>The user guide cannot be shown.</source>
+        <translation>ﾕｰｻﾞｰｶﾞｲﾄﾞを表示できません。</translation>
+    </message>
 </context>
 </TS>

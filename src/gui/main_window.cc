@@ -485,6 +485,10 @@ void MainWindow::BuildMenus() {
           &MainWindow::mnuToolsOptions_Click);
   QMenu* help_menu = menuBar()->addMenu(Text("Help(&H)"));
   help_menu->setObjectName(QStringLiteral("mnuHelp"));
+  QAction* guide = Action(this, "mnuHelpGuide", "User Guide(&G)");
+  guide->setShortcut(QKeySequence::HelpContents);
+  help_menu->addAction(guide);
+  connect(guide, &QAction::triggered, this, &MainWindow::ShowUserGuide);
   QAction* about = Action(this, "mnuHelpAbout", "About(&A)");
   help_menu->addAction(about);
   connect(about, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
@@ -1544,6 +1548,27 @@ bool MainWindow::SaveChannelMap() {
     return false;
   }
   return true;
+}
+
+QString MainWindow::UserGuidePath() {
+  // Installed beside the program's data, or in the source tree of a build.
+  const QString installed = QCoreApplication::applicationDirPath() +
+                            QStringLiteral("/../share/doc/vrq5/user-guide.md");
+  if (QFileInfo::exists(installed)) {
+    return QFileInfo(installed).canonicalFilePath();
+  }
+  const QString source = QStringLiteral(VRQ5_SOURCE_DIR "/docs/user-guide.md");
+  return QFileInfo::exists(source) ? source : QString();
+}
+
+void MainWindow::ShowUserGuide() {
+  const QString path = UserGuidePath();
+  if (path.isEmpty() || !prompts_.OpenFile(path)) {
+    prompts_.Show(
+        this,
+        Message{Text("The user guide cannot be shown.").toStdString(),
+                Text("User Guide").toStdString(), Message::Icon::kWarning});
+  }
 }
 
 void MainWindow::Undo() {

@@ -129,6 +129,13 @@ class MainWindow : public QMainWindow {
   void ImportChannelList();
   void ExportChannelList();
 
+  // ----- help -----
+  // Help > User Guide (F1): the guide in the desktop's viewer.
+  void ShowUserGuide();
+  // Where the user guide lies: installed, or in the source tree; empty
+  // when neither is there.
+  static QString UserGuidePath();
+
   // ----- the channel map -----
   // View > Channel Map: the channels over the receiver's range, a lane per
   // bank; a click selects the row.

@@ -1,9 +1,11 @@
 #include "gui/prompts.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QUrl>
 
 namespace vrq5::gui {
 
@@ -90,6 +92,10 @@ Answer QtPrompts::Ask(QWidget* parent, const Message& question,
     default:
       return Answer::kCancel;
   }
+}
+
+bool Prompts::OpenFile(const QString& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 QString QtPrompts::OpenFileName(QWidget* parent, const FileDialog& dialog) {

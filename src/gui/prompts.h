@@ -46,6 +46,9 @@ class Prompts {
   virtual bool PageSetup(QWidget* parent) = 0;
   // A dialog of the window's own, run modally; its result code.
   virtual int RunDialog(QDialog* dialog) = 0;
+  // Opens a local file (the user guide) with the desktop's viewer; false
+  // when none took it.
+  virtual bool OpenFile(const QString& path);
 };
 
 // Qt's message boxes, file dialogs and page set-up dialog.

@@ -1,6 +1,7 @@
 // Files dropped on the window, and File > Recent Files.
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
@@ -112,6 +113,20 @@ TEST_F(RecentDropTest, RecentFilesKeepTheLastEightNewestFirst) {
   }
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"File Open Error"});
   EXPECT_EQ(RecentMenu().size(), before - 1);
+}
+
+}  // namespace
+}  // namespace vrq5::testing
+
+namespace vrq5::testing {
+namespace {
+
+TEST_F(RecentDropTest, HelpOpensTheUserGuide) {
+  Trigger("mnuHelpGuide");
+  ASSERT_EQ(prompts.opened_files.size(), 1u);
+  EXPECT_TRUE(prompts.opened_files[0].endsWith("user-guide.md"));
+  EXPECT_TRUE(QFileInfo::exists(prompts.opened_files[0]));
+  EXPECT_TRUE(prompts.messages.empty());
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ class SilentPrompts : public gui::Prompts {
   QString SaveFileName(QWidget*, const gui::FileDialog&) override { return {}; }
   bool PageSetup(QWidget*) override { return false; }
   int RunDialog(QDialog*) override { return 0; }
+  bool OpenFile(const QString&) override { return false; }
 
  private:
   gui::Answer answer_;

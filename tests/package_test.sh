@@ -28,6 +28,9 @@ for f in bin/vrq5 bin/vrq5-clone \
          share/applications/vrq5-clone.desktop \
          share/mime/packages/vrq5-clone.xml \
          share/icons/hicolor/scalable/apps/vrq5-clone.svg \
+         share/icons/hicolor/16x16/apps/vrq5-clone.png \
+         share/icons/hicolor/48x48/apps/vrq5-clone.png \
+         share/icons/hicolor/256x256/apps/vrq5-clone.png \
          share/metainfo/org.vrq5.clone.metainfo.xml \
          share/man/man1/vrq5.1 share/man/man1/vrq5-clone.1 \
          share/doc/vrq5/user-guide.md; do
@@ -38,6 +41,9 @@ grep -q 'application/x-vrq5-clone' "$root/share/mime/packages/vrq5-clone.xml" ||
 grep -q '\*\.VQ5' "$root/share/mime/packages/vrq5-clone.xml" || fail "no glob"
 grep -q '^MimeType=application/x-vrq5-clone;' \
   "$root/share/applications/vrq5-clone.desktop" || fail "entry lacks the MIME type"
+
+head -c 8 "$root/share/icons/hicolor/48x48/apps/vrq5-clone.png" | od -c |
+  grep -q 'P   N   G' || fail "the 48x48 icon is not a PNG"
 
 desktop-file-validate "$root/share/applications/vrq5-clone.desktop" ||
   fail "desktop-file-validate"

@@ -56,13 +56,34 @@ class RecordReader {
     return static_cast<uint32_t>(HexPrefixValue(std::string_view(reversed, n)));
   }
 
-  bool IsUnused() const { return Mid(record_, BytePos(0), 8) == "FFFFFFFF"; }
-
  private:
   std::string_view record_;
   uint8_t bytes_[32] = {};
   bool parsed_ = false;
 };
+
+constexpr uint32_t kUnusedHz = 0xFFFFFFFF;
+
+// An unused record: its frequency digits are FFFFFFFF. Known before any
+// digit is parsed, so the empty slots of a file cost next to nothing.
+bool IsUnused(std::string_view record) {
+  return Mid(record, BytePos(0), 8) == "FFFFFFFF";
+}
+
+// A record of frequency 0 empties its slot, whatever its other digits.
+bool IsEmptyRecord(std::string_view record) {
+  return Mid(record, BytePos(0), 8) == "00000000";
+}
+
+// A slot whose record is all zeros: every coded value 0 and no name (the
+// note is not part of the record).
+bool EncodesAsZeros(const Slot& s) {
+  for (int f : {kFreq, kMode, kStep, kOption, kSecret, kCarrier, kTone,
+                kShiftDir, kOffset, kSkip}) {
+    if (s.value[f] != 0) return false;
+  }
+  return s.text[kName].empty();
+}
 
 // Texts of the secret code and carrier values 0..28.
 const std::array<std::string, 29>& SecretTexts() {
@@ -149,6 +170,7 @@ class RecordWriter {
     Zeros(6 - static_cast<int>(kept.size()));
   }
   std::string Take() const { return std::string(buffer_, size_); }
+  void AppendTo(std::string& out) const { out.append(buffer_, size_); }
 
  private:
   char buffer_[64];
@@ -182,9 +204,16 @@ uint32_t MhzToHz(double mhz) {
 double HzToMhz(uint32_t hz) { return static_cast<double>(hz) / 1000000.0; }
 
 int16_t DecodeChannel(std::string_view record, Slot& slot) {
+  if (IsEmptyRecord(record)) {
+    slot.Clear();
+    return 0;
+  }
+  if (IsUnused(record)) return 0;
   RecordReader r(record, 32);
-  if (r.IsUnused()) return 0;
   uint32_t hz = r.Word32(0);
+  // FFFFFFFF in lower or mixed case (a hand-edited file) is unused as well:
+  // saved again it would read as unused.
+  if (hz == kUnusedHz) return 0;
   if (hz == 0) {
     slot.Clear();
     return 0;
@@ -198,9 +227,10 @@ int16_t DecodeChannel(std::string_view record, Slot& slot) {
 }
 
 int16_t DecodeVfoBand(std::string_view record, Slot& band) {
+  if (IsUnused(record)) return 0;
   RecordReader r(record, 15);
-  if (r.IsUnused()) return 0;
   uint32_t hz = r.Word32(0);
+  if (hz == kUnusedHz) return 0;
   if (hz == 0) {
     for (int f = 0; f < kVfoFieldCount; ++f) {
       band.text[f].clear();
@@ -228,13 +258,25 @@ std::string NameToHex(std::string_view name) {
 }
 
 std::string EncodeChannel(const Slot& slot, int model_option) {
-  RecordWriter out;
-  EncodeCommonFields(slot, model_option, out);
-  out.Zeros(2);
-  out.Code(slot.value[kSkip]);
-  out.Zeros(8);
-  out.Name(slot.text[kName]);
-  return out.Take();
+  std::string out;
+  out.reserve(64);
+  AppendChannel(out, slot, model_option);
+  return out;
+}
+
+void AppendChannel(std::string& out, const Slot& slot, int model_option) {
+  // Most slots of a file are empty.
+  if (EncodesAsZeros(slot)) {
+    out.append(64, '0');
+    return;
+  }
+  RecordWriter record;
+  EncodeCommonFields(slot, model_option, record);
+  record.Zeros(2);
+  record.Code(slot.value[kSkip]);
+  record.Zeros(8);
+  record.Name(slot.text[kName]);
+  record.AppendTo(out);
 }
 
 std::string EncodeVfoBand(const Slot& band, int model_option) {

@@ -69,6 +69,9 @@ std::string NameToHex(std::string_view name);
 // to a whole number, and a frequency or offset into the 32-bit Hz field, so
 // the record always holds exactly 32 bytes.
 std::string EncodeChannel(const Slot& slot, int model_option);
+// The same record appended to `out` (a clone file's 1300 records are built
+// this way, without a text of their own).
+void AppendChannel(std::string& out, const Slot& slot, int model_option);
 
 // The first 15 bytes of a VFO band record: 30 hex digits.
 std::string EncodeVfoBand(const Slot& band, int model_option);

@@ -1,6 +1,8 @@
 #include "files/clone_file.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -25,29 +27,51 @@ constexpr int kGroupLine = 2642;
 // clone file (its longest lines are notes); a larger text is not one.
 constexpr size_t kMaxLoadedText = 64u << 20;
 
-// Splits off up to `count` lines. A line ends at CR LF, LF or CR.
+// Splits off up to `count` lines. A line ends at CR LF, LF or CR. The next
+// CR and the next LF are each searched for once (memchr), so a file costs
+// two passes however its lines end.
 std::vector<std::string_view> FirstLines(std::string_view text, int count) {
   std::vector<std::string_view> lines;
   lines.reserve(count);
+  const char* begin = text.data();
+  const size_t size = text.size();
+  auto next = [&](char c, size_t from) -> size_t {
+    if (from >= size) return size;
+    const void* hit = std::memchr(begin + from, c, size - from);
+    return hit ? static_cast<size_t>(static_cast<const char*>(hit) - begin)
+               : size;
+  };
+  size_t cr = next('\r', 0);
+  size_t lf = next('\n', 0);
   size_t start = 0;
-  while (start < text.size() && static_cast<int>(lines.size()) < count) {
-    size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
+  while (start < size && static_cast<int>(lines.size()) < count) {
+    if (cr < start) cr = next('\r', start);
+    if (lf < start) lf = next('\n', start);
+    size_t end = std::min(cr, lf);
+    if (end == size) {
       lines.push_back(text.substr(start));
       break;
     }
     lines.push_back(text.substr(start, end - start));
     start = end + 1;
-    if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
-      ++start;
-    }
+    if (end == cr && lf == start) ++start;
   }
   return lines;
 }
 
 void AppendLine(std::string& out, std::string_view line) {
   out += line;
-  out += "\r\n";
+  out.append("\r\n", 2);
+}
+
+// A note never breaks the one-item-per-line layout (most notes are empty
+// or hold no line break, and go in as they are).
+void AppendNote(std::string& out, const std::string& note) {
+  if (note.find_first_of("\r\n") == std::string::npos) {
+    AppendLine(out, note);
+  } else {
+    AppendLine(out, NoteText(note));
+  }
 }
 
 }  // namespace
@@ -61,13 +85,14 @@ std::string CloneFileText(Document& doc) {
   AppendLine(out, doc.SettingsHex2);
   for (const Slot& band : doc.Vfo)
     AppendLine(out, EncodeVfoBand(band, doc.opbModel));
-  for (const Slot& slot : doc.Mem)
-    AppendLine(out, EncodeChannel(slot, doc.opbModel));
+  for (const Slot& slot : doc.Mem) {
+    AppendChannel(out, slot, doc.opbModel);
+    out.append("\r\n", 2);
+  }
   doc.FlagsToEnableHex();
   for (const auto& piece : doc.EnableBitsHex) AppendLine(out, piece);
-  // A note never breaks the one-item-per-line layout.
-  for (const Slot& band : doc.Vfo) AppendLine(out, NoteText(band.text[kNote]));
-  for (const Slot& slot : doc.Mem) AppendLine(out, NoteText(slot.text[kNote]));
+  for (const Slot& band : doc.Vfo) AppendNote(out, band.text[kNote]);
+  for (const Slot& slot : doc.Mem) AppendNote(out, slot.text[kNote]);
   doc.BankSizesToHex();
   for (int p = 0; p < 4; ++p) AppendLine(out, doc.BankTableHex[p]);
   doc.ReadGroupChecks();
@@ -100,19 +125,33 @@ FileStatus LoadCloneText(Document& doc, std::string_view text) {
   doc.SettingsHex2 = std::string(line(kSettings2Line));
   doc.DecodeSettings();
 
+  // A record as the decoders take it, after the two framing characters of
+  // a reply: in a CR LF file the line break before it serves.
   std::string record = "\r\n";
-  auto framed = [&](std::string_view digits) -> const std::string& {
+  auto framed = [&](std::string_view digits) -> std::string_view {
+    if (digits.data() - text.data() >= 2 && digits.data()[-2] == '\r' &&
+        digits.data()[-1] == '\n') {
+      return std::string_view(digits.data() - 2, digits.size() + 2);
+    }
     record.resize(2);
     record += digits;
     return record;
   };
+  // A line holds no CR or LF, so a note goes in as it stands.
+  auto note = [](std::string& to, std::string_view from) {
+    if (from.empty()) {
+      to.clear();
+    } else {
+      to.assign(from);
+    }
+  };
   for (int b = 0; b < kVfoBands; ++b) {
     DecodeVfoBand(framed(line(kVfoRecordLine + b)), doc.Vfo[b]);
-    doc.Vfo[b].text[kNote] = NoteText(line(kVfoNoteLine + b));
+    note(doc.Vfo[b].text[kNote], line(kVfoNoteLine + b));
   }
   for (int s = 0; s < kSlotCount; ++s) {
     DecodeChannel(framed(line(kChannelRecordLine + s)), doc.Mem[s]);
-    doc.Mem[s].text[kNote] = NoteText(line(kChannelNoteLine + s));
+    note(doc.Mem[s].text[kNote], line(kChannelNoteLine + s));
   }
   for (int p = 0; p < 6; ++p) {
     doc.EnableBitsHex[p] = std::string(line(kEnableLine + p));

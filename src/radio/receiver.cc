@@ -1,6 +1,7 @@
 #include "radio/receiver.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "codec/text.h"
 #include "link/transfer.h"
@@ -51,23 +52,50 @@ void SimulatedReceiver::Reset() {
   ResetLocked();
 }
 
+namespace {
+
+// The factory memory of each model: the program's new document of that
+// model as a receiver holds it. Made once; a reset copies it.
+using MemoryImage = std::array<uint8_t, SimulatedReceiver::kMemorySize>;
+
+const MemoryImage& FactoryImage(int model_index) {
+  static const auto images = [] {
+    auto all = std::make_unique<std::array<MemoryImage, 4>>();
+    for (int m = 0; m < 4; ++m) {
+      MemoryImage& mem = (*all)[m];
+      mem.fill(0);
+      // The areas lie well inside the memory.
+      auto poke = [&mem](int address, std::string_view hex) {
+        for (size_t i = 0; 2 * i + 1 < hex.size(); ++i) {
+          mem[address + i] = static_cast<uint8_t>(HexByteAt(hex, 2 * i + 1));
+        }
+      };
+      Document factory;
+      factory.SelectModel(m);
+      poke(0x0000, factory.SettingsHex1);
+      poke(0x0020, factory.SettingsHex2);
+      factory.BankSizesToHex();
+      for (int p = 0; p < 4; ++p) {
+        poke(SimulatedReceiver::kBankArea + kBlockBytes * p,
+             factory.BankTableHex[p]);
+      }
+      for (int k = 0; k < kVfoBands; ++k) {
+        poke(0x0300 + kBlockBytes * k, EncodeVfoBand(factory.Vfo[k], m));
+      }
+      std::fill(mem.begin() + SimulatedReceiver::kChannelArea,
+                mem.begin() + SimulatedReceiver::kChannelArea +
+                    kBlockBytes * kSlotCount,
+                0xFF);
+    }
+    return all;
+  }();
+  return (*images)[model_index];
+}
+
+}  // namespace
+
 void SimulatedReceiver::ResetLocked() {
-  mem_.fill(0);
-  // The program's new document of this model is the factory state.
-  Document factory;
-  factory.SelectModel(model_index_);
-  PokeLocked(0x0000, factory.SettingsHex1);
-  PokeLocked(0x0020, factory.SettingsHex2);
-  factory.BankSizesToHex();
-  for (int p = 0; p < 4; ++p) {
-    PokeLocked(kBankArea + kBlockBytes * p, factory.BankTableHex[p]);
-  }
-  for (int k = 0; k < kVfoBands; ++k) {
-    PokeLocked(0x0300 + kBlockBytes * k,
-               EncodeVfoBand(factory.Vfo[k], model_index_));
-  }
-  std::fill(mem_.begin() + kChannelArea,
-            mem_.begin() + kChannelArea + kBlockBytes * kSlotCount, 0xFF);
+  mem_ = FactoryImage(model_index_);
   identified_ = false;
   line_.clear();
   lines_.clear();

@@ -86,28 +86,57 @@ Document::Document() {
   DataChanged = 0;
 }
 
+namespace {
+
+// Calls row(slot, bank, label) for memory slots 0..999 as the bank boxes lay
+// them out: the banks one after another, each as large as its box says,
+// the label "BB-CCC"; a slot that no bank covers (total below 1000) gets
+// bank -1 and an empty label.
+template <typename Row>
+void LayOutRows(const std::array<std::string, kBankCount>& boxes, Row row) {
+  int slot = 0;
+  char label[6] = {'0', '0', '-', '0', '0', '0'};
+  for (int b = 0; b < kBankCount && slot < kMemoryChannels; ++b) {
+    int size = BankSizeValue(boxes[b]);
+    label[0] = static_cast<char>('0' + b / 10);
+    label[1] = static_cast<char>('0' + b % 10);
+    for (int c = 0; c < size && slot < kMemoryChannels; ++c, ++slot) {
+      label[3] = static_cast<char>('0' + c / 100);
+      label[4] = static_cast<char>('0' + c / 10 % 10);
+      label[5] = static_cast<char>('0' + c % 10);
+      row(slot, b, std::string_view(label, sizeof label));
+    }
+  }
+  for (; slot < kMemoryChannels; ++slot) row(slot, -1, std::string_view());
+}
+
+}  // namespace
+
 void Document::LayoutMemoryRows() {
   row_labels_[0].clear();
   row_bank_[0] = -1;
-  int row = 1;
-  for (int b = 0; b < kBankCount && row <= kMemoryChannels; ++b) {
-    int size = BankSizeValue(txtBank[b]);
-    for (int c = 0; c < size && row <= kMemoryChannels; ++c, ++row) {
-      std::string channel = std::to_string(c);
-      channel.insert(0, 3 - channel.size(), '0');
-      row_labels_[row] = Pad2(b) + "-" + channel;
-      row_bank_[row] = static_cast<int16_t>(b);
+  // Written in place: the labels are laid out after every load, import and
+  // bank change.
+  LayOutRows(txtBank, [this](int slot, int bank, std::string_view label) {
+    row_labels_[slot + 1].assign(label);
+    row_bank_[slot + 1] = static_cast<int16_t>(bank);
+  });
+  // The fixed labels never change; they are set by the first layout.
+  if (row_labels_[kSlotCount].empty()) {
+    for (int slot = kMemoryChannels; slot < kSlotCount; ++slot) {
+      row_labels_[slot + 1] = FixedSlotLabel(slot);
+      row_bank_[slot + 1] = -1;
     }
   }
-  // Rows that no bank covers while the total is below 1000.
-  for (; row <= kMemoryChannels; ++row) {
-    row_labels_[row].clear();
-    row_bank_[row] = -1;
-  }
-  for (int slot = kMemoryChannels; slot < kSlotCount; ++slot) {
-    row_labels_[slot + 1] = FixedSlotLabel(slot);
-    row_bank_[slot + 1] = -1;
-  }
+}
+
+RowLayout LayoutOfBoxes(const std::array<std::string, kBankCount>& boxes) {
+  RowLayout layout;
+  LayOutRows(boxes, [&layout](int slot, int bank, std::string_view label) {
+    layout.bank[slot] = static_cast<int16_t>(bank);
+    layout.label[slot].assign(label);
+  });
+  return layout;
 }
 
 void Document::BankSizesToHex() {

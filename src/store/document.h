@@ -115,6 +115,15 @@ class Document {
   std::array<int16_t, kSlotCount + 1> row_bank_{};
 };
 
+// The memory rows as bank boxes lay them out, for a caller that must not
+// touch the document: the bank (-1: none) and row label ("": none) of each
+// memory slot 0..999, as LayoutMemoryRows gives them.
+struct RowLayout {
+  std::array<int16_t, kMemoryChannels> bank{};
+  std::array<std::string, kMemoryChannels> label;
+};
+RowLayout LayoutOfBoxes(const std::array<std::string, kBankCount>& boxes);
+
 // Row label of a non-memory slot (1000..1299): 0A .. 49B, S0 .. S99,
 // Pr0 .. Pr99. Memory slots have no fixed label.
 std::string FixedSlotLabel(int slot);

@@ -139,6 +139,17 @@ TEST(DecodeChannelTest, UnusedRecordLeavesTheSlotAlone) {
   std::string unused = "FFFFFFFF" + std::string(56, '0');
   EXPECT_EQ(DecodeChannel(Framed(unused), s), 0);
   EXPECT_EQ(s, before);
+  // In a hand-edited file the digits may be lower or mixed case; such a
+  // record is just as unused (a channel of 4294.967295 MHz decoded from it
+  // would save as FFFFFFFF and be gone when the file is opened again).
+  for (std::string digits : {"ffffffff", "FfFfffFF"}) {
+    std::string record = digits + std::string(56, '1');
+    EXPECT_EQ(DecodeChannel(Framed(record), s), 0) << digits;
+    EXPECT_EQ(s, before) << digits;
+    Slot band = before;
+    EXPECT_EQ(DecodeVfoBand(Framed(record), band), 0) << digits;
+    EXPECT_EQ(band, before) << digits;
+  }
   // Zero frequency empties every field, note included.
   EXPECT_EQ(DecodeChannel(Framed(std::string(64, '0')), s), 0);
   EXPECT_EQ(s, Slot{});
@@ -208,8 +219,11 @@ TEST(DecodeChannelTest, ShortAndNonHexInputNeverFails) {
   EXPECT_EQ(DecodeChannel("\r\nZZZZZZZZ", s), 0);
   EXPECT_EQ(DecodeChannel("\r\n1G000000", s), -1);  // reversed "0000001G": 1
   EXPECT_EQ(s.value[kFreq], 0.000001);
-  EXPECT_EQ(DecodeChannel("\r\nffffffff" + std::string(56, '0'), s), -1);
-  EXPECT_EQ(s.value[kFreq], 4294.967295);
+  // Lower-case digits read as hex; FFFFFFFF in any case is an unused record.
+  EXPECT_EQ(DecodeChannel("\r\nfeffffff" + std::string(56, '0'), s), -1);
+  EXPECT_EQ(s.value[kFreq], 4294.967294);
+  EXPECT_EQ(DecodeChannel("\r\nffffffff" + std::string(56, '0'), s), 0);
+  EXPECT_EQ(s.value[kFreq], 4294.967294);
 }
 
 TEST(DecodeVfoBandTest, UsesOnlyTheFirstFifteenBytes) {

@@ -35,14 +35,17 @@ bool Link::Exchange(std::string_view command, std::string& buffer,
   heard_ += static_cast<long>(stale.size());
   ++exchanges_;
   answer_may_follow_ = false;
+  answered_ = false;
   if (!port_.Write(command)) return false;
+  last_write_ = port_.Now();
   buffer.clear();
-  const auto deadline = port_.Now() + timeout_;
+  const auto deadline = last_write_ + timeout_;
   while (true) {
     size_t before = buffer.size();
     bool read = port_.ReadAvailable(buffer);
     heard_ += static_cast<long>(buffer.size() - before);
     if (!read) return false;
+    answered_ = !buffer.empty() && buffer != command;
     if (complete(buffer)) return true;
     auto now = port_.Now();
     if (now >= deadline) break;
@@ -58,7 +61,12 @@ bool Link::DrainLateAnswer() {
   // A line that never falls quiet is given up on after a few reply times;
   // the retry then runs as it would have.
   const auto give_up = port_.Now() + 4 * timeout_;
-  auto quiet_until = port_.Now() + timeout_;
+  // The last attempt may have been answered by an earlier attempt's late
+  // answer, with its own answer still to come: the wait lasts at least
+  // until that one would be as late as the earlier one could be (one more
+  // reply time after its own).
+  auto quiet_until =
+      std::max(port_.Now() + timeout_, last_write_ + 2 * timeout_);
   std::string late;
   while (true) {
     auto now = port_.Now();
@@ -120,8 +128,10 @@ template <typename Attempt>
 LoopEnd Link::Retry(int max_failures, Attempt attempt) {
   int failures = 0;
   bool late_answer_possible = false;
+  bool answered = false;
   while (true) {
     if (cancelled()) return LoopEnd::kCancelled;
+    const long heard_before = heard_;
     switch (attempt()) {
       case AttemptResult::kSuccess:
         if (late_answer_possible && !DrainLateAnswer())
@@ -130,8 +140,20 @@ LoopEnd Link::Retry(int max_failures, Attempt attempt) {
       case AttemptResult::kStop:
         return LoopEnd::kStopped;
       case AttemptResult::kFailed:
-        late_answer_possible |= answer_may_follow_;
-        if (++failures >= max_failures) return LoopEnd::kGaveUp;
+        // Whatever made the attempt fail (an answer cut off, damaged, or
+        // a late answer of an earlier attempt taken in its place), the
+        // answer to it may still be on its way once anything was heard.
+        late_answer_possible |= answer_may_follow_ || heard_ > heard_before;
+        answered |= answered_;
+        if (++failures >= max_failures) {
+          // A receiver that answered (if badly) may have an answer on its
+          // way still; one that only echoed (a probe before the identity)
+          // has none, and costs no wait.
+          if (answered && late_answer_possible && !DrainLateAnswer()) {
+            return LoopEnd::kStopped;
+          }
+          return LoopEnd::kGaveUp;
+        }
         break;
     }
   }

@@ -114,16 +114,20 @@ class Link {
   template <typename Attempt>
   LoopEnd Retry(int max_failures, Attempt attempt);
 
-  // Waits until the line has been quiet for a whole reply time (at most
-  // four), throwing away what arrives. False on a port error.
+  // Waits until the line has been quiet for a whole reply time, and at
+  // least two reply times have passed since the last command line (at
+  // most four reply times), throwing away what arrives. False on a port
+  // error.
   //
-  // A loop that succeeds after an attempt in which the receiver was heard
-  // but its answer did not end in time calls it before it returns: that
-  // answer may still be on its way, and arriving during a later exchange it
-  // would be taken for that exchange's answer, with every answer after it
-  // belonging to the command before. Transfers without such an attempt
-  // (and a probe that an unidentified receiver leaves unanswered) never
-  // wait for it.
+  // A loop that succeeds after a failed attempt in which the receiver was
+  // heard calls it before it returns: the answer to that attempt (or to the
+  // last one, when an earlier attempt's late answer was taken for its own)
+  // may still be on its way, and arriving during a later exchange it would
+  // be taken for that exchange's answer, with every answer after it
+  // belonging to the command before. A loop that gives up after such
+  // attempts calls it too, once the receiver answered anything beyond the
+  // echo. Transfers without such an attempt (and a probe that an
+  // unidentified receiver leaves unanswered) never wait for it.
   bool DrainLateAnswer();
 
   SerialPort& port_;
@@ -134,6 +138,10 @@ class Link {
   long heard_ = 0;
   // The last exchange heard the receiver but got no complete answer.
   bool answer_may_follow_ = false;
+  // The last exchange heard more than the plain echo of its command.
+  bool answered_ = false;
+  // When the last command line was written.
+  SerialPort::Clock::time_point last_write_{};
 };
 
 // Holds the link's transfer guard for one scope.

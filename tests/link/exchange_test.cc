@@ -236,6 +236,65 @@ TEST(LateAnswerTest, LateAnswerNeverBecomesTheNextCommandsAnswer) {
   EXPECT_EQ(link.exchanges(), 3);
 }
 
+// Two late answers in a row: the first attempt's answer completes the
+// second attempt, whose own answer is still on its way. It arrives later
+// than a reply time after the first one, and must still not become the
+// answer of the next command (here one whose own answer is lost).
+TEST(LateAnswerTest, TheRetriedAttemptsOwnLateAnswerIsLetArriveToo) {
+  ScriptedPort port;
+  Link link(port);
+  port.Answer({{milliseconds(1), kReadA}, {milliseconds(584), Frame('A')}});
+  port.Answer({{milliseconds(1), kReadA}, {milliseconds(767), Frame('A')}});
+  port.Answer({{milliseconds(1), kReadB}});  // the answer is lost
+  port.Answer({{milliseconds(1), kReadB + Frame('B')}});
+  QueryOutcome first = link.QueryLoop(kReadA);
+  ASSERT_TRUE(first.ok());
+  EXPECT_EQ(first.reply, Frame('A'));
+  QueryOutcome second = link.QueryLoop(kReadB);
+  ASSERT_TRUE(second.ok());
+  EXPECT_EQ(second.reply, Frame('B'));
+  EXPECT_EQ(link.exchanges(), 4);
+}
+
+// An attempt that fails on a complete answer that was not its own (a late
+// answer of the command before) has its own answer still to come.
+TEST(LateAnswerTest, AnAttemptSpoiltByAnotherAnswerIsWaitedFor) {
+  ScriptedPort port;
+  Link link(port);
+  const std::string ok = "\r\nOK\r\n";
+  const std::string identity = "QV~VR-Q5J\r";
+  // The probe's answer is so late that it lands in the identity's wait.
+  port.Answer({{milliseconds(1), kReadA}, {milliseconds(635), Frame('A')}});
+  port.Answer({{milliseconds(1), identity}, {milliseconds(635), ok}});
+  port.Answer({{milliseconds(1), identity}, {milliseconds(635), ok}});
+  port.Answer({{milliseconds(1), kReadB}});  // the answer is lost
+  port.Answer({{milliseconds(1), kReadB + Frame('B')}});
+  EXPECT_FALSE(link.QueryLoop(kReadA, 1).ok());
+  EXPECT_TRUE(link.CommandLoop(identity).ok());
+  // The second identity's own answer (due at 1270 ms) has come and gone.
+  EXPECT_GE(port.elapsed(), milliseconds(1270));
+  QueryOutcome read = link.QueryLoop(kReadB);
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(read.reply, Frame('B'));
+}
+
+// A loop that gives up after the receiver answered (badly) may leave a
+// late answer on its way too.
+TEST(LateAnswerTest, ALoopThatGivesUpAfterAnswersLetsTheLateOneArrive) {
+  ScriptedPort port;
+  Link link(port);
+  const std::string damaged = "\r\n" + std::string(63, 'A') + "\xC1\r\n";
+  port.Answer({{milliseconds(1), kReadA + damaged}});
+  port.Answer({{milliseconds(1), kReadA}, {milliseconds(539), Frame('A')}});
+  port.Answer({{milliseconds(1), kReadA + damaged}});
+  port.Answer({{milliseconds(1), kReadB}});  // the answer is lost
+  port.Answer({{milliseconds(1), kReadB + Frame('B')}});
+  EXPECT_EQ(link.QueryLoop(kReadA, 3).end, LoopEnd::kGaveUp);
+  QueryOutcome read = link.QueryLoop(kReadB);
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(read.reply, Frame('B'));
+}
+
 TEST(LateAnswerTest, UnansweredAttemptsCostNoMoreThanTheirWaits) {
   ScriptedPort port;
   Link link(port);

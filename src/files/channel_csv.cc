@@ -695,12 +695,12 @@ class Report {
 };
 
 // The memory slots an import may fill, in row order.
-std::vector<int> TargetSlots(const Document& doc,
+std::vector<int> TargetSlots(const RowLayout& rows,
                              const ChannelCsvTarget& target) {
   std::vector<int> slots;
   if (target.bank >= 0) {
     for (int s = 0; s < kMemoryChannels; ++s) {
-      if (doc.BankOfSlot(s) == target.bank) slots.push_back(s);
+      if (rows.bank[s] == target.bank) slots.push_back(s);
     }
   } else {
     for (int s = target.first_row; s < kMemoryChannels; ++s) {
@@ -710,8 +710,8 @@ std::vector<int> TargetSlots(const Document& doc,
   return slots;
 }
 
-std::string RowName(const Document& doc, int slot) {
-  const std::string& label = doc.SlotLabel(slot);
+std::string RowName(const RowLayout& rows, int slot) {
+  const std::string& label = rows.label[slot];
   return label.empty() ? "slot " + std::to_string(slot) : label;
 }
 
@@ -759,10 +759,12 @@ ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
   }
   in.set_max_fields(header->width);
 
-  // The channels go into a copy, so the document changes only as a whole.
-  Document work = doc;
-  work.LayoutMemoryRows();
-  std::vector<int> slots = TargetSlots(work, target);
+  // The rows follow the bank boxes. The channels are collected and written
+  // once the whole list is read, so the document changes only as a whole.
+  const Document& work = doc;
+  const RowLayout rows = LayoutOfBoxes(doc.txtBank);
+  std::vector<int> slots = TargetSlots(rows, target);
+  std::vector<std::pair<int, Slot>> written;
   size_t next = 0;
   ChannelCsvResult result;
   Report report(result);
@@ -810,17 +812,17 @@ ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
     }
     ++next;
 
-    Slot& s = work.Mem[slot];
+    Slot s = work.Mem[slot];
     channel.Fill(s);
     s.value[kFreq] = *mhz;
     s.text[kFreq] = FormatFrequency(*mhz);
-    work.MemFlag[slot] = -1;
+    written.emplace_back(slot, std::move(s));
     ++result.imported;
     if (!channel.changes().empty()) ++result.changed;
     for (auto& [field, change] : channel.changes()) {
       ChannelCsvNote note;
       note.line = record.line;
-      note.row = RowName(work, slot);
+      note.row = RowName(rows, slot);
       note.field = std::move(field);
       note.text = std::move(change);
       report.Add(std::move(note));
@@ -829,10 +831,13 @@ ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
   report.Finish();
 
   if (result.imported > 0) {
-    work.LayoutMemoryRows();
-    work.RefillMemory();
-    work.DataChanged = -1;
-    doc = std::move(work);
+    for (auto& [slot, channel] : written) {
+      doc.Mem[slot] = std::move(channel);
+      doc.MemFlag[slot] = -1;
+    }
+    doc.LayoutMemoryRows();
+    doc.RefillMemory();
+    doc.DataChanged = -1;
   }
   return result;
 }

@@ -1,5 +1,6 @@
 #include "files/csv.h"
 
+#include <deque>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -14,8 +15,15 @@ namespace vrq5 {
 
 namespace {
 
+// A quote inside the text is written twice, as spreadsheets write it, so
+// that the field reads back whole.
 void Quoted(std::string& out, std::string_view text) {
   out += '"';
+  for (size_t at; (at = text.find('"')) != std::string_view::npos;) {
+    out += text.substr(0, at + 1);
+    out += '"';
+    text.remove_prefix(at + 1);
+  }
   out += text;
   out += '"';
 }
@@ -52,8 +60,9 @@ std::string CsvText(const Document& doc) {
     out += doc.MemFlag[s] == -1 ? ",#TRUE#\r\n" : ",#FALSE#\r\n";
   }
   for (int b = 0; b < kBankCount; ++b) {
-    out += "\"VR-Q5\",\"BANK AMOUNT\",\"" + std::to_string(b) + "\",\"" +
-           doc.txtBank[b] + "\"\r\n";
+    out += "\"VR-Q5\",\"BANK AMOUNT\",\"" + std::to_string(b) + "\",";
+    Quoted(out, doc.txtBank[b]);
+    out += "\r\n";
   }
   for (int i = 0; i < 550; ++i) {
     out += "\"VR-Q5\",\"GROUP\",\"" + std::to_string(i) + "\"," +
@@ -83,8 +92,8 @@ struct Field {
 // Reads comma-separated fields as one stream: a field ends at a comma or a
 // line end (CR LF, LF or CR); a field that begins with a double quote runs
 // to the next double quote, the quotes removed, and whatever follows up to
-// the next comma or line end is dropped; blanks around an unquoted field
-// are dropped.
+// the next comma or line end is dropped (two quotes in a row inside it
+// stand for one quote); blanks around an unquoted field are dropped.
 class FieldReader {
  public:
   explicit FieldReader(std::string_view text) : text_(text) {}
@@ -98,9 +107,23 @@ class FieldReader {
     field.truth = false;
     while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
     if (pos_ < text_.size() && text_[pos_] == '"') {
-      size_t close = text_.find('"', pos_ + 1);
-      if (close == std::string_view::npos) close = text_.size();
-      field.text = text_.substr(pos_ + 1, close - pos_ - 1);
+      size_t from = pos_ + 1;
+      size_t close = text_.find('"', from);
+      if (DoubledQuoteAt(close)) {
+        std::string value;
+        while (DoubledQuoteAt(close)) {
+          value += text_.substr(from, close + 1 - from);
+          from = close + 2;
+          close = text_.find('"', from);
+        }
+        if (close == std::string_view::npos) close = text_.size();
+        value += text_.substr(from, close - from);
+        unquoted_.push_back(std::move(value));
+        field.text = unquoted_.back();
+      } else {
+        if (close == std::string_view::npos) close = text_.size();
+        field.text = text_.substr(from, close - from);
+      }
       pos_ = close + 1;
       SkipToDelimiter();
       return true;
@@ -123,6 +146,10 @@ class FieldReader {
 
  private:
   static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+  bool DoubledQuoteAt(size_t at) const {
+    return at != std::string_view::npos && at + 1 < text_.size() &&
+           text_[at + 1] == '"';
+  }
   static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
   void SkipToDelimiter() {
@@ -141,6 +168,8 @@ class FieldReader {
 
   std::string_view text_;
   size_t pos_ = 0;
+  // Fields with doubled quotes, made whole (the views stay valid).
+  std::deque<std::string> unquoted_;
 };
 
 // A field that must be a whole number: empty is 0, a truth value is -1 or
@@ -197,9 +226,11 @@ bool BuildRecord(const std::array<std::string_view, 11>& f, Slot& s) {
 
 enum class Section { kVfo, kMemory, kProgramScan, kSearchPass, kPriority };
 
-// Reads every record and merges it into `doc`. False on a fault that ends
-// the import.
-bool ReadRecords(Document& doc, FieldReader& in) {
+// Reads every record and merges it into `doc`; with no document only
+// checks that the text can be imported. False on a fault that ends the
+// import (which depends on the text alone, so a check that passes means
+// the merge cannot fail part-way).
+bool ReadRecords(Document* doc, FieldReader& in) {
   Field field;
   while (in.Next(field)) {
     if (field.is_truth || field.text != "VR-Q5") continue;
@@ -218,11 +249,12 @@ bool ReadRecords(Document& doc, FieldReader& in) {
       if (!in.Next(field)) return false;
       auto value = WholeNumber(field);
       if (!value) return false;
+      if (doc == nullptr) continue;
       if (bank) {
-        doc.txtBank[*number] = std::to_string(*value);
-        doc.BankSizeText[*number] = doc.txtBank[*number];
+        doc->txtBank[*number] = std::to_string(*value);
+        doc->BankSizeText[*number] = doc->txtBank[*number];
       } else {
-        doc.chkGrp[*number] = *value == 1 ? 1 : 0;
+        doc->chkGrp[*number] = *value == 1 ? 1 : 0;
       }
       continue;
     }
@@ -277,12 +309,13 @@ bool ReadRecords(Document& doc, FieldReader& in) {
                     (!skip.is_truth && skip.text == "#TRUE#");
     bool enabled = enable.is_truth && enable.truth;
 
-    Slot& slot = kind == Section::kVfo ? doc.Vfo[target] : doc.Mem[target];
+    if (doc == nullptr) continue;
+    Slot& slot = kind == Section::kVfo ? doc->Vfo[target] : doc->Mem[target];
     if (!BuildRecord(texts, slot)) continue;
     if (kind == Section::kVfo) continue;
     slot.value[kSkip] = skip_set ? 1 : 0;
     if (skip_set) slot.text[kSkip] = "*";
-    doc.MemFlag[target] = enabled ? -1 : 0;
+    doc->MemFlag[target] = enabled ? -1 : 0;
   }
   return true;
 }
@@ -315,21 +348,21 @@ int PrioritySlot(std::string_view text) {
 }
 
 FileStatus ImportCsvText(Document& doc, std::string_view text) {
-  // The records go into a copy, so a fault part-way leaves the document as
-  // it was.
-  Document work = doc;
+  // The whole text is read once without merging, so that a fault part-way
+  // leaves the document as it was, and only then merged.
+  FieldReader check(text);
+  if (!ReadRecords(nullptr, check)) return FileStatus::kFileOpenError;
   FieldReader in(text);
-  if (!ReadRecords(work, in)) return FileStatus::kFileOpenError;
+  ReadRecords(&doc, in);
   // The bank sizes read are clipped as an open clips them (the running
   // total stops at 1000, a negative size is 0), so that a save holds what
   // the boxes show and no saved bank table adds up to more than 1000.
-  work.ShowBankSizes();
-  work.BankSizesToHex();
-  work.LayoutMemoryRows();
-  work.RefillMemory();
-  work.CurrentFileName.clear();
-  work.DataChanged = 0;
-  doc = std::move(work);
+  doc.ShowBankSizes();
+  doc.BankSizesToHex();
+  doc.LayoutMemoryRows();
+  doc.RefillMemory();
+  doc.CurrentFileName.clear();
+  doc.DataChanged = 0;
   return FileStatus::kOk;
 }
 

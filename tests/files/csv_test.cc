@@ -58,8 +58,10 @@ TEST(CsvExportTest, SkippedEnabledSlotAndTextsWrittenAsTheyAre) {
   doc.Mem[0].text[kNote] = "a,b \"c\"";
   doc.MemFlag[0] = -1;
   auto lines = SplitCrLf(CsvText(doc));
+  ASSERT_GT(lines.size(), 15u);
   const std::string& line = lines[15];
-  EXPECT_NE(line.find("\"a,b \"c\"\""), std::string::npos);
+  // Quotes inside a field are written twice.
+  EXPECT_NE(line.find("\"a,b \"\"c\"\"\""), std::string::npos);
   EXPECT_EQ(line.substr(line.size() - 16), ",\"#TRUE#\",#TRUE#");
 }
 
@@ -136,6 +138,26 @@ TEST_F(CsvImportTest, StoresAChannelWithItsTexts) {
   EXPECT_EQ(s.text[kName], "ABC");
   EXPECT_EQ(s.value[kSkip], 1);
   EXPECT_EQ(s.text[kSkip], "*");
+}
+
+// A quote in a note or a name is written twice, as spreadsheets write it,
+// and reads back whole (it used to end the field, and the rest was lost).
+TEST_F(CsvImportTest, QuotesInsideAFieldComeBackWhole) {
+  ASSERT_EQ(
+      Import({Memory("7", "145.125",
+                     "\"FM\",\"5KHz\",\"OFF\",\"11\",\"JR\","
+                     "\"100.0Hz\",\"OFF\",\"0\",\"TOWER \"\"A\"\", EAST\","
+                     "\"\"\"X\"",
+                     "\"#FALSE#\",#TRUE#")}),
+      FileStatus::kOk);
+  EXPECT_EQ(doc_.Mem[7].text[kNote], "TOWER \"A\", EAST");
+  EXPECT_EQ(doc_.Mem[7].text[kName], "\"X");
+  std::string csv = CsvText(doc_);
+  EXPECT_NE(csv.find(",\"TOWER \"\"A\"\", EAST\",\"\"\"X\","),
+            std::string::npos);
+  Document back;
+  ASSERT_EQ(ImportCsvText(back, csv), FileStatus::kOk);
+  EXPECT_EQ(back.Mem[7], doc_.Mem[7]);
 }
 
 TEST_F(CsvImportTest, RecordsThatAreSkipped) {

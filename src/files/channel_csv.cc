@@ -761,7 +761,6 @@ ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
 
   // The rows follow the bank boxes. The channels are collected and written
   // once the whole list is read, so the document changes only as a whole.
-  const Document& work = doc;
   const RowLayout rows = LayoutOfBoxes(doc.txtBank);
   std::vector<int> slots = TargetSlots(rows, target);
   std::vector<std::pair<int, Slot>> written;
@@ -789,7 +788,7 @@ ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
       continue;
     }
     int slot = next < slots.size() ? slots[next] : -1;
-    switch (MemoryFrequencyVerdict(work, slot < 0 ? 0 : slot, work.ModelIndex,
+    switch (MemoryFrequencyVerdict(doc, slot < 0 ? 0 : slot, doc.ModelIndex,
                                    *mhz)) {
       case FrequencyVerdict::kAllowed:
         break;
@@ -812,7 +811,7 @@ ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
     }
     ++next;
 
-    Slot s = work.Mem[slot];
+    Slot s = doc.Mem[slot];
     channel.Fill(s);
     s.value[kFreq] = *mhz;
     s.text[kFreq] = FormatFrequency(*mhz);

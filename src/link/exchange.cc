@@ -45,15 +45,17 @@ bool Link::Exchange(std::string_view command, std::string& buffer,
     bool read = port_.ReadAvailable(buffer);
     heard_ += static_cast<long>(buffer.size() - before);
     if (!read) return false;
-    answered_ = !buffer.empty() && buffer != command;
-    if (complete(buffer)) return true;
+    if (complete(buffer)) break;
     auto now = port_.Now();
-    if (now >= deadline) break;
+    if (now >= deadline) {
+      // The receiver was heard but its answer did not end within the wait:
+      // the answer may still be on its way.
+      if (!buffer.empty() && !EndsWithCrLf(buffer)) answer_may_follow_ = true;
+      break;
+    }
     port_.WaitForData(deadline - now);
   }
-  // The receiver was heard but its answer did not end within the wait: the
-  // answer may still be on its way.
-  if (!buffer.empty() && !EndsWithCrLf(buffer)) answer_may_follow_ = true;
+  answered_ = !buffer.empty() && buffer != command;
   return true;
 }
 

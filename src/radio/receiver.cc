@@ -58,29 +58,34 @@ namespace {
 // model as a receiver holds it. Made once; a reset copies it.
 using MemoryImage = std::array<uint8_t, SimulatedReceiver::kMemorySize>;
 
+// Writes hex digits (two a byte) into memory from `address`; bytes past
+// the end are left out.
+void PokeHex(MemoryImage& mem, int address, std::string_view hex) {
+  for (size_t i = 0; 2 * i + 1 < hex.size(); ++i) {
+    size_t a = static_cast<size_t>(address) + i;
+    if (address < 0 || a >= mem.size()) break;
+    mem[a] = static_cast<uint8_t>(HexByteAt(hex, 2 * i + 1));
+  }
+}
+
 const MemoryImage& FactoryImage(int model_index) {
   static const auto images = [] {
     auto all = std::make_unique<std::array<MemoryImage, 4>>();
     for (int m = 0; m < 4; ++m) {
       MemoryImage& mem = (*all)[m];
       mem.fill(0);
-      // The areas lie well inside the memory.
-      auto poke = [&mem](int address, std::string_view hex) {
-        for (size_t i = 0; 2 * i + 1 < hex.size(); ++i) {
-          mem[address + i] = static_cast<uint8_t>(HexByteAt(hex, 2 * i + 1));
-        }
-      };
       Document factory;
       factory.SelectModel(m);
-      poke(0x0000, factory.SettingsHex1);
-      poke(0x0020, factory.SettingsHex2);
+      PokeHex(mem, 0x0000, factory.SettingsHex1);
+      PokeHex(mem, 0x0020, factory.SettingsHex2);
       factory.BankSizesToHex();
       for (int p = 0; p < 4; ++p) {
-        poke(SimulatedReceiver::kBankArea + kBlockBytes * p,
-             factory.BankTableHex[p]);
+        PokeHex(mem, SimulatedReceiver::kBankArea + kBlockBytes * p,
+                factory.BankTableHex[p]);
       }
       for (int k = 0; k < kVfoBands; ++k) {
-        poke(0x0300 + kBlockBytes * k, EncodeVfoBand(factory.Vfo[k], m));
+        PokeHex(mem, 0x0300 + kBlockBytes * k,
+                EncodeVfoBand(factory.Vfo[k], m));
       }
       std::fill(mem.begin() + SimulatedReceiver::kChannelArea,
                 mem.begin() + SimulatedReceiver::kChannelArea +
@@ -159,11 +164,7 @@ void SimulatedReceiver::Poke(int address, std::string_view hex) {
 }
 
 void SimulatedReceiver::PokeLocked(int address, std::string_view hex) {
-  for (size_t i = 0; 2 * i + 1 < hex.size(); ++i) {
-    size_t a = static_cast<size_t>(address) + i;
-    if (address < 0 || a >= kMemorySize) break;
-    mem_[a] = static_cast<uint8_t>(HexByteAt(hex, 2 * i + 1));
-  }
+  PokeHex(mem_, address, hex);
 }
 
 std::array<uint8_t, SimulatedReceiver::kMemorySize> SimulatedReceiver::memory()

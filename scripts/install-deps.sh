@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs, skipping those already present.
+# Installs the Debian packages the project needs, skipping those already
+# present. Further package names on the command line are installed too
+# (scripts/mutants.sh asks for the ones only it uses).
 set -euo pipefail
 
 PACKAGES=(
@@ -10,6 +12,7 @@ PACKAGES=(
   xvfb xauth imagemagick fonts-noto-cjk
   clang-14 libclang-rt-14-dev clang-format time
   dpkg-dev desktop-file-utils appstream man-db
+  "$@"
 )
 
 missing=()

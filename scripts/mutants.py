@@ -1,0 +1,515 @@
+#!/usr/bin/env python3
+"""Plants faults in the core one at a time and sees whether the tests catch them.
+
+Every mutant is one change of one line of src/codec, src/store, src/files,
+src/link or src/radio, made in a copy of the project outside the working
+tree. The copy is rebuilt and tested; the first failing test names the
+mutant caught. The mutants come from scripts/mutants.list or, with
+--random N --seed S, are drawn from every line of the core.
+
+The tests run in two rounds: the fast ones (the core, files, link, radio and
+command-line unit tests, the fuzz corpora, the command-line scripts) and,
+only for a mutant none of them caught, the slow ones (the window's tests,
+the serial tests, the cable-fault matrix, the transfer commands).
+"""
+
+import argparse
+import concurrent.futures
+import os
+import random
+import re
+import shutil
+import subprocess
+import sys
+import threading
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+CORE = ("src/codec", "src/store", "src/files", "src/link", "src/radio")
+
+FAST_TARGETS = ["vrq5_core_tests", "vrq5_files_tests", "vrq5_link_tests",
+                "vrq5_radio_tests", "vrq5_cli_tests", "vrq5"] + [
+    t + "_replay" for t in (
+        "clone_file", "csv_import", "channel_csv", "settings", "link_reply",
+        "receiver", "clone_file_shaped", "csv_import_shaped",
+        "channel_csv_shaped", "link_reply_shaped", "receiver_shaped")]
+SLOW_TARGETS = ["vrq5_gui_tests", "vrq5_serial_tests",
+                "vrq5_fault_matrix_tests"]
+
+# (kind, what) in the order they run; "gtest" runs a test binary, "ctest"
+# the tests of the build whose names match.
+FAST_TESTS = [
+    ("gtest", "tests/vrq5_core_tests"),
+    ("gtest", "tests/files/vrq5_files_tests"),
+    ("gtest", "tests/link/vrq5_link_tests"),
+    ("gtest", "tests/radio/vrq5_radio_tests"),
+    ("gtest", "tests/vrq5_cli_tests"),
+    ("ctest", r"^(fuzz\.replay\.|cli\.(info|help|file_commands|notes|verify))"),
+]
+SLOW_TESTS = [
+    ("gtest", "tests/gui/vrq5_gui_tests"),
+    ("gtest", "tests/serial/vrq5_serial_tests"),
+    ("ctest", r"^cli\.transfer_commands$"),
+    ("gtest", "tests/serial/vrq5_fault_matrix_tests"),
+]
+TEST_TIMEOUT = 300  # seconds a test binary may take before it counts as hung
+
+
+class Mutant:
+    def __init__(self, path, line, old, new, why, index=0, shown=None):
+        self.shown = shown    # how the change is printed, if not old -> new
+        self.path = path      # relative to the project
+        self.line = line      # 1-based
+        self.old = old        # the text replaced (a part of the line)
+        self.new = new        # its replacement; None removes the line
+        self.why = why
+        self.index = index
+
+    def change(self):
+        if self.shown:
+            return self.shown
+        if self.new is None:
+            return "removed: " + self.old.strip()
+        return "%s -> %s" % (self.old.strip(), self.new.strip())
+
+    def apply(self, text):
+        lines = text.split("\n")
+        i = self.line - 1
+        if self.new is None:
+            del lines[i]
+        else:
+            if self.old not in lines[i]:
+                raise ValueError("text not on its line")
+            lines[i] = lines[i].replace(self.old, self.new, 1)
+        return "\n".join(lines)
+
+
+# --- the list ---------------------------------------------------------------
+
+def read_list(path):
+    """Reads the mutant list: blocks of '@ file: why', '- old', '+ new'."""
+    mutants, errors = [], []
+    block = None
+
+    def finish():
+        if block is None:
+            return
+        where, why, old, new, at = block
+        if old is None:
+            errors.append("%s:%d: no '- ' line" % (path, at))
+            return
+        # "file#N" takes the Nth of the lines that hold the text.
+        where, _, nth = where.partition("#")
+        full = os.path.join(ROOT, where)
+        if not os.path.isfile(full):
+            errors.append("%s:%d: no file %s" % (path, at, where))
+            return
+        with open(full, encoding="utf-8") as f:
+            lines = f.read().split("\n")
+        hits = [n for n, l in enumerate(lines, 1) if old in l]
+        if nth and nth.isdigit() and 1 <= int(nth) <= len(hits):
+            hits = [hits[int(nth) - 1]]
+        if len(hits) != 1:
+            errors.append("%s:%d: '%s' is on %d lines of %s" %
+                          (path, at, old.strip(), len(hits), where))
+            return
+        mutants.append(Mutant(where, hits[0], old, new, why, len(mutants)))
+
+    with open(path, encoding="utf-8") as f:
+        for at, raw in enumerate(f, 1):
+            line = raw.rstrip("\n")
+            if line.startswith("@ "):
+                finish()
+                where, _, why = line[2:].partition(": ")
+                block = [where.strip(), why.strip(), None, None, at]
+            elif line.startswith("- ") and block is not None:
+                block[2] = line[2:]
+            elif line.startswith("+ ") and block is not None:
+                block[3] = line[2:]
+            elif line.strip() and not line.startswith("#"):
+                errors.append("%s:%d: not understood: %s" % (path, at, line))
+    finish()
+    return mutants, errors
+
+
+# --- random mutants ---------------------------------------------------------
+
+REL = {"<": "<=", "<=": "<", ">": ">=", ">=": ">", "==": "!=", "!=": "=="}
+LOGIC = {"&&": "||", "||": "&&"}
+ARITH = {"+": "-", "-": "+"}
+STRING = re.compile(r'"(?:[^"\\]|\\.)*"')
+NUMBER = re.compile(r"(?<![\w.])(0[xX][0-9A-Fa-f]+|\d+)(?![\w.'])")
+
+
+def code_part(line):
+    """The line without its comment, string literals blanked out."""
+    cut = line.find("//")
+    if cut >= 0 and line[:cut].count('"') % 2 == 0:
+        line = line[:cut]
+    return STRING.sub(lambda m: '"' + " " * (len(m.group(0)) - 2) + '"', line)
+
+
+DECLARATION = re.compile(
+    r"(const |constexpr |inline |extern |static |auto |bool |char |int |long |unsigned |"
+    r"double |float |size_t |u?int\d+_t |std::\w+|[A-Z]\w*(<[^;]*>)?[&*]? \w+)")
+
+
+def candidates_of(path, text):
+    out = []
+    in_block = False
+    previous = "{"
+    # Lines another system's build compiles instead of this one's are passed
+    # over: (is this branch compiled, is it a branch on _WIN32) per #if.
+    branches = []
+    for n, line in enumerate(text.split("\n"), 1):
+        s = line.strip()
+        if s.startswith("#if"):
+            windows = "_WIN32" in s
+            compiled = not (windows and (s.startswith("#ifdef") or
+                                         "defined(_WIN32)" in s) and
+                            "!" not in s)
+            branches.append((compiled, windows))
+            continue
+        if s.startswith("#el") and branches:
+            compiled, windows = branches[-1]
+            branches[-1] = (not compiled if windows else compiled, windows)
+            continue
+        if s.startswith("#endif") and branches:
+            branches.pop()
+            continue
+        if not all(compiled for compiled, _ in branches):
+            continue
+        this_line = code_part(line).strip() if not s.startswith("//") else ""
+        if in_block:
+            if "*/" in s:
+                in_block = False
+            continue
+        if s.startswith("/*"):
+            in_block = "*/" not in s
+            continue
+        if (not s or s.startswith("//") or s.startswith("#")
+                or s.startswith("static_assert") or s.startswith("template")
+                or "reserve(" in s or s.startswith("namespace")
+                or s.startswith("}  // namespace")):
+            continue
+        code = code_part(line)
+        for m in re.finditer(r" (<=|>=|==|!=|<|>) ", code):
+            out.append((n, m.start(), m.group(0), " %s " % REL[m.group(1)]))
+        for m in re.finditer(r" (&&|\|\|) ", code):
+            out.append((n, m.start(), m.group(0), " %s " % LOGIC[m.group(1)]))
+        for m in re.finditer(r"(?<=[\w)\]]) ([+-]) (?=[\w(])", code):
+            out.append((n, m.start(), m.group(0), " %s " % ARITH[m.group(1)]))
+        for m in NUMBER.finditer(code):
+            lit = m.group(1)
+            if len(lit) > 1 and lit[0] == "0" and lit[1] not in "xX":
+                continue  # octal (file modes)
+            value = int(lit, 0)
+            new = 0 if value == 1 else value + 1
+            rep = ("0x%X" % new) if lit[:2] in ("0x", "0X") else str(new)
+            out.append((n, m.start(), lit, rep))
+        for m in re.finditer(r"\b(true|false)\b", code):
+            out.append((n, m.start(), m.group(1),
+                        "false" if m.group(1) == "true" else "true"))
+        for m in re.finditer(r"!(?=[\w(])", code):
+            out.append((n, m.start(), "!", ""))
+        for m in STRING.finditer(line):
+            body = m.group(0)[1:-1]
+            k = next((i for i, c in enumerate(body) if c.isalnum()), None)
+            if k is not None and not body.startswith("\\"):
+                c = body[k]
+                swap = "Y" if c == "X" else "X"
+                out.append((n, m.start(), m.group(0),
+                            '"' + body[:k] + swap + body[k + 1:] + '"'))
+        # A whole statement that is not a declaration (removing one of
+        # those would not build).
+        if (s.endswith(";") and previous.endswith((";", "{", "}", ":"))
+                and not DECLARATION.match(s)
+                and not s.endswith(("= delete;", "= default;"))
+                and not s.startswith("}")
+                and not s.startswith(("return", "using", "case"))):
+            out.append((n, -1, line, None))
+        previous = this_line or previous
+    return out
+
+
+def random_mutants(seed):
+    pool = []
+    for folder in CORE:
+        for name in sorted(os.listdir(os.path.join(ROOT, folder))):
+            if not name.endswith((".cc", ".h")):
+                continue
+            rel = folder + "/" + name
+            with open(os.path.join(ROOT, rel), encoding="utf-8") as f:
+                text = f.read()
+            lines = text.split("\n")
+            for n, col, old, new in candidates_of(rel, text):
+                if new is None:
+                    pool.append(Mutant(rel, n, old, None, "line removed"))
+                    continue
+                # Replace the occurrence at its column: keep the text before it
+                # in the pattern so that the one meant is the one changed.
+                before = lines[n - 1][:col]
+                pool.append(Mutant(rel, n, before + old, before + new,
+                                   "random", shown="%s -> %s" % (
+                                       old.strip(), new.strip() or "(none)")))
+    rng = random.Random(seed)
+    rng.shuffle(pool)
+    for i, m in enumerate(pool):
+        m.index = i
+    return pool
+
+
+# --- the copies -------------------------------------------------------------
+
+def project_files():
+    out = subprocess.run(["git", "ls-files", "-co", "--exclude-standard", "-z"],
+                         cwd=ROOT, check=True, capture_output=True).stdout
+    return [p for p in out.decode().split("\0") if p]
+
+
+def sync_copy(dest):
+    """Makes dest hold the project's files; unchanged files keep their times."""
+    wanted = set()
+    for rel in project_files():
+        src = os.path.join(ROOT, rel)
+        if not os.path.isfile(src):
+            continue
+        wanted.add(rel)
+        dst = os.path.join(dest, rel)
+        with open(src, "rb") as f:
+            data = f.read()
+        try:
+            with open(dst, "rb") as f:
+                if f.read() == data:
+                    continue
+        except OSError:
+            pass
+        os.makedirs(os.path.dirname(dst), exist_ok=True)
+        with open(dst, "wb") as f:
+            f.write(data)
+        shutil.copymode(src, dst)
+    for base, _, names in os.walk(dest):
+        for name in names:
+            rel = os.path.relpath(os.path.join(base, name), dest)
+            if rel not in wanted:
+                os.remove(os.path.join(base, name))
+
+
+class Copy:
+    def __init__(self, work, n, env):
+        # Each copy keeps its build beside its sources, so that the compiler
+        # sees the same relative paths in every copy and the cache serves all.
+        self.src = os.path.join(work, "copy%d" % n, "src")
+        self.build = os.path.join(work, "copy%d" % n, "build")
+        self.env = env
+
+    def prepare(self):
+        sync_copy(self.src)
+        if not os.path.isfile(os.path.join(self.build, "build.ninja")):
+            run(["cmake", "-S", self.src, "-B", self.build, "-G", "Ninja",
+                 "-DCMAKE_BUILD_TYPE=None", "-DCMAKE_CXX_FLAGS=-O1",
+                 "-DVRQ5_BUILD_BENCH=OFF",
+                 "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache",
+                 "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld"], self.env,
+                check=True)
+
+    def make(self, targets):
+        r = run(["ninja", "-C", self.build] + targets, self.env)
+        return r.returncode == 0, r.stdout
+
+    def run_tests(self, tests):
+        """Runs the tests in order; returns the first failure or None."""
+        for kind, what in tests:
+            if kind == "gtest":
+                cmd = [os.path.join(self.build, what), "--gtest_fail_fast",
+                       "--gtest_brief=1"]
+            else:
+                cmd = ["ctest", "--test-dir", self.build, "-R", what,
+                       "--stop-on-failure", "--timeout", str(TEST_TIMEOUT)]
+            env = dict(self.env, QT_QPA_PLATFORM="offscreen")
+            try:
+                r = subprocess.run(cmd, env=env, capture_output=True, text=True,
+                                   errors="replace", timeout=TEST_TIMEOUT)
+            except subprocess.TimeoutExpired:
+                return "%s (hung)" % os.path.basename(what)
+            if r.returncode != 0:
+                return failing_test(kind, what, r)
+        return None
+
+
+def failing_test(kind, what, r):
+    out = r.stdout + r.stderr
+    if kind == "gtest":
+        m = re.search(r"^\[  FAILED  \] (\S+)", out, re.M)
+        if m:
+            return m.group(1)
+        runs = re.findall(r"^\[ RUN      \] (\S+)", out, re.M)
+        if runs:
+            return "%s (crashed)" % runs[-1]
+        return "%s (exit %d)" % (os.path.basename(what), r.returncode)
+    m = re.search(r"Test +#\d+: (\S+) \.+\**(?:Failed|Exception|Timeout|"
+                  r"Subprocess|Not Run)", out)
+    return m.group(1) if m else "ctest (exit %d)" % r.returncode
+
+
+def run(cmd, env, check=False):
+    r = subprocess.run(cmd, env=env, stdout=subprocess.PIPE,
+                       stderr=subprocess.STDOUT, text=True, errors="replace")
+    if check and r.returncode != 0:
+        sys.exit("failed: %s\n%s" % (" ".join(cmd), r.stdout[-3000:]))
+    return r
+
+
+# --- one mutant -------------------------------------------------------------
+
+def try_mutant(copy, m):
+    """Returns (built, caught_by or None, seconds)."""
+    start = time.time()
+    path = os.path.join(copy.src, m.path)
+    with open(path, encoding="utf-8") as f:
+        original = f.read()
+    try:
+        mutated = m.apply(original)
+    except (ValueError, IndexError):
+        return False, None, 0.0
+    try:
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(mutated)
+        built, _ = copy.make(FAST_TARGETS)
+        if not built:
+            return False, None, time.time() - start
+        caught = copy.run_tests(FAST_TESTS)
+        if caught is None:
+            built, _ = copy.make(SLOW_TARGETS)
+            if not built:
+                return False, None, time.time() - start
+            caught = copy.run_tests(SLOW_TESTS)
+        return True, caught, time.time() - start
+    finally:
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(original)
+
+
+def main():
+    ap = argparse.ArgumentParser(
+        description="Plants faults in the core and runs the tests on each.")
+    ap.add_argument("--list", default=os.path.join(ROOT, "scripts",
+                                                   "mutants.list"),
+                    help="the list of mutants (default scripts/mutants.list)")
+    ap.add_argument("--random", type=int, metavar="N",
+                    help="N random mutants instead of the list")
+    ap.add_argument("--seed", type=int, default=1, help="seed of --random")
+    ap.add_argument("--only", metavar="TEXT",
+                    help="only listed mutants whose file or reason holds TEXT")
+    ap.add_argument("--jobs", type=int, default=2,
+                    help="mutants tried side by side (default 2)")
+    ap.add_argument("--work", default=os.path.join(
+        os.environ.get("TMPDIR", "/tmp"), "vrq5-mutants"),
+        help="where the copies and their builds are kept between runs")
+    ap.add_argument("--check", action="store_true",
+                    help="only check the list and print the mutants")
+    args = ap.parse_args()
+
+    if args.random is not None:
+        pool = random_mutants(args.seed)
+        wanted = args.random
+    else:
+        pool, errors = read_list(args.list)
+        if errors:
+            sys.exit("\n".join(errors))
+        if args.only:
+            pool = [m for m in pool if args.only in m.path or
+                    args.only in m.why]
+        wanted = len(pool)
+    if args.check:
+        for m in pool[:wanted]:
+            print("%s:%d  %s  (%s)" % (m.path, m.line, m.change(), m.why))
+        print("%d mutants" % min(wanted, len(pool)))
+        return
+
+    os.makedirs(args.work, exist_ok=True)
+    env = dict(os.environ, CCACHE_DIR=os.path.join(args.work, "ccache"),
+               CCACHE_BASEDIR=args.work, CCACHE_NOHASHDIR="1",
+               CCACHE_MAXSIZE="5G")
+    copies = [Copy(args.work, n, env) for n in range(max(1, args.jobs))]
+    print("Preparing %d copies in %s ..." % (len(copies), args.work),
+          flush=True)
+    for c in copies:
+        c.prepare()
+        ok, out = c.make(FAST_TARGETS + SLOW_TARGETS)
+        if not ok:
+            sys.exit("the unchanged copy does not build:\n" + out[-3000:])
+    failed = copies[0].run_tests(FAST_TESTS) or copies[0].run_tests(SLOW_TESTS)
+    if failed:
+        sys.exit("the tests fail without a mutant: " + failed)
+
+    free = list(copies)
+    lock = threading.Lock()
+    results = {}
+    built_count = 0
+    started = time.time()
+
+    def work(m):
+        with lock:
+            copy = free.pop()
+        try:
+            return m, try_mutant(copy, m)
+        finally:
+            with lock:
+                free.append(copy)
+
+    next_index = 0
+    with concurrent.futures.ThreadPoolExecutor(len(copies)) as ex:
+        running = set()
+        while True:
+            while (len(running) < len(copies) and next_index < len(pool)
+                   and built_count < wanted):
+                running.add(ex.submit(work, pool[next_index]))
+                next_index += 1
+            if not running:
+                break
+            done, running = concurrent.futures.wait(
+                running, return_when=concurrent.futures.FIRST_COMPLETED)
+            for f in done:
+                m, (built, caught, secs) = f.result()
+                results[m.index] = (m, built, caught, secs)
+                if built:
+                    built_count += 1
+                state = ("does not build" if not built else
+                         "caught by " + caught if caught else "SURVIVED")
+                print("[%3d] %s:%d  %s  %s  (%.0f s)" %
+                      (len(results), m.path, m.line, m.change()[:70], state,
+                       secs), flush=True)
+
+    tried = [results[i] for i in sorted(results)]
+    unbuilt = [r for r in tried if not r[1]]
+    table = [r for r in tried if r[1]][:wanted]
+    print()
+    print("| file | line | change | caught | by |")
+    print("|---|---|---|---|---|")
+    for m, _, caught, _ in table:
+        change = m.change().replace("|", "\\|")
+        print("| %s | %d | `%s` | %s | %s |" %
+              (m.path, m.line, change, "yes" if caught else "**no**",
+               (caught or "").replace("|", "\\|")))
+    caught_count = sum(1 for r in table if r[2])
+    print()
+    print("Caught %d of %d mutants (%.1f %%) in %.0f s." %
+          (caught_count, len(table), 100.0 * caught_count / max(1, len(table)),
+           time.time() - started))
+    if args.random is None and unbuilt:
+        print("These listed mutants do not build; mend the list:")
+        for m, _, _, _ in unbuilt:
+            print("  %s:%d  %s" % (m.path, m.line, m.change()))
+    elif unbuilt:
+        print("%d drawn mutants did not build and were passed over." %
+              len(unbuilt))
+    survivors = [r[0] for r in table if not r[2]]
+    if survivors:
+        print("Survivors:")
+        for m in survivors:
+            print("  %s:%d  %s" % (m.path, m.line, m.change()))
+
+
+if __name__ == "__main__":
+    main()

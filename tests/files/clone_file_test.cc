@@ -29,6 +29,7 @@ TEST(CloneFileLayoutTest, LinesMarksAndLengths) {
   std::mt19937 rng(1);
   Document doc = RandomDocument(rng);
   std::string text = CloneFileText(doc);
+  ASSERT_GE(text.size(), 2u);
   ASSERT_EQ(text.substr(text.size() - 2), "\r\n");
   auto lines = SplitCrLf(text);
   ASSERT_EQ(lines.size(), 2643u);
@@ -121,6 +122,8 @@ class CloneFileLoadTest : public ::testing::Test {
     Document doc = RandomDocument(rng, 90);
     good_ = CloneFileText(doc);
     lines_ = SplitCrLf(good_);
+    // The tests change lines of the good file by their numbers.
+    ASSERT_EQ(lines_.size(), 2643u);
     std::mt19937 rng2(6);
     current_ = RandomDocument(rng2, 30);
     current_.RefillMemory();
@@ -214,9 +217,7 @@ TEST_F(CloneFileLoadTest, DamagedContentBetweenTheMarksLoadsWithoutFault) {
     // Whatever was loaded saves as a well-formed file.
     std::string out = dir_.File("resaved.VQ5");
     ASSERT_EQ(SaveCloneFile(doc, out), FileStatus::kOk);
-    auto saved = SplitCrLf(ReadFile(out));
-    ASSERT_EQ(saved.size(), 2643u);
-    for (int i = 17; i < 1317; ++i) ASSERT_EQ(saved[i].size(), 64u);
+    EXPECT_EQ(SplitCrLf(ReadFile(out)).size(), 2643u);
   }
 }
 

@@ -1,12 +1,10 @@
 #include "serial/qt_serial_port.h"
 
 #include <gtest/gtest.h>
-
-#include <QCoreApplication>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <cstdlib>
 
 #include "link/connection_check.h"
@@ -44,7 +42,9 @@ TEST_F(QtSerialPortTest, ExchangesThroughAPseudoTerminal) {
   EXPECT_TRUE(port.IsOpen());
   port.Close();
   EXPECT_FALSE(port.IsOpen());
-  EXPECT_EQ(link.SendQuery("QV~F00020R\r").substr(2, 4), "0B06");
+  std::string reopened = link.SendQuery("QV~F00020R\r");
+  ASSERT_EQ(reopened.size(), 68u);
+  EXPECT_EQ(reopened.substr(2, 4), "0B06");
   // Choosing a port closes the open one; the next exchange opens it.
   port.set_name(host.device_path());
   EXPECT_FALSE(port.IsOpen());
@@ -75,6 +75,7 @@ TEST_F(QtSerialPortTest, WriteAllThenReadAllEndToEnd) {
   EXPECT_EQ(back.Mem[1299].text[kFreq], "112.990000");
   EXPECT_EQ(back.MemFlag[1299], -1);
   EXPECT_EQ(back.settings.Slider2, 5);
+  ASSERT_GE(rx.lines().size(), 1u);
   EXPECT_EQ(rx.lines().back(), "QV~F0AC60R");
 }
 

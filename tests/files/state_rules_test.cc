@@ -56,8 +56,8 @@ const std::vector<FileSlot>& FileSlots() {
 }
 
 // The text of a clone file saved by a VR-Q5J document: banks 300, 0, 200,
-// 500; the slots above enabled; group 2 holds bank 3, group 10 bank 49,
-// the hidden row 0 bank 9; a note on VFO band 5; settings changed.
+// 500; the slots above enabled, slot 650 disabled; group 2 holds bank 3, group
+// 10 bank 49, the hidden row 0 bank 9; a note on VFO band 5; settings changed.
 std::string FileText() {
   Document src;
   SetBankSizes(src, {300, 0, 200, 500});
@@ -65,6 +65,10 @@ std::string FileText() {
     src.Mem[slot] = content;
     src.MemFlag[slot] = -1;
   }
+  // A channel record in a disabled slot (a file another program wrote, or
+  // one saved before the grid was refilled) loads as an empty slot.
+  src.Mem[650] = HandChannel(144.8, "144.800000", "HIDDEN");
+  src.MemFlag[650] = 0;
   src.Vfo[5].text[kNote] = "air band";
   src.chkGrp[50 * 2 + 3] = 1;
   src.chkGrp[50 * 10 + 49] = 1;

@@ -36,14 +36,13 @@ TEST(GroupHexTest, OnlyGroupOneBankZero) {
   std::string expected = std::string(16, '0') + "8" + std::string(15, '0') +
                          std::string(8 * 16, '0') + std::string(12, '0') +
                          "0400";
-  std::string hex = GroupTableToHex(table);
-  EXPECT_EQ(hex.size(), 176u);
-  EXPECT_EQ(hex, expected);
+  EXPECT_EQ(GroupTableToHex(table), expected);
 }
 
 TEST(GroupHexTest, EmptyTableStillCarriesTheMarkerBit) {
   GroupTableArray table{};
   std::string hex = GroupTableToHex(table);
+  ASSERT_EQ(hex.size(), 176u);
   // Row 10 is bytes 80..87; byte 86 holds mask 4.
   EXPECT_EQ(hex.substr(2 * 86, 2), "04");
   EXPECT_EQ(hex.substr(0, 2 * 86), std::string(172, '0'));
@@ -54,6 +53,7 @@ TEST(GroupHexTest, BankBitsFollowTheMemoryLayout) {
   table[3][17] = -1;   // byte 8*3 + 2, mask 128 >> 1
   table[10][49] = -1;  // byte 86, mask 128 >> 1 (next to the marker)
   std::string hex = GroupTableToHex(table);
+  ASSERT_EQ(hex.size(), 176u);
   EXPECT_EQ(hex.substr(2 * 26, 2), "40");
   EXPECT_EQ(hex.substr(2 * 86, 2), "44");
 }

@@ -16,6 +16,16 @@ const SettingField& Field(std::string_view control) {
   throw std::runtime_error("no field " + std::string(control));
 }
 
+// The name at a decoded list position; a position outside the list fails
+// the comparison instead of reading past the table.
+template <typename Table>
+std::string ItemAt(const Table& table, int index) {
+  if (index < 0 || index >= static_cast<int>(table.size())) {
+    return "position " + std::to_string(index) + " out of range";
+  }
+  return std::string(table[index]);
+}
+
 struct Decoded {
   std::string hex1, hex2;
   Settings s;
@@ -48,14 +58,14 @@ TEST(SettingsDefaultsTest, FirstDefaultsDecodeAsDescribed) {
   EXPECT_EQ(s.opbBug, 2);
   EXPECT_EQ(s.optBugType, 0);
   EXPECT_EQ(s.chkCharge, 1);
-  EXPECT_EQ(ChargeTimeName[s.cbbChargeTime], "12 hrs.");
-  EXPECT_EQ(SetModeName[s.cbbSetMode], "MANUAL");
+  EXPECT_EQ(ItemAt(ChargeTimeName, s.cbbChargeTime), "12 hrs.");
+  EXPECT_EQ(ItemAt(SetModeName, s.cbbSetMode), "MANUAL");
   EXPECT_EQ(s.optSkip, 1);
-  EXPECT_EQ(WildKeyName[s.cbbWildKey], "ATT");
-  EXPECT_EQ(RemoconKeyName[s.cbbRemocon[0]], "V/P/M");
-  EXPECT_EQ(RemoconKeyName[s.cbbRemocon[1]], "BAND");
-  EXPECT_EQ(RemoconKeyName[s.cbbRemocon[2]], "UP");
-  EXPECT_EQ(RemoconKeyName[s.cbbRemocon[3]], "DOWN");
+  EXPECT_EQ(ItemAt(WildKeyName, s.cbbWildKey), "ATT");
+  EXPECT_EQ(ItemAt(RemoconKeyName, s.cbbRemocon[0]), "V/P/M");
+  EXPECT_EQ(ItemAt(RemoconKeyName, s.cbbRemocon[1]), "BAND");
+  EXPECT_EQ(ItemAt(RemoconKeyName, s.cbbRemocon[2]), "UP");
+  EXPECT_EQ(ItemAt(RemoconKeyName, s.cbbRemocon[3]), "DOWN");
   EXPECT_EQ(s.Slider1, 20);
   EXPECT_EQ(s.Slider2, 3);
   EXPECT_EQ(s.optRecRate, 1);
@@ -66,7 +76,7 @@ TEST(SettingsDefaultsTest, FirstDefaultsDecodeAsDescribed) {
   EXPECT_EQ(s.chkAutoStep, 1);
   EXPECT_EQ(s.optAfTone, 0);
   EXPECT_EQ(s.opbOpMode, 0);
-  EXPECT_EQ(TimeSpName[s.cbbTimeSp], " 5-SEC");
+  EXPECT_EQ(ItemAt(TimeSpName, s.cbbTimeSp), " 5-SEC");
   // Valid defaults are not changed by decoding.
   EXPECT_EQ(d.hex1, DefaultSettings1(0));
   EXPECT_EQ(d.hex2, DefaultSettings2(0));
@@ -82,6 +92,10 @@ TEST(SettingsDefaultsTest, EncodeAfterDecodeOfTheDefaults) {
 }
 
 TEST(SettingsDefaultsTest, DefaultsPerModel) {
+  for (int m = 0; m < 6; ++m) {
+    ASSERT_EQ(DefaultSettings1(m).size(), 64u);
+    ASSERT_EQ(DefaultSettings2(m).size(), 64u);
+  }
   EXPECT_EQ(DefaultSettings1(1), DefaultSettings1(5));
   EXPECT_NE(DefaultSettings1(0), DefaultSettings1(1));
   EXPECT_EQ(DefaultSettings1(0).substr(38, 2), "01");
@@ -89,13 +103,9 @@ TEST(SettingsDefaultsTest, DefaultsPerModel) {
   EXPECT_EQ(DefaultSettings2(1).substr(2, 2), "06");
   EXPECT_EQ(DefaultSettings2(2).substr(2, 2), "04");
   EXPECT_EQ(DefaultSettings2(4), DefaultSettings2(3));
-  for (int m = 0; m < 6; ++m) {
-    EXPECT_EQ(DefaultSettings1(m).size(), 64u);
-    EXPECT_EQ(DefaultSettings2(m).size(), 64u);
-  }
   Decoded d = Decode(DefaultSettings1(2), DefaultSettings2(2), 2);
   EXPECT_EQ(d.s.chkCharge, 0);
-  EXPECT_EQ(WildKeyName[d.s.cbbWildKey], "ANTENA");
+  EXPECT_EQ(ItemAt(WildKeyName, d.s.cbbWildKey), "ANTENA");
 }
 
 TEST(SettingsMarkerTest, MissingMarkerLoadsTheModelDefaults) {
@@ -189,8 +199,8 @@ TEST(SettingsEncodeTest, ByteLayout) {
   s.chkAutoWave = 0;
   std::string hex1, hex2;
   EncodeSettings(s, hex1, hex2);
-  EXPECT_EQ(hex1.size(), 64u);
-  EXPECT_EQ(hex2.size(), 46u);
+  ASSERT_EQ(hex1.size(), 64u);
+  ASSERT_EQ(hex2.size(), 46u);
   EXPECT_EQ(hex1.substr(58, 4), "1E1E");
   EXPECT_EQ(hex2.substr(32, 2), "1E");
   EXPECT_EQ(hex1.substr(40, 2), "01");
@@ -201,6 +211,7 @@ TEST(SettingsEncodeTest, ByteLayout) {
   s.cbbChargeTime = 23;
   s.cbbSetMode = 0;
   EncodeSettings(s, hex1, hex2);
+  ASSERT_EQ(hex1.size(), 64u);
   EXPECT_EQ(hex1.substr(40, 2), "18");
   EXPECT_EQ(hex1.substr(42, 2), "04");
 }
@@ -212,6 +223,8 @@ TEST(SettingsEncodeTest, UnreadBytesGetTheirFixedValues) {
   Decoded d = Decode(hex1, hex2);
   std::string out1, out2;
   EncodeSettings(d.s, out1, out2);
+  ASSERT_EQ(out1.size(), 64u);
+  ASSERT_EQ(out2.size(), 46u);
   EXPECT_EQ(out1.substr(14, 2), "00");
   EXPECT_EQ(out1.substr(56, 2), "00");
   EXPECT_EQ(out1.substr(60, 2), out1.substr(58, 2));

@@ -40,11 +40,13 @@ TEST(ReceiverTest, NeedsItsOwnIdentityBeforeReadsAndWrites) {
   EXPECT_TRUE(rx.identified());
   std::string frame = Reply(rx, "QV~F00000R");
   EXPECT_EQ(frame, "\r\n" + rx.HexAt(0, 32) + "\r\n");
+  ASSERT_GE(frame.size(), 4u);
   EXPECT_EQ(frame.substr(2, 2), "A5");
   EXPECT_EQ(Reply(rx, "QV~FINISH"), kOk);
   EXPECT_FALSE(rx.identified());
   EXPECT_EQ(Reply(rx, "QV~F00000R"), "");
   EXPECT_EQ(rx.commands(), 7);
+  ASSERT_GE(rx.lines().size(), 1u);
   EXPECT_EQ(rx.lines().front(), "QV~F00000R");
 }
 
@@ -54,7 +56,9 @@ TEST(ReceiverTest, ReadsAndWritesByAddress) {
   EXPECT_EQ(Reply(rx, "QV~F0FD01W00"), kOk);
   EXPECT_EQ(Reply(rx, "QV~F00300W0123456789ABCDEF"), kOk);
   EXPECT_EQ(rx.HexAt(0x300, 8), "0123456789ABCDEF");
-  EXPECT_EQ(Reply(rx, "QV~F0300R").substr(2, 16), "0123456789ABCDEF");
+  std::string short_address = Reply(rx, "QV~F0300R");
+  ASSERT_GE(short_address.size(), 18u);
+  EXPECT_EQ(short_address.substr(2, 16), "0123456789ABCDEF");
   for (const char* bad :
        {"QV~F00300W012", "QV~F00300WXY", "QV~F00300W", "QV~FFFFF0R",
         "QV~F100000R", "QV~FR", "QV~F00000R00", "QV~NOPE", "XYZ", "QV~F"}) {
@@ -70,7 +74,6 @@ TEST(ReceiverTest, ChannelsByBankAndChannelThroughTheBankTable) {
   // Bank 0 empty, bank 1 of 100, bank 2 of 900.
   Reply(rx, "QV~F00100W00006400840300");
   const std::string record = "00E1F505" + std::string(56, '0');
-  EXPECT_EQ(SimulatedReceiver::kChannelArea, 0x0A00);
   EXPECT_EQ(rx.SlotOf(1, 0), 0);
   EXPECT_EQ(rx.SlotOf(2, 899), 999);
   EXPECT_EQ(rx.SlotOf(0, 0), -1);

@@ -48,7 +48,7 @@ TEST(ChannelMapTest, MarksLanesAndBands) {
   EXPECT_EQ(map.marks[3].label, "Pr99");
   EXPECT_EQ(LaneName(3), "Bank 03");
   EXPECT_EQ(LaneName(kBankCount + 1), "Search pass");
-  EXPECT_EQ(map.bands.size(), 14u);
+  ASSERT_EQ(map.bands.size(), 14u);
   EXPECT_DOUBLE_EQ(map.bands[0].low, 0.1);
 
   doc.SelectModel(2);  // the VR-Q70T has eight VFO bands
@@ -64,7 +64,9 @@ TEST(ChannelMapTest, MarkAtFindsTheNearestInItsLane) {
   auto hit = MarkAt(map, 0, MapPosition(145.9), 0.01);
   ASSERT_TRUE(hit);
   EXPECT_EQ(hit->name, "B");
-  EXPECT_EQ(MarkAt(map, 1, MapPosition(145.0), 0.001)->row, 101);
+  auto other = MarkAt(map, 1, MapPosition(145.0), 0.001);
+  ASSERT_TRUE(other);
+  EXPECT_EQ(other->row, 101);
   EXPECT_FALSE(MarkAt(map, 0, MapPosition(300.0), 0.01));
   EXPECT_FALSE(MarkAt(map, 2, MapPosition(145.0), 0.5));
 }

@@ -63,7 +63,6 @@ TEST(DocumentRowsTest, LabelsFollowTheBoxes) {
   EXPECT_EQ(doc.RowLabel(1), "01-000");
   EXPECT_EQ(doc.SlotLabel(99), "01-099");
   EXPECT_EQ(doc.SlotLabel(100), "02-000");
-  std::vector<int> sizes(50, 20);
   for (int b = 0; b < 50; ++b) doc.txtBank[b] = "20";
   doc.LayoutMemoryRows();
   EXPECT_EQ(doc.SlotLabel(999), "49-019");
@@ -159,6 +158,7 @@ TEST(BankTableTest, SizesAreLittleEndian) {
   doc.BankSizeText[49] = "300";
   doc.BankSizesToHex();
   EXPECT_EQ(doc.BankTableHex[0].substr(0, 4), "0400");
+  ASSERT_EQ(doc.BankTableHex[3].size(), 24u);
   EXPECT_EQ(doc.BankTableHex[3].substr(4, 4), "2C01");
 }
 

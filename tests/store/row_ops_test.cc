@@ -278,6 +278,7 @@ TEST(ClipboardDataTest, KeepsEveryFieldExactly) {
   std::vector<int> all;
   for (int r = 1; r <= kSlotCount; ++r) all.push_back(r);
   std::vector<CopiedRow> rows = CopyRows(doc, all);
+  ASSERT_EQ(rows.size(), all.size());
   // Odd bytes and numbers no record would hold survive too.
   rows[3].content.text[kNote] = std::string("\0\r\nEND 12:\xff\t", 12);
   rows[3].content.text[kSkip] = "*";
@@ -309,6 +310,7 @@ TEST(ClipboardDataTest, DamagedDataGivesNothing) {
 
   // Well sealed but wrong inside: counts, lengths and numbers out of range.
   const std::string body = data.substr(0, data.rfind("END "));
+  ASSERT_GE(body.size(), 14u);
   EXPECT_EQ(RowsFromData(Sealed(body)), rows);
   for (std::string forged :
        {std::string("VRQ5-ROWS 1\n999999999999\n"),

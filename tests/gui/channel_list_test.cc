@@ -123,6 +123,7 @@ TEST_F(ChannelListTest, IntoABankAndAFileThatIsNotAList) {
   const Document before = doc();
   prompts.file_names = {QString::fromStdString(dir.File("junk.csv"))};
   Trigger("mnuImportChannels");
+  ASSERT_GE(MessageTexts().size(), 1u);
   EXPECT_EQ(MessageTexts().back(), "Data Error");
   EXPECT_EQ(doc().Mem, before.Mem);
 }

@@ -173,7 +173,7 @@ TEST_F(EditDialogTest, CellularFrequenciesAreRefusedOnTheVrQ70T) {
   // OK checks too, and a refusal keeps the dialog open.
   Box("txtFreq")->setText("869");
   Click("OKButton");
-  EXPECT_EQ(prompts.messages.size(), 3u);
+  ASSERT_EQ(prompts.messages.size(), 3u);
   EXPECT_EQ(prompts.messages.back(), cellular);
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_EQ(Box("txtFreq")->text(), "145.000000");
@@ -403,6 +403,7 @@ TEST_F(WindowTest, NotesKeepTheirEncoding) {
   Trigger("mnuFileSaveAs");
   std::vector<std::string> sample = SplitCrLf(ReadFile(SamplePath("demo.VQ5")));
   std::vector<std::string> saved = SplitCrLf(ReadFile(copy));
+  ASSERT_EQ(sample.size(), 2643u);
   ASSERT_EQ(saved.size(), 2643u);
   EXPECT_EQ(saved[1337 + 11], sample[1337 + 11]);
   EXPECT_EQ(saved[1337 + 11], airport);

@@ -96,6 +96,7 @@ TEST_F(FileMenuTest, NewAsksAboutUnsavedChanges) {
   prompts.answers = {gui::Answer::kYes};
   prompts.file_names = {QString::fromStdString(named)};
   Trigger("tbNew");
+  ASSERT_GE(prompts.log.size(), 1u);
   EXPECT_EQ(prompts.log.back(), "save: Save As");
   EXPECT_EQ(LoadedFrom(named).Mem[0].text[kFreq], "121.500000");
   EXPECT_EQ(doc().ChannelsInUse(), 0);
@@ -288,7 +289,7 @@ TEST_F(FileMenuTest, SaveAndSaveAsWriteTheDocument) {
   EXPECT_EQ(doc().DataChanged, -1);
   prompts.file_names = {QString::fromStdString(Unwritable())};
   Trigger("mnuFileSaveAs");
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"File Open Error"});
+  ASSERT_EQ(MessageTexts(), std::vector<std::string>{"File Open Error"});
   EXPECT_EQ(prompts.messages[0].title, "ERROR");
   EXPECT_EQ(Title(), Titled("copy.VQ5"));
   EXPECT_EQ(doc().CurrentFileName, copy);
@@ -302,6 +303,7 @@ TEST_F(FileMenuTest, SaveAndSaveAsWriteTheDocument) {
   std::string fresh = dir.File("fresh.VQ5");
   prompts.file_names = {QString::fromStdString(fresh)};
   Trigger("mnuFileSave");
+  ASSERT_GE(prompts.log.size(), 1u);
   EXPECT_EQ(prompts.log.back(), "save: Save As");
   EXPECT_EQ(Title(), Titled("fresh.VQ5"));
   EXPECT_EQ(LoadedFrom(fresh).Mem[0].text[kFreq], "7.050000");
@@ -341,6 +343,7 @@ TEST_F(FileMenuTest, ImportAndExportCsv) {
   Trigger("mnuFileNew");
   prompts.file_names = {QString::fromStdString(SamplePath("demo.csv"))};
   Trigger("mnuImport");
+  ASSERT_GE(prompts.dialogs.size(), 1u);
   EXPECT_EQ(prompts.dialogs.back().caption, "Import");
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_EQ(Title(), kTitle);

@@ -163,6 +163,7 @@ TEST_F(WindowTest, ClearAndClearAllAskFirst) {
 
   prompts.answers = {gui::Answer::kOk};
   Click("cmbClear");
+  ASSERT_GE(prompts.questions.size(), 1u);
   EXPECT_EQ(prompts.questions.back(), clear);
   EXPECT_TRUE(doc().Mem[1].IsEmpty());
   EXPECT_EQ(doc().Mem[1].text[kFreq], "");
@@ -192,7 +193,9 @@ TEST_F(WindowTest, ClearAndClearAllAskFirst) {
   doc().DataChanged = 0;
   prompts.answers = {gui::Answer::kCancel};
   Click("cmbClAll");
+  ASSERT_GE(prompts.questions.size(), 1u);
   EXPECT_EQ(prompts.questions.back(), clear_all);
+  ASSERT_GE(prompts.question_buttons.size(), 1u);
   EXPECT_EQ(prompts.question_buttons.back(), gui::Buttons::kOkCancel);
   EXPECT_EQ(doc().ChannelsInUse(), 2);
   EXPECT_EQ(doc().DataChanged, 0);

@@ -25,7 +25,7 @@ TEST_F(QuickAndCheckTest, ChannelsInUseReadsWhatReadAllReads) {
   window->NewData();
   window->SimulatedReceiver().ClearLines();
   Run("mnuReQuick");
-  EXPECT_EQ(prompts.messages.size(), 2u);
+  ASSERT_EQ(prompts.messages.size(), 2u);
   EXPECT_EQ(prompts.messages.back().text, "Successed!!");
   EXPECT_EQ(doc().Mem, full.Mem);
   EXPECT_EQ(doc().MemFlag, full.MemFlag);

@@ -136,7 +136,7 @@ TEST_F(WindowTest, ModelChangeAsksAndCanBeCancelled) {
   // Cancel: the old model stays, the data too, and the document is marked.
   prompts.answers = {gui::Answer::kCancel};
   Find<QRadioButton>("opbModel_1")->click();
-  EXPECT_EQ(prompts.questions.size(), 1u);
+  ASSERT_EQ(prompts.questions.size(), 1u);
   EXPECT_EQ(prompts.questions[0].text, "Save changes to settings?");
   EXPECT_TRUE(Find<QRadioButton>("opbModel_0")->isChecked());
   EXPECT_EQ(doc().ModelIndex, 0);

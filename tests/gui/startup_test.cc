@@ -141,6 +141,7 @@ TEST(LanguageTest, JapaneseMenusFromTheStringTable) {
   }
   ASSERT_TRUE(gui::InstallLanguage(QStringLiteral("en")));
   gui::MainWindow window(prompts, options);
+  ASSERT_GE(window.menuBar()->actions().size(), 1);
   EXPECT_EQ(window.menuBar()->actions().front()->text().toStdString(),
             "File(&F)");
 }

@@ -61,6 +61,7 @@ TEST_F(TransferStopTest, CloseAfterAStoppedReadStillAsksToSaveAnEdit) {
   EXPECT_FALSE(window->close());
   EXPECT_FALSE(window->TransferRunning());
   EXPECT_TRUE(window->isVisible());
+  ASSERT_GE(prompts.log.size(), 1u);
   EXPECT_EQ(prompts.log.back(), "question: Save changes to settings?");
   EXPECT_EQ(doc().Mem[0].text[kFreq], "145.000000");
   EXPECT_EQ(CellText(1, 1), "145.000000");
@@ -104,6 +105,7 @@ TEST_F(TransferStopTest, OpenStopsTheTransferAndOpensTheFile) {
   window->SimulatedReceiver().set_faults({});
   Trigger("mnuReSet");
   window->WaitForTransfer();
+  ASSERT_GE(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages.back().text, "Successed!!");
 }
 

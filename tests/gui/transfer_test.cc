@@ -98,11 +98,13 @@ TEST_F(TransferWindowTest, CancelAndASecondTransfer) {
   EXPECT_EQ(prompts.messages[0].text, "A transfer is already running.");
   Find<QPushButton>("cmdCancel")->click();
   window->WaitForTransfer();
+  ASSERT_GE(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages.back().text, "Read Failed...");
   ExpectCommandsEnabled();
   // A clean transfer succeeds afterwards.
   window->SimulatedReceiver().set_faults({});
   Run("mnuReSet");
+  ASSERT_GE(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages.back().text, "Successed!!");
 }
 
@@ -113,10 +115,12 @@ TEST_F(TransferWindowTest, ProgressEndsWithTheLastStep) {
   ASSERT_NE(runner, nullptr);
   QSignalSpy spy(runner, &gui::TransferRunner::progress);
   Run("mnuReAll");
+  ASSERT_GE(prompts.messages.size(), 1u);
   ASSERT_EQ(prompts.messages.back().text, "Successed!!");
   ASSERT_GE(spy.count(), 2);
   // Read > ALL counts its steps over the 1300 channels.
   QList<QVariant> last = spy.takeLast();
+  ASSERT_EQ(last.size(), 2);
   EXPECT_EQ(last[0].toInt(), last[1].toInt());
   EXPECT_EQ(last[1].toInt(), 1299);
   EXPECT_LT(spy.count(), last[1].toInt() / 4);
@@ -136,6 +140,7 @@ TEST_F(TransferWindowTest, ReadAndWriteThroughAPseudoTerminal) {
   ASSERT_EQ(MessageTexts(), std::vector<std::string>{"Successed!!"});
   window->NewData();
   Run("mnuReMem");
+  ASSERT_GE(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages.back().text, "Successed!!");
   EXPECT_EQ(doc().ChannelsInUse(), written.ChannelsInUse());
   for (int slot = 0; slot < kSlotCount; ++slot) {

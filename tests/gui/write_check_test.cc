@@ -121,6 +121,7 @@ TEST_F(WriteCheckWindowTest, DoNotShowWarningsAgainIsKept) {
   ASSERT_EQ(OpenNamedFile(doc(), SamplePath("demo.VQ5")), FileStatus::kOk);
   Write("mnuWrMem");
   EXPECT_FALSE(seen.shown);
+  ASSERT_GE(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages.back().text, "Successed!!");
   QSettings settings(PlacementFile(), QSettings::IniFormat);
   EXPECT_TRUE(settings.value("WriteCheck/HideWarnings").toBool());
@@ -140,6 +141,7 @@ TEST_F(WriteCheckWindowTest, ACleanDocumentWritesWithoutAQuestion) {
       Write(action);
     }
     EXPECT_FALSE(seen.shown);
+    ASSERT_GE(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages.back().text, "Successed!!");
   }
 }

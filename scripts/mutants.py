@@ -9,8 +9,9 @@ mutant caught. The mutants come from scripts/mutants.list or, with
 
 The tests run in two rounds: the fast ones (the core, files, link, radio and
 command-line unit tests, the fuzz corpora, the command-line scripts) and,
-only for a mutant none of them caught, the slow ones (the window's tests,
-the serial tests, the cable-fault matrix, the transfer commands).
+only for a mutant none of them caught, the slow ones side by side (the
+window's tests, the serial tests, the cable-fault matrix, the transfer
+commands).
 """
 
 import argparse
@@ -317,24 +318,67 @@ class Copy:
         r = run(["ninja", "-C", self.build] + targets, self.env)
         return r.returncode == 0, r.stdout
 
+    def command(self, kind, what):
+        if kind == "gtest":
+            return [os.path.join(self.build, what), "--gtest_fail_fast",
+                    "--gtest_brief=1"]
+        return ["ctest", "--test-dir", self.build, "-R", what,
+                "--stop-on-failure", "--timeout", str(TEST_TIMEOUT)]
+
     def run_tests(self, tests):
         """Runs the tests in order; returns the first failure or None."""
+        env = dict(self.env, QT_QPA_PLATFORM="offscreen")
         for kind, what in tests:
-            if kind == "gtest":
-                cmd = [os.path.join(self.build, what), "--gtest_fail_fast",
-                       "--gtest_brief=1"]
-            else:
-                cmd = ["ctest", "--test-dir", self.build, "-R", what,
-                       "--stop-on-failure", "--timeout", str(TEST_TIMEOUT)]
-            env = dict(self.env, QT_QPA_PLATFORM="offscreen")
             try:
-                r = subprocess.run(cmd, env=env, capture_output=True, text=True,
+                r = subprocess.run(self.command(kind, what), env=env,
+                                   capture_output=True, text=True,
                                    errors="replace", timeout=TEST_TIMEOUT)
             except subprocess.TimeoutExpired:
                 return "%s (hung)" % os.path.basename(what)
             if r.returncode != 0:
                 return failing_test(kind, what, r)
         return None
+
+    def run_tests_together(self, tests):
+        """Runs the tests side by side (they mostly wait on timers); returns
+        the first failure to end, or None. The others are stopped then."""
+        env = dict(self.env, QT_QPA_PLATFORM="offscreen")
+        running = []
+        for kind, what in tests:
+            out = open(os.path.join(self.build, "mutant-%s.log" %
+                                    os.path.basename(what).strip("^$\\.")),
+                       "w+")
+            proc = subprocess.Popen(self.command(kind, what), env=env,
+                                    stdout=out, stderr=subprocess.STDOUT,
+                                    text=True, start_new_session=True)
+            running.append((kind, what, proc, out))
+        deadline = time.time() + TEST_TIMEOUT
+        failure = None
+        while running and failure is None:
+            for item in list(running):
+                kind, what, proc, out = item
+                if proc.poll() is None:
+                    continue
+                running.remove(item)
+                if proc.returncode != 0:
+                    out.seek(0)
+                    text = out.read()
+                    failure = failing_test(kind, what, subprocess.CompletedProcess(
+                        proc.args, proc.returncode, text, ""))
+                out.close()
+            if failure is None and running:
+                if time.time() > deadline:
+                    failure = "%s (hung)" % os.path.basename(running[0][1])
+                    break
+                time.sleep(0.2)
+        for kind, what, proc, out in running:
+            try:
+                os.killpg(proc.pid, 9)
+            except OSError:
+                pass
+            proc.wait()
+            out.close()
+        return failure
 
 
 def failing_test(kind, what, r):
@@ -383,7 +427,7 @@ def try_mutant(copy, m):
             built, _ = copy.make(SLOW_TARGETS)
             if not built:
                 return False, None, time.time() - start
-            caught = copy.run_tests(SLOW_TESTS)
+            caught = copy.run_tests_together(SLOW_TESTS)
         return True, caught, time.time() - start
     finally:
         with open(path, "w", encoding="utf-8") as f:
@@ -406,6 +450,8 @@ def main():
     ap.add_argument("--work", default=os.path.join(
         os.environ.get("TMPDIR", "/tmp"), "vrq5-mutants"),
         help="where the copies and their builds are kept between runs")
+    ap.add_argument("--no-baseline", action="store_true",
+                    help="do not first run the tests on the unchanged copy")
     ap.add_argument("--check", action="store_true",
                     help="only check the list and print the mutants")
     args = ap.parse_args()
@@ -439,7 +485,9 @@ def main():
         ok, out = c.make(FAST_TARGETS + SLOW_TARGETS)
         if not ok:
             sys.exit("the unchanged copy does not build:\n" + out[-3000:])
-    failed = copies[0].run_tests(FAST_TESTS) or copies[0].run_tests(SLOW_TESTS)
+    failed = not args.no_baseline and (
+        copies[0].run_tests(FAST_TESTS) or
+        copies[0].run_tests_together(SLOW_TESTS))
     if failed:
         sys.exit("the tests fail without a mutant: " + failed)
 

@@ -202,6 +202,8 @@ TEST(ChannelCsvImportTest, ShiftSkipNameAndComment) {
            {"off", "0.6", 0, 0.6, ""},
            {"+", "0.6000004", 1, 0.6, "Offset"},
            {"+", "150.000000", 0, 0, "Offset"},
+           {"-", "99.999999", 2, 99.999999, ""},  // the largest offset
+           {"-", "100", 0, 0, "Offset"},
            {"-", "", 0, 0, "Offset"},
            {"split", "441.000000", 0, 0, "Duplex"},
            {"?", "1", 0, 0, "Duplex"},

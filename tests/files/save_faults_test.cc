@@ -129,5 +129,23 @@ TEST_F(SaveFaultsTest, MissingFolderAndFolderTarget) {
   EXPECT_EQ(doc_.DataChanged, -1);
 }
 
+// A save replaces the file and keeps its permissions; a new file gets the
+// usual ones, less the umask.
+TEST_F(SaveFaultsTest, PermissionsOfTheReplacedFileAreKept) {
+  namespace fs = std::filesystem;
+  fs::permissions(target_, fs::perms(0640));
+  ASSERT_EQ(SaveCloneFile(doc_, target_), FileStatus::kOk);
+  EXPECT_EQ(fs::status(target_).permissions() & fs::perms::all,
+            fs::perms(0640));
+  EXPECT_NE(ReadFile(target_), kPrevious);
+
+  mode_t mask = ::umask(027);
+  std::string fresh = dir_.File("new.csv");
+  FileStatus status = ExportCsv(doc_, fresh);
+  ::umask(mask);
+  ASSERT_EQ(status, FileStatus::kOk);
+  EXPECT_EQ(fs::status(fresh).permissions() & fs::perms::all, fs::perms(0640));
+}
+
 }  // namespace
 }  // namespace vrq5

@@ -44,6 +44,16 @@ TEST_F(ExchangeTest, CommandInPiecesEndsWhenTheLastPieceArrives) {
   EXPECT_EQ(port.elapsed(), milliseconds(13));
 }
 
+TEST_F(ExchangeTest, CommandWaitsForTheLineEndAfterEnoughCharacters) {
+  // A stray character makes the answer long enough before its last line end
+  // has come; the status is read once that has come.
+  const std::string cmd = "QV~IM\r";
+  port.Answer(
+      {{milliseconds(1), "x" + cmd + "\r\nOK\r"}, {milliseconds(20), "\n"}});
+  EXPECT_EQ(link.SendCommand(cmd), kAcknowledged);
+  EXPECT_EQ(port.elapsed(), milliseconds(20));
+}
+
 TEST_F(ExchangeTest, CommandWithoutEchoOrTooShortIsNoReply) {
   const std::string cmd = "QV~VR-Q5J\r";
   port.Answer({{milliseconds(1), "\r\nOK\r\n"}});  // no echo

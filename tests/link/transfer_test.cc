@@ -6,6 +6,7 @@
 #include "link/scripted_port.h"
 #include "radio/receiver.h"
 #include "radio/sim_port.h"
+#include "store/bank_rules.h"
 
 namespace vrq5 {
 namespace {
@@ -241,6 +242,40 @@ void ExpectSameData(const Document& sent, const Document& got) {
     EXPECT_EQ(got.Mem[s], want) << s;
   }
   EXPECT_EQ(got.SlotLabel(0), sent.SlotLabel(0));
+}
+
+TEST_F(TransferTest, MemoryWriteSendsNoRecordForAnEmptySlot) {
+  doc.Mem[0] = MakeChannel(145.5, 0, 6, 0, 8, 11, 28, 0, 0.6, 0, "ONE");
+  doc.MemFlag[0] = -1;
+  doc.MemFlag[1299] = -1;  // enabled, but it holds no channel
+  ASSERT_EQ(transfer.RunWrite(), CommandResult::kSuccess)
+      << ::testing::PrintToString(Texts());
+  Lines records;
+  for (const std::string& line : rx.lines()) {
+    if (line.rfind("QV~BC", 0) == 0 && line.find('W') != std::string::npos) {
+      records.push_back(line.substr(0, 11));
+    }
+  }
+  EXPECT_EQ(records, Lines{"QV~BC00000W"});
+}
+
+TEST_F(TransferTest, MemoryWriteAddressesChannelsByTheBankBoxesJustChanged) {
+  doc.Mem[150] = MakeChannel(145.5, 0, 6, 0, 8, 11, 28, 0, 0.6, 0, "ONE");
+  doc.MemFlag[150] = -1;
+  // The Bank page takes new sizes; the rows are laid out by the write.
+  doc.txtBank[0] = "50";
+  ASSERT_FALSE(LeaveBankBox(doc, 0));
+  doc.txtBank[1] = "150";
+  ASSERT_FALSE(LeaveBankBox(doc, 1));
+  ASSERT_EQ(transfer.RunWrite(), CommandResult::kSuccess)
+      << ::testing::PrintToString(Texts());
+  Lines records;
+  for (const std::string& line : rx.lines()) {
+    if (line.rfind("QV~BC", 0) == 0 && line.find('W') != std::string::npos) {
+      records.push_back(line.substr(0, 11));
+    }
+  }
+  EXPECT_EQ(records, Lines{"QV~BC01100W"});
 }
 
 TEST_F(TransferTest, WriteAllThenReadAllGivesTheSameDocument) {

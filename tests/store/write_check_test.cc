@@ -276,6 +276,16 @@ TEST(WriteCheckTest, RepeatedFrequencies) {
   EXPECT_NE(findings[2].text.find("also in 03-005 and 03-007"),
             std::string::npos);
 
+  // Past five other rows, the rest are counted.
+  doc = Document();
+  for (int c = 0; c < 8; ++c) Put(doc, 100 + c, 88.0);
+  findings = CheckBeforeWrite(doc);
+  ASSERT_EQ(findings.size(), 8u);
+  EXPECT_EQ(findings[0].text,
+            "Bank 01 holds 88.000000 MHz more than once: also in 01-001, "
+            "01-002, 01-003, 01-004, 01-005 and 2 more; a write sends every "
+            "one of them.");
+
   // Search pass: another enabled search-pass slot (the edit dialog's rule)
   // and a memory channel.
   doc = Document();

@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-#include <sstream>
 #include <string>
 
 #include "store/document.h"
+#include "support/document_difference.h"
 
 namespace vrq5 {
 
@@ -27,28 +27,19 @@ inline void PrintTo(const Slot& slot, std::ostream* os) {
 
 namespace vrq5::testing {
 
-// The first member in which the documents differ, or "" when none does.
+// The first member in which the documents differ, or "" when none does:
+// what a clone file keeps first, then the rest.
 inline std::string WholeDocumentDifference(const Document& a,
                                            const Document& b) {
-  std::ostringstream out;
-  for (int s = 0; s < kSlotCount; ++s) {
-    if (!(a.Mem[s] == b.Mem[s])) {
-      out << "slot " << s;
-      return out.str();
-    }
-    if (a.MemFlag[s] != b.MemFlag[s]) {
-      out << "flag of slot " << s;
-      return out.str();
-    }
-    if (a.SlotLabel(s) != b.SlotLabel(s)) {
-      out << "label of slot " << s;
-      return out.str();
-    }
-  }
+  std::string kept = DocumentDifference(a, b);
+  if (!kept.empty()) return kept;
   for (int band = 0; band < kVfoBands; ++band) {
-    if (!(a.Vfo[band] == b.Vfo[band])) {
-      out << "band " << band;
-      return out.str();
+    if (!(a.Vfo[band] == b.Vfo[band])) return "band " + std::to_string(band);
+  }
+  for (int p = 0; p < 6; ++p) {
+    if (a.EnableBitsHex[p] != b.EnableBitsHex[p]) {
+      return "EnableBitsHex piece " + std::to_string(p) + ": " +
+             a.EnableBitsHex[p] + " vs " + b.EnableBitsHex[p];
     }
   }
   if (a.BankSize != b.BankSize) return "BankSize";
@@ -56,13 +47,6 @@ inline std::string WholeDocumentDifference(const Document& a,
   if (a.GroupTable != b.GroupTable) return "GroupTable";
   if (a.BankTableHex != b.BankTableHex) return "BankTableHex";
   if (a.GroupHex != b.GroupHex) return "GroupHex";
-  for (int p = 0; p < 6; ++p) {
-    if (a.EnableBitsHex[p] != b.EnableBitsHex[p]) {
-      out << "EnableBitsHex piece " << p << ": " << a.EnableBitsHex[p] << " vs "
-          << b.EnableBitsHex[p];
-      return out.str();
-    }
-  }
   if (a.SettingsHex1 != b.SettingsHex1) return "SettingsHex1";
   if (a.SettingsHex2 != b.SettingsHex2) return "SettingsHex2";
   if (a.ModelIndex != b.ModelIndex) return "ModelIndex";
@@ -70,11 +54,9 @@ inline std::string WholeDocumentDifference(const Document& a,
   if (a.CurrentFileName != b.CurrentFileName) return "CurrentFileName";
   if (a.LinkBank != b.LinkBank) return "LinkBank";
   if (a.opbModel != b.opbModel) return "opbModel";
-  if (a.txtBank != b.txtBank) return "txtBank";
   if (a.lblAll != b.lblAll) return "lblAll";
   if (a.chkGrp != b.chkGrp) return "chkGrp";
   if (a.chkLink != b.chkLink) return "chkLink";
-  if (!(a.settings == b.settings)) return "settings";
   return "";
 }
 

@@ -341,7 +341,8 @@ class Copy:
 
     def run_tests_together(self, tests):
         """Runs the tests side by side (they mostly wait on timers); returns
-        the first failure to end, or None. The others are stopped then."""
+        the first failure to end (its name and the test that gave it), or
+        None. The others are stopped then."""
         env = dict(self.env, QT_QPA_PLATFORM="offscreen")
         running = []
         for kind, what in tests:
@@ -363,12 +364,15 @@ class Copy:
                 if proc.returncode != 0:
                     out.seek(0)
                     text = out.read()
-                    failure = failing_test(kind, what, subprocess.CompletedProcess(
-                        proc.args, proc.returncode, text, ""))
+                    failure = (failing_test(kind, what,
+                                            subprocess.CompletedProcess(
+                                                proc.args, proc.returncode,
+                                                text, "")), what)
                 out.close()
             if failure is None and running:
                 if time.time() > deadline:
-                    failure = "%s (hung)" % os.path.basename(running[0][1])
+                    failure = ("%s (hung)" % os.path.basename(running[0][1]),
+                               running[0][1])
                     break
                 time.sleep(0.2)
         for kind, what, proc, out in running:
@@ -428,6 +432,15 @@ def try_mutant(copy, m):
             if not built:
                 return False, None, time.time() - start
             caught = copy.run_tests_together(SLOW_TESTS)
+            if caught:
+                # A slow test that waits on real timers can fail when the
+                # machine is busy: a catch counts only once that test fails
+                # again on its own; otherwise the slow tests run one by one.
+                kind, what = next(t for t in SLOW_TESTS if t[1] == caught[1])
+                again = copy.run_tests([(kind, what)])
+                caught = again or copy.run_tests(SLOW_TESTS)
+            else:
+                caught = None
         return True, caught, time.time() - start
     finally:
         with open(path, "w", encoding="utf-8") as f:
@@ -486,8 +499,7 @@ def main():
         if not ok:
             sys.exit("the unchanged copy does not build:\n" + out[-3000:])
     failed = not args.no_baseline and (
-        copies[0].run_tests(FAST_TESTS) or
-        copies[0].run_tests_together(SLOW_TESTS))
+        copies[0].run_tests(FAST_TESTS) or copies[0].run_tests(SLOW_TESTS))
     if failed:
         sys.exit("the tests fail without a mutant: " + failed)
 

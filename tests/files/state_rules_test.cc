@@ -31,6 +31,25 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
+// The bank boxes, texts and sizes hold `sizes` (the later banks 0), the
+// total label 1000.
+void ExpectBanks(const Document& doc, const std::vector<std::string>& sizes) {
+  for (int b = 0; b < kBankCount; ++b) {
+    std::string want = b < static_cast<int>(sizes.size()) ? sizes[b] : "0";
+    EXPECT_EQ(doc.txtBank[b], want) << "bank " << b;
+    EXPECT_EQ(doc.BankSizeText[b], want) << "bank " << b;
+    EXPECT_EQ(doc.BankSize[b], std::stoi(want)) << "bank " << b;
+  }
+  EXPECT_EQ(doc.lblAll, "1000");
+}
+
+void ExpectLabels(const Document& doc,
+                  const std::vector<std::pair<int, std::string>>& labels) {
+  for (const auto& [slot, label] : labels) {
+    EXPECT_EQ(doc.SlotLabel(slot), label) << "slot " << slot;
+  }
+}
+
 Slot WithNote(Slot s, const std::string& note) {
   s.text[kNote] = note;
   return s;
@@ -121,26 +140,17 @@ TEST(OpenStateTest, ReplacesWhatTheFileHoldsAndKeepsTheRest) {
     }
 
     // Bank sizes in the table, the boxes and the total; rows laid out anew.
-    const std::vector<std::string> sizes = {"300", "0", "200", "500"};
-    for (int b = 0; b < kBankCount; ++b) {
-      std::string want = b < 4 ? sizes[b] : "0";
-      EXPECT_EQ(doc.txtBank[b], want) << "bank " << b;
-      EXPECT_EQ(doc.BankSizeText[b], want) << "bank " << b;
-      EXPECT_EQ(doc.BankSize[b], std::stoi(want)) << "bank " << b;
-    }
-    EXPECT_EQ(doc.lblAll, "1000");
-    for (auto [slot, label] : {std::pair{0, "00-000"},
-                               {299, "00-299"},
-                               {300, "02-000"},
-                               {305, "02-005"},
-                               {499, "02-199"},
-                               {500, "03-000"},
-                               {999, "03-499"},
-                               {1005, "2B"},
-                               {1150, "S50"},
-                               {1299, "Pr99"}}) {
-      EXPECT_EQ(doc.SlotLabel(slot), label) << "slot " << slot;
-    }
+    ExpectBanks(doc, {"300", "0", "200", "500"});
+    ExpectLabels(doc, {{0, "00-000"},
+                       {299, "00-299"},
+                       {300, "02-000"},
+                       {305, "02-005"},
+                       {499, "02-199"},
+                       {500, "03-000"},
+                       {999, "03-499"},
+                       {1005, "2B"},
+                       {1150, "S50"},
+                       {1299, "Pr99"}});
 
     // Groups 1..10 in the table and the boxes; the hidden row 0 keeps what
     // it held (the file's row 0 is not read back).
@@ -352,23 +362,14 @@ TEST(ImportStateTest, MergesTheRecordsNamedAndKeepsEverythingElse) {
     }
 
     // Two bank boxes replaced: 0, 100, 150, 150, 600; rows laid out anew.
-    const std::vector<std::string> sizes = {"0", "100", "150", "150", "600"};
-    for (int b = 0; b < kBankCount; ++b) {
-      std::string want = b < 5 ? sizes[b] : "0";
-      EXPECT_EQ(doc.txtBank[b], want) << "bank " << b;
-      EXPECT_EQ(doc.BankSizeText[b], want) << "bank " << b;
-      EXPECT_EQ(doc.BankSize[b], std::stoi(want)) << "bank " << b;
-    }
-    EXPECT_EQ(doc.lblAll, "1000");
-    for (auto [slot, label] : {std::pair{0, "01-000"},
-                               {99, "01-099"},
-                               {100, "02-000"},
-                               {250, "03-000"},
-                               {399, "03-149"},
-                               {400, "04-000"},
-                               {999, "04-599"}}) {
-      EXPECT_EQ(doc.SlotLabel(slot), label) << "slot " << slot;
-    }
+    ExpectBanks(doc, {"0", "100", "150", "150", "600"});
+    ExpectLabels(doc, {{0, "01-000"},
+                       {99, "01-099"},
+                       {100, "02-000"},
+                       {250, "03-000"},
+                       {399, "03-149"},
+                       {400, "04-000"},
+                       {999, "04-599"}});
 
     // Three group boxes; the group table waits until it is read from them.
     std::array<int, 550> boxes = before.chkGrp;

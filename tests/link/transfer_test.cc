@@ -244,19 +244,24 @@ void ExpectSameData(const Document& sent, const Document& got) {
   EXPECT_EQ(got.SlotLabel(0), sent.SlotLabel(0));
 }
 
+// The channel writes among the lines, up to the W.
+Lines ChannelWrites(const Lines& lines) {
+  Lines writes;
+  for (const std::string& line : lines) {
+    if (line.rfind("QV~BC", 0) == 0 && line.find('W') != std::string::npos) {
+      writes.push_back(line.substr(0, 11));
+    }
+  }
+  return writes;
+}
+
 TEST_F(TransferTest, MemoryWriteSendsNoRecordForAnEmptySlot) {
   doc.Mem[0] = MakeChannel(145.5, 0, 6, 0, 8, 11, 28, 0, 0.6, 0, "ONE");
   doc.MemFlag[0] = -1;
   doc.MemFlag[1299] = -1;  // enabled, but it holds no channel
   ASSERT_EQ(transfer.RunWrite(), CommandResult::kSuccess)
       << ::testing::PrintToString(Texts());
-  Lines records;
-  for (const std::string& line : rx.lines()) {
-    if (line.rfind("QV~BC", 0) == 0 && line.find('W') != std::string::npos) {
-      records.push_back(line.substr(0, 11));
-    }
-  }
-  EXPECT_EQ(records, Lines{"QV~BC00000W"});
+  EXPECT_EQ(ChannelWrites(rx.lines()), Lines{"QV~BC00000W"});
 }
 
 TEST_F(TransferTest, MemoryWriteAddressesChannelsByTheBankBoxesJustChanged) {
@@ -269,13 +274,7 @@ TEST_F(TransferTest, MemoryWriteAddressesChannelsByTheBankBoxesJustChanged) {
   ASSERT_FALSE(LeaveBankBox(doc, 1));
   ASSERT_EQ(transfer.RunWrite(), CommandResult::kSuccess)
       << ::testing::PrintToString(Texts());
-  Lines records;
-  for (const std::string& line : rx.lines()) {
-    if (line.rfind("QV~BC", 0) == 0 && line.find('W') != std::string::npos) {
-      records.push_back(line.substr(0, 11));
-    }
-  }
-  EXPECT_EQ(records, Lines{"QV~BC01100W"});
+  EXPECT_EQ(ChannelWrites(rx.lines()), Lines{"QV~BC01100W"});
 }
 
 TEST_F(TransferTest, WriteAllThenReadAllGivesTheSameDocument) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "codec/text.h"
 #include "link/scripted_port.h"
 #include "radio/receiver.h"
@@ -527,6 +529,46 @@ TEST_F(TransferTest, SecondTransferWhileOneRunsIsRefused) {
   EXPECT_EQ(refused, std::vector<CommandResult>(3, CommandResult::kBusy));
   on_progress = nullptr;
   EXPECT_EQ(second.RunReadGroup(), CommandResult::kSuccess);
+}
+
+// Progress starts at 0 before the first data line is sent and never goes
+// back.
+TEST_F(TransferTest, ProgressStartsAtZeroAndNeverGoesBack) {
+  doc = SampleDocument();
+  struct Case {
+    const char* name;
+    CommandResult (Transfer::*run)();
+    std::pair<int, int> first;
+  };
+  const Lines link_check = {"QV~F00022R", "QV~VR-Q5J", "QV~F0FD01W00"};
+  for (const Case& c :
+       {Case{"Read Settings", &Transfer::RunReadSettings, {0, 16}},
+        Case{"Write Settings", &Transfer::RunWriteSettings, {0, 16}},
+        Case{"Read", &Transfer::RunRead, {0, 1299}},
+        Case{"Write", &Transfer::RunWrite, {0, 1299}}}) {
+    std::vector<std::pair<int, int>> seen;
+    Lines sent_before;
+    const size_t earlier = rx.lines().size();
+    on_progress = [&](int value, int maximum) {
+      if (seen.empty()) {
+        Lines all = rx.lines();
+        sent_before.assign(all.begin() + static_cast<long>(earlier), all.end());
+      }
+      seen.emplace_back(value, maximum);
+    };
+    ASSERT_EQ((transfer.*c.run)(), CommandResult::kSuccess) << c.name;
+    ASSERT_FALSE(seen.empty()) << c.name;
+    EXPECT_EQ(seen.front(), c.first) << c.name;
+    for (const std::string& line : sent_before) {
+      EXPECT_TRUE(std::count(link_check.begin(), link_check.end(), line))
+          << c.name << ": " << line << " was sent before the first progress";
+    }
+    for (size_t i = 1; i < seen.size(); ++i) {
+      EXPECT_GE(seen[i].first, seen[i - 1].first) << c.name << " step " << i;
+      EXPECT_EQ(seen[i].second, c.first.second) << c.name << " step " << i;
+    }
+  }
+  on_progress = nullptr;
 }
 
 TEST_F(TransferTest, CancelledReadEndsWithItsFailureMessageOnly) {

@@ -116,44 +116,57 @@ TEST(ChannelCsvImportTest, ModeAndStepGoToTheNearestTheReceiverHas) {
   struct Case {
     std::string mode, step;
     int want_mode, want_step;
-    bool noted;
+    std::string note;  // of the mode
   };
-  for (const Case& c : std::vector<Case>{
-           {"FM", "5.00", 0, 0, false},
-           {"am", "12.50", 1, 4, false},
-           {"WFM", "100.00", 2, 10, false},
-           {"NFM", "6.25", 0, 1, true},
-           {"USB", "8.33", 1, 2, true},
-           {"CW", "1.00", 1, 16, true},
-           {"DV", "9.00", 0, 17, true},
-           {"", "1000.00", 0, 15, true},
-           {"Auto", "25.00", 0, 7, true},
-       }) {
+  std::vector<Case> cases = {
+      {"FM", "5.00", 0, 0, ""},
+      {"am", "12.50", 1, 4, ""},
+      {"WFM", "100.00", 2, 10, ""},
+      {"NFM", "6.25", 0, 1, "NFM (narrow FM) is FM on the receiver;"},
+      {"", "1000.00", 0, 15, "no mode; FM;"},
+      {"Auto", "25.00", 0, 7, "\"Auto\" is not a known mode; FM;"},
+  };
+  for (std::string am : {"NAM", "USB", "LSB", "CW", "CWR", "SAM", "RTTY"}) {
+    cases.push_back(
+        {am, "1.00", 1, 16,
+         "\"" + am + "\" is not a mode of the receiver; nearest AM;"});
+  }
+  for (std::string fm :
+       {"DV", "DN", "DIG", "PKT", "DMR", "P25", "NXDN", "DPMR", "FSK"}) {
+    cases.push_back(
+        {fm, "9.00", 0, 17,
+         "\"" + fm + "\" is not a mode of the receiver; nearest FM;"});
+  }
+  for (const Case& c : cases) {
     Imported r = ImportOne(
         Line("X", "146.520000", "", "0", "", "88.5", "88.5", c.mode, c.step));
     EXPECT_EQ(r.result.imported, 1) << c.mode;
     EXPECT_EQ(r.slot.value[kMode], c.want_mode) << c.mode;
     EXPECT_EQ(r.slot.text[kMode], ModeText(c.want_mode)) << c.mode;
     EXPECT_EQ(r.slot.value[kStep], c.want_step) << c.step;
-    EXPECT_EQ(!r.NotesOf("Mode").empty(), c.noted) << c.mode;
+    EXPECT_EQ(r.NotesOf("Mode"), c.note) << c.mode;
     EXPECT_EQ(r.NotesOf("TStep"), "") << c.step;
   }
   struct StepCase {
     std::string step;
     int want;
+    std::string note;
   };
-  for (const StepCase& c : std::vector<StepCase>{{"7.5", 2},
-                                                 {"2.5", 16},
-                                                 {"3.0", 16},
-                                                 {"40", 8},
-                                                 {"5000", 15},
-                                                 {"", 6},
-                                                 {"fast", 6}}) {
+  for (const StepCase& c : std::vector<StepCase>{
+           {"7.5", 2,
+            "7.5 kHz is not a step of the receiver; nearest 8.33KHz;"},
+           {"2.5", 16, "2.5 kHz is not a step of the receiver; nearest 1KHz;"},
+           {"3.0", 16, "3.0 kHz is not a step of the receiver; nearest 1KHz;"},
+           {"40", 8, "40 kHz is not a step of the receiver; nearest 30KHz;"},
+           {"5000", 15,
+            "5000 kHz is not a step of the receiver; nearest 1MHz;"},
+           {"", 6, "no step; 20KHz;"},
+           {"fast", 6, "\"fast\" is not a number; 20KHz;"}}) {
     Imported r = ImportOne(
         Line("X", "146.52", "", "0", "", "88.5", "88.5", "FM", c.step));
     EXPECT_EQ(r.slot.value[kStep], c.want) << c.step;
     EXPECT_EQ(r.slot.text[kStep], StepName[c.want]) << c.step;
-    EXPECT_NE(r.NotesOf("TStep"), "") << c.step;
+    EXPECT_EQ(r.NotesOf("TStep"), c.note) << c.step;
     EXPECT_EQ(r.result.changed, 1);
   }
 }

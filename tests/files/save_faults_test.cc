@@ -147,5 +147,25 @@ TEST_F(SaveFaultsTest, PermissionsOfTheReplacedFileAreKept) {
   EXPECT_EQ(fs::status(fresh).permissions() & fs::perms::all, fs::perms(0640));
 }
 
+// Saves and opens leave no file open behind them.
+TEST_F(SaveFaultsTest, NoFileIsLeftOpen) {
+  auto open_files = [] {
+    int n = 0;
+    for (auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
+      (void)e;
+      ++n;
+    }
+    return n;
+  };
+  const int before = open_files();
+  for (int i = 0; i < 5; ++i) {
+    ASSERT_EQ(SaveCloneFile(doc_, target_), FileStatus::kOk);
+    ASSERT_EQ(ExportCsv(doc_, dir_.File("mine.csv")), FileStatus::kOk);
+    Document again;
+    ASSERT_EQ(OpenCloneFile(again, target_), FileStatus::kOk);
+  }
+  EXPECT_EQ(open_files(), before);
+}
+
 }  // namespace
 }  // namespace vrq5

@@ -51,15 +51,39 @@ TEST_F(PortFileFolderTest, DevicePathIsKeptInTheGivenFolder) {
   EXPECT_EQ(line, "/dev/pts/7");
 }
 
+// Sets an environment variable for the test's length (nullptr: unset).
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    const char* old = std::getenv(name);
+    had_ = old != nullptr;
+    if (had_) old_ = old;
+    value ? ::setenv(name, value, 1) : ::unsetenv(name);
+  }
+  ~ScopedEnv() { had_ ? ::setenv(name_, old_.c_str(), 1) : ::unsetenv(name_); }
+
+ private:
+  const char* name_;
+  std::string old_;
+  bool had_ = false;
+};
+
 TEST_F(PortFileFolderTest, DefaultFolderFollowsTheConfigurationHome) {
-  const char* saved = std::getenv("XDG_CONFIG_HOME");
-  std::string restore = saved ? saved : "";
-  ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
-  EXPECT_EQ(DefaultPortFolder("/usr/bin/vrq5"), folder_ / "vrq5");
-  if (saved) {
-    ::setenv("XDG_CONFIG_HOME", restore.c_str(), 1);
-  } else {
-    ::unsetenv("XDG_CONFIG_HOME");
+  const std::string folder = folder_.string();
+  struct Case {
+    const char* xdg;
+    const char* home;
+    std::filesystem::path want;
+  };
+  for (const Case& c : {Case{folder.c_str(), "/home/u", folder_ / "vrq5"},
+                        Case{"", "/home/u", "/home/u/.config/vrq5"},
+                        Case{nullptr, "/home/u", "/home/u/.config/vrq5"},
+                        Case{nullptr, "", ".config/vrq5"},
+                        Case{nullptr, nullptr, ".config/vrq5"}}) {
+    ScopedEnv xdg("XDG_CONFIG_HOME", c.xdg);
+    ScopedEnv home("HOME", c.home);
+    EXPECT_EQ(DefaultPortFolder("/usr/bin/vrq5"), c.want)
+        << (c.xdg ? c.xdg : "(unset)") << " " << (c.home ? c.home : "(unset)");
   }
 }
 #endif

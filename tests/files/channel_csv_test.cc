@@ -263,10 +263,14 @@ TEST(ChannelCsvImportTest, ShiftSkipNameAndComment) {
   Imported note = ImportOne(
       "0,X,146.52,,,,,,,,FM,5.00,,\"two\r\nlines, \"\"quoted\"\"\",,,,\r\n");
   EXPECT_EQ(note.slot.text[kNote], "two  lines, \"quoted\"");
-  Imported long_note = ImportOne("0,X,146.52,,,,,,,,FM,5.00,," +
-                                 std::string(5000, 'n') + ",,,,");
-  EXPECT_EQ(long_note.slot.text[kNote].size(), 1000u);
+  // A long comment keeps its first 1000 bytes, never half a character.
+  Imported long_note = ImportOne("0,X,146.52,,,,,,,,FM,5.00,,a" +
+                                 std::string(4999, 'n') + ",,,,");
+  EXPECT_EQ(long_note.slot.text[kNote], "a" + std::string(999, 'n'));
   EXPECT_NE(long_note.NotesOf("Comment"), "");
+  Imported wide = ImportOne("0,X,146.52,,,,,,,,FM,5.00,,a" +
+                            std::string(998, 'n') + "\xE3\x81\x82z,,,,");
+  EXPECT_EQ(wide.slot.text[kNote], "a" + std::string(998, 'n'));
 }
 
 TEST(ChannelCsvImportTest, FrequenciesTheModelCannotHoldLeaveTheRowOut) {

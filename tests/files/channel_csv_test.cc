@@ -125,6 +125,9 @@ TEST(ChannelCsvImportTest, ModeAndStepGoToTheNearestTheReceiverHas) {
       {"NFM", "6.25", 0, 1, "NFM (narrow FM) is FM on the receiver;"},
       {"", "1000.00", 0, 15, "no mode; FM;"},
       {"Auto", "25.00", 0, 7, "\"Auto\" is not a known mode; FM;"},
+      {"~\x7F", "25.00", 0, 7, "\"~?\" is not a known mode; FM;"},
+      {std::string(41, 'M'), "25.00", 0, 7,
+       "\"" + std::string(40, 'M') + "...\" is not a known mode; FM;"},
   };
   for (std::string am : {"NAM", "USB", "LSB", "CW", "CWR", "SAM", "RTTY"}) {
     cases.push_back(

@@ -319,6 +319,11 @@ TEST(LateAnswerTest, UnansweredAttemptsCostNoMoreThanTheirWaits) {
   port.Answer({{milliseconds(1), kReadA + Frame('C')}});
   EXPECT_TRUE(link.QueryLoop(kReadA, 3).ok());
   EXPECT_EQ(port.elapsed(), 6 * kDefaultReplyTimeout + milliseconds(1));
+  // Silence, then an answer: nothing can be on its way, so no wait either.
+  port.Answer({});
+  port.Answer({{milliseconds(1), kReadA + Frame('D')}});
+  EXPECT_TRUE(link.QueryLoop(kReadA, 3).ok());
+  EXPECT_EQ(port.elapsed(), 7 * kDefaultReplyTimeout + milliseconds(2));
 }
 
 TEST(LateAnswerTest, AChatteringLineIsGivenUpOn) {

@@ -112,6 +112,22 @@ TEST(ChannelCsvExportTest, EnabledMemoryChannelsInRowOrder) {
             "2,A B,433.000000,+,5.000000,,88.5,88.5,023,NN,WFM,1000.00,,,,,,");
 }
 
+// Codes no table holds (a hand-edited clone file) are written as the list's
+// defaults: no tone mode, the default tone, FM, no step, no shift.
+TEST(ChannelCsvExportTest, CodesOutsideTheTablesAreWrittenAsDefaults) {
+  Document doc;
+  PutChannel(doc, 0, 146.52, 9, 45, 5, 0.6, "ODD");
+  doc.Mem[0].value[kMode] = 7;
+  doc.Mem[0].value[kStep] = 25;
+  PutChannel(doc, 1, 146.52, -1, -2, -3, 0.6, "NEG");
+  doc.Mem[1].value[kMode] = -1;
+  doc.Mem[1].value[kStep] = -4;
+  auto lines = Lines(ChannelCsvText(doc));
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[1], "0,ODD,146.520000,,0.600000,,88.5,88.5,023,NN,FM,,,,,,,");
+  EXPECT_EQ(lines[2], "1,NEG,146.520000,,0.600000,,88.5,88.5,023,NN,FM,,,,,,,");
+}
+
 TEST(ChannelCsvImportTest, ModeAndStepGoToTheNearestTheReceiverHas) {
   struct Case {
     std::string mode, step;

@@ -442,6 +442,24 @@ TEST_F(TransferTest, RefusedOneByteWriteIsAFailureNotARegionError) {
   EXPECT_EQ(t.CheckLink(), 1);
 }
 
+// A port that breaks when the identity is sent: a port failure, not the
+// refusal of a region.
+TEST_F(TransferTest, PortBreakingAtTheIdentityIsNoRegionError) {
+  struct BreaksAtIdentity : testing::ScriptedPort {
+    bool Write(std::string_view data) override {
+      if (data.rfind("QV~VR-", 0) == 0) return false;
+      return ScriptedPort::Write(data);
+    }
+  } script;
+  Link scripted_link(script);
+  Transfer t(scripted_link, doc, Sinks());
+  for (int i = 0; i < 3; ++i) script.Answer({});
+  EXPECT_EQ(t.CheckLink(), kResultFailed);
+  for (int i = 0; i < 3; ++i) script.Answer({});
+  EXPECT_EQ(t.RunRead(), CommandResult::kFailure);
+  EXPECT_EQ(Texts(), Lines{"Read Failed..."});
+}
+
 TEST_F(TransferTest, UnreadableLinkBankShowsErrorThenReadFailed) {
   rx.set_faults(Faults{.silent_from = 6});
   EXPECT_EQ(transfer.RunRead(), CommandResult::kFailure);

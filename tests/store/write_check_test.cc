@@ -335,6 +335,10 @@ TEST(WriteCheckTest, LinesAndCount) {
   EXPECT_TRUE(HasError(findings));
   EXPECT_EQ(FindingLine(findings[1]).substr(0, 29),
             "warning Pr0      Note        ");
+  // A text as wide as its column or wider is still followed by a blank.
+  EXPECT_EQ(
+      FindingLine({FindingKind::kError, "Channels+", "Secret code!", "text"}),
+      "error   Channels+ Secret code! text");
   EXPECT_EQ(FindingCountLine(findings), "1 error, 1 warning");
   EXPECT_EQ(FindingCountLine({}), "0 errors, 0 warnings");
   EXPECT_FALSE(HasError({}));

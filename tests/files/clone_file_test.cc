@@ -162,6 +162,14 @@ TEST_F(CloneFileLoadTest, DamagedFilesAreRefusedAndChangeNothing) {
   EXPECT_TRUE(SameDocument(current_, before_));
 }
 
+// Only the first 64 MiB of a file are read: a note that pushes the end
+// mark past them leaves the file too short.
+TEST_F(CloneFileLoadTest, FilesPastTheSizeLimitAreRefused) {
+  std::vector<std::string> lines = lines_;
+  lines[1337] = std::string(65u << 20, 'n');
+  ExpectRefused(JoinCrLf(lines), FileStatus::kFileOpenError);
+}
+
 TEST_F(CloneFileLoadTest, ExtraLinesAndOtherLineEndsLoad) {
   std::string path = dir_.File("extra.VQ5");
   WriteFile(path, good_ + "more\r\nlines\r\n");

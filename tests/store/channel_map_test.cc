@@ -46,8 +46,16 @@ TEST(ChannelMapTest, MarksLanesAndBands) {
   EXPECT_EQ(map.marks[2].label, "0B");
   EXPECT_EQ(map.marks[3].lane, kBankCount + 2);
   EXPECT_EQ(map.marks[3].label, "Pr99");
-  EXPECT_EQ(LaneName(3), "Bank 03");
-  EXPECT_EQ(LaneName(kBankCount + 1), "Search pass");
+  for (auto [lane, name] : {std::pair{0, "Bank 00"},
+                            {3, "Bank 03"},
+                            {49, "Bank 49"},
+                            {kBankCount, "Program scan"},
+                            {kBankCount + 1, "Search pass"},
+                            {kBankCount + 2, "Priority"},
+                            {kBankCount + 3, ""},
+                            {-1, ""}}) {
+    EXPECT_EQ(LaneName(lane), name) << lane;
+  }
   ASSERT_EQ(map.bands.size(), 14u);
   EXPECT_DOUBLE_EQ(map.bands[0].low, 0.1);
 

@@ -307,6 +307,17 @@ TEST_F(CsvImportTest, FaultsLeaveTheDocumentAsItWas) {
     EXPECT_EQ(doc_.DataChanged, -1);
   }
   EXPECT_EQ(ImportCsv(doc_, "/no/such/file.csv"), FileStatus::kFileOpenError);
+  // A file past 64 MiB is refused whole, not imported in part.
+  TempDir dir;
+  std::string big = Csv({"\"VR-Q5\",\"BANK AMOUNT\",0,250"});
+  big.resize((64u << 20) + 1, '\n');
+  testing::WriteFile(dir.File("big.csv"), big);
+  EXPECT_EQ(ImportCsv(doc_, dir.File("big.csv")), FileStatus::kFileOpenError);
+  EXPECT_TRUE(SameDocument(doc_, before));
+  big.resize(64u << 20);
+  testing::WriteFile(dir.File("big.csv"), big);
+  EXPECT_EQ(ImportCsv(doc_, dir.File("big.csv")), FileStatus::kOk);
+  EXPECT_EQ(doc_.txtBank[0], "250");
 }
 
 TEST_F(CsvImportTest, FieldRules) {

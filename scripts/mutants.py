@@ -155,7 +155,7 @@ DECLARATION = re.compile(
     r"double |float |size_t |u?int\d+_t |std::\w+|[A-Z]\w*(<[^;]*>)?[&*]? \w+)")
 
 
-def candidates_of(path, text):
+def candidates_of(text):
     out = []
     in_block = False
     previous = "{"
@@ -243,7 +243,7 @@ def random_mutants(seed):
             with open(os.path.join(ROOT, rel), encoding="utf-8") as f:
                 text = f.read()
             lines = text.split("\n")
-            for n, col, old, new in candidates_of(rel, text):
+            for n, col, old, new in candidates_of(text):
                 if new is None:
                     pool.append(Mutant(rel, n, old, None, "line removed"))
                     continue

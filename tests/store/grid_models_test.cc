@@ -16,7 +16,8 @@ TEST(GridModelsTest, Headings) {
   const std::vector<std::string> headings = {
       "",        "Frequency", "Mode",  "Step",       "Option", "Skip",
       "Carrier", "Tone",      "Shift", "ShiftFreq.", "Note",   "Name"};
-  for (int c = 0; c < kGridColumns; ++c) {
+  ASSERT_EQ(kGridHeadings.size(), headings.size());
+  for (size_t c = 0; c < headings.size(); ++c) {
     EXPECT_EQ(kGridHeadings[c], headings[c]) << "column " << c;
   }
   struct Case {

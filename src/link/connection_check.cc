@@ -78,16 +78,11 @@ Verdict Check(Link& link, ConnectionReport& report) {
   if (id.end == LoopEnd::kCancelled) return Verdict::kCancelled;
   if (id.end == LoopEnd::kStopped) {
     if (id.status != kRefused) return Verdict::kPortUnusable;
-    for (int m = 0; m < kIdentityModels; ++m) {
-      if (m == report.model_index) continue;
-      CommandOutcome other = link.CommandLoop(IdentityLine(m));
-      if (other.end == LoopEnd::kCancelled) return Verdict::kCancelled;
-      if (other.ok()) {
-        report.answered_model = m;
-        return Finish(link, Verdict::kOtherModel);
-      }
-    }
-    return Verdict::kRefusedByAll;
+    ModelSearch other = FindAcceptedModel(link, report.model_index);
+    if (other.cancelled) return Verdict::kCancelled;
+    if (other.model < 0) return Verdict::kRefusedByAll;
+    report.answered_model = other.model;
+    return Finish(link, Verdict::kOtherModel);
   }
   if (id.status == kOtherReply) return Verdict::kUnexpectedAnswer;
   return link.characters_heard() == heard_before ? Verdict::kSilent
@@ -95,6 +90,23 @@ Verdict Check(Link& link, ConnectionReport& report) {
 }
 
 }  // namespace
+
+ModelSearch FindAcceptedModel(Link& link, int refused_model) {
+  ModelSearch search;
+  for (int m = 0; m < kIdentityModels; ++m) {
+    if (m == refused_model) continue;
+    CommandOutcome other = link.CommandLoop(IdentityLine(m));
+    if (other.end == LoopEnd::kCancelled) {
+      search.cancelled = true;
+      return search;
+    }
+    if (other.ok()) {
+      search.model = m;
+      return search;
+    }
+  }
+  return search;
+}
 
 ConnectionReport CheckConnection(Link& link, int model_index) {
   ConnectionReport report;
@@ -104,6 +116,7 @@ ConnectionReport CheckConnection(Link& link, int model_index) {
     report.verdict = Verdict::kBusy;
     return report;
   }
+  report.simulated = link.port().IsSimulated();
   try {
     report.verdict = Check(link, report);
   } catch (const std::exception&) {
@@ -112,10 +125,11 @@ ConnectionReport CheckConnection(Link& link, int model_index) {
   return report;
 }
 
-std::string VerdictHeadline(Verdict verdict) {
+std::string VerdictHeadline(Verdict verdict, bool simulated) {
   switch (verdict) {
     case Verdict::kLinked:
-      return "The receiver answers.";
+      return simulated ? "The simulated receiver answers."
+                       : "The receiver answers.";
     case Verdict::kPortMissing:
       return "The port does not exist.";
     case Verdict::kPortInUse:
@@ -146,7 +160,7 @@ std::string VerdictHeadline(Verdict verdict) {
 
 std::string VerdictText(const ConnectionReport& report, const std::string& port,
                         const std::vector<std::string>& ports) {
-  std::string text = VerdictHeadline(report.verdict) + "\n";
+  std::string text = VerdictHeadline(report.verdict, report.simulated) + "\n";
   auto known_ports = [&] {
     if (ports.empty()) {
       return std::string(

@@ -36,14 +36,27 @@ struct ConnectionReport {
   int answered_model = -1;      // the model the receiver took, when it took one
   std::string link_bank;        // kLinked: byte 0x0022 as two decimal digits
   bool already_linked = false;  // the probe was answered before the identity
+  bool simulated = false;       // the port is the built-in receiver
   bool ok() const { return verdict == Verdict::kLinked; }
 };
 
 // Runs the check on the link's port for the model `model_index` (0..3).
 ConnectionReport CheckConnection(Link& link, int model_index);
 
-// The verdict in one line ("The receiver answers.", "Nothing comes back.").
-std::string VerdictHeadline(Verdict verdict);
+// After the receiver refused the identity of `refused_model`: the identity
+// of every other model in turn until one is taken. `model` is the model
+// taken (the receiver is then identified as it), -1 when none was;
+// `cancelled` when the cancel flag stopped the search.
+struct ModelSearch {
+  int model = -1;
+  bool cancelled = false;
+};
+ModelSearch FindAcceptedModel(Link& link, int refused_model);
+
+// The verdict in one line ("The receiver answers.", "Nothing comes back.");
+// on the built-in receiver a linked one is "The simulated receiver
+// answers.".
+std::string VerdictHeadline(Verdict verdict, bool simulated = false);
 
 // The whole verdict for the user: the headline, what it means and what to
 // do. `port` is the port checked; `ports` the serial ports of the machine,

@@ -49,6 +49,9 @@ class SerialPort {
   // The time base of WaitForData. A port that simulates time (the
   // in-process receiver) gives its own clock; others the steady clock.
   virtual Clock::time_point Now() const { return Clock::now(); }
+  // True for the receiver built into the program, when the user chose it
+  // as the port: what goes through it reaches no real receiver.
+  virtual bool IsSimulated() const { return false; }
 };
 
 }  // namespace vrq5

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
+#include "codec/tables.h"
 #include "codec/text.h"
+#include "link/connection_check.h"
 
 namespace vrq5 {
 
@@ -105,6 +108,17 @@ std::string BankChannelOfSlot(const Document& doc, int slot) {
   return bank + digits;
 }
 
+std::string ErasedChannelsText(int written, int total) {
+  return "The receiver's channels were erased and " + std::to_string(written) +
+         " of " + std::to_string(total) +
+         " written: write again before you use the receiver.";
+}
+
+std::string RunAgainWithModelText(int model) {
+  const std::string name(ModelName[std::clamp(model, 0, 3)]);
+  return "The receiver is a " + name + ": run again with --model " + name + ".";
+}
+
 bool Transfer::BankSizesFitMemory(const Document& doc) {
   return vrq5::BankSizesFitMemory(doc);
 }
@@ -119,14 +133,22 @@ void Transfer::Error(std::string_view text) {
 
 CommandResult Transfer::Succeed() {
   if (sinks_.message) {
-    sinks_.message(Message{std::string(kMsgSuccess), std::string(kTitleSuccess),
-                           Message::Icon::kInformation});
+    Message m{std::string(kMsgSuccess), std::string(kTitleSuccess),
+              Message::Icon::kInformation};
+    if (link_.port().IsSimulated()) m.informative = kMsgSimulatedOnly;
+    sinks_.message(m);
   }
   return CommandResult::kSuccess;
 }
 
 CommandResult Transfer::Fail(int result, std::string_view failure) {
-  Error(result == kResultRefused ? kMsgRegionError : failure);
+  if (result == kResultRefused) {
+    identity_refused_ = true;
+    Error(kMsgRegionError);
+  } else if (!(failure == kMsgReadFailed && link_.cancelled())) {
+    // A cancelled read is said once, when the command has ended.
+    Error(failure);
+  }
   return CommandResult::kFailure;
 }
 
@@ -146,7 +168,7 @@ QueryOutcome Transfer::ReadBlock(int address) {
 }
 
 bool Transfer::RefuseBankTotal() {
-  if (BankSizesFitMemory(doc_)) return false;
+  if (BankSizesFitMemory(*doc_)) return false;
   Error(kMsgTotalChannels);
   return true;
 }
@@ -181,7 +203,13 @@ int Transfer::SendQVIM() {
 int Transfer::CheckLinkImpl() {
   if (!link_.EnsureOpen()) return kResultFailed;
   const std::string probe = ReadCommandLine(kProbeAddress);
-  if (link_.QueryLoop(probe, kProbeAttempts).ok()) return kResultOk;
+  const bool relink = std::exchange(relink_, false);
+  if (link_.QueryLoop(probe, kProbeAttempts).ok()) {
+    if (!relink) return kResultOk;
+    // Still linked from an earlier command, perhaps as another model: the
+    // selected model's identity must be taken before anything is sent.
+    if (!link_.CommandLoop("QV~FINISH\r").ok()) return kResultFailed;
+  }
   if (link_.cancelled()) return kResultFailed;
   int identified = SendQVVRQ5MainImpl(1);
   if (identified != kResultOk) return identified;
@@ -193,16 +221,17 @@ int Transfer::CheckLinkImpl() {
   int value = HexByteAt(q.reply, 3);
   // LinkBank holds two decimal digits; a larger byte ends the check.
   if (value >= 100) return kResultFailed;
-  doc_.LinkBank = Pad2(value);
+  doc_->LinkBank = Pad2(value);
   return kResultOk;
 }
 
 int Transfer::SendQVVRQ5MainImpl(int /*flag*/) {
-  if (doc_.opbModel >= 0 && doc_.opbModel <= 3) {
-    doc_.ModelIndex = static_cast<int16_t>(doc_.opbModel);
+  if (doc_->opbModel >= 0 && doc_->opbModel <= 3) {
+    doc_->ModelIndex = static_cast<int16_t>(doc_->opbModel);
   }
   if (!link_.EnsureOpen()) return kResultFailed;
-  CommandOutcome id = link_.CommandLoop(IdentityLine(doc_.ModelIndex));
+  identity_model_ = doc_->ModelIndex;
+  CommandOutcome id = link_.CommandLoop(IdentityLine(identity_model_));
   if (!id.ok()) {
     return id.end == LoopEnd::kStopped && id.status == kRefused ? kResultRefused
                                                                 : kResultFailed;
@@ -245,17 +274,17 @@ int Transfer::ReadSettingsImpl() {
     if (q.end != LoopEnd::kCancelled) Error(kMsgComPortError);
     return kResultFailed;
   }
-  doc_.SettingsHex1 = FrameData(q.reply);
+  doc_->SettingsHex1 = FrameData(q.reply);
   Progress(1, steps);
   q = link_.QueryLoop(ReadCommandLine(kSettings2Address));
   if (!q.ok()) {
     if (q.end != LoopEnd::kCancelled) Error(kMsgComPortError);
     return kResultFailed;
   }
-  doc_.SettingsHex2 = FrameData(q.reply);
+  doc_->SettingsHex2 = FrameData(q.reply);
   Progress(2, steps);
-  doc_.DecodeSettings();
-  doc_.DataChanged = -1;
+  doc_->DecodeSettings();
+  doc_->DataChanged = -1;
   bool complete = true;
   for (int k = 0; k < kVfoBands; ++k) {
     q = ReadBlock(kVfoAddress + kBlockBytes * k);
@@ -263,10 +292,10 @@ int Transfer::ReadSettingsImpl() {
       complete = false;
       break;
     }
-    DecodeVfoBand(q.reply, doc_.Vfo[k]);
+    DecodeVfoBand(q.reply, doc_->Vfo[k]);
     Progress(3 + k, steps);
   }
-  doc_.DataChanged = -1;
+  doc_->DataChanged = -1;
   return complete ? kResultOk : kResultFailed;
 }
 
@@ -279,18 +308,18 @@ int Transfer::ReadMemoryImpl(bool quick) {
   // The bitmap has no bits for the last slots; they keep their flags until
   // their records arrive.
   std::array<int16_t, kSlotCount - kFirstSlotWithoutEnableBit> tail_flags;
-  std::copy(doc_.MemFlag.begin() + kFirstSlotWithoutEnableBit,
-            doc_.MemFlag.end(), tail_flags.begin());
+  std::copy(doc_->MemFlag.begin() + kFirstSlotWithoutEnableBit,
+            doc_->MemFlag.end(), tail_flags.begin());
   if (ReadEnableAreaImpl() != -1) return kResultFailed;
   std::copy(tail_flags.begin(), tail_flags.end(),
-            doc_.MemFlag.begin() + kFirstSlotWithoutEnableBit);
+            doc_->MemFlag.begin() + kFirstSlotWithoutEnableBit);
   if (ReadBankImpl() != kResultOk) return kResultFailed;
-  doc_.HexToBankSizes();
-  doc_.ShowBankSizes();
-  doc_.LayoutMemoryRows();
+  doc_->HexToBankSizes();
+  doc_->ShowBankSizes();
+  doc_->LayoutMemoryRows();
   if (ReadGroupAreaImpl() != kResultOk) return kResultFailed;
-  doc_.ShowGroupTable();
-  std::vector<int> slots = quick ? SlotsInUse(doc_.MemFlag) : AllSlots();
+  doc_->ShowGroupTable();
+  std::vector<int> slots = quick ? SlotsInUse(doc_->MemFlag) : AllSlots();
   const int maximum = quick ? static_cast<int>(slots.size()) : kProgressMaximum;
   bool complete = true;
   int counter = 0;
@@ -301,23 +330,23 @@ int Transfer::ReadMemoryImpl(bool quick) {
       complete = false;
       break;
     }
-    Slot& slot = doc_.Mem[s];
+    Slot& slot = doc_->Mem[s];
     bool channel = DecodeChannel(q.reply, slot) == -1;
     if (!channel) {
       slot.value[kFreq] = 0;
       slot.text[kFreq].clear();
-      doc_.MemFlag[s] = 0;
+      doc_->MemFlag[s] = 0;
     } else if (s >= kFirstSlotWithoutEnableBit) {
-      doc_.MemFlag[s] = -1;
+      doc_->MemFlag[s] = -1;
     }
     ++counter;
   }
   if (quick && complete) Progress(maximum, maximum);
   // A disabled slot is emptied here whatever its record held, so the slots
   // that a quick read skips end as a full read leaves them.
-  doc_.RefillMemory();
-  doc_.EnableBitsHex[5] = FlagsToEnableHex(doc_.MemFlag)[5];
-  doc_.DataChanged = -1;
+  doc_->RefillMemory();
+  doc_->EnableBitsHex[5] = FlagsToEnableHex(doc_->MemFlag)[5];
+  doc_->DataChanged = -1;
   return complete ? kResultOk : kResultFailed;
 }
 
@@ -328,19 +357,19 @@ int Transfer::ReadBankImpl() {
   for (int i = 0; i < 4; ++i) {
     QueryOutcome q = ReadBlock(kBankTableAddress + kBlockBytes * i);
     if (!q.ok()) return kResultFailed;
-    doc_.BankTableHex[i] = FrameData(q.reply);
+    doc_->BankTableHex[i] = FrameData(q.reply);
   }
   return kResultOk;
 }
 
 int Transfer::ReadGroupAreaImpl() {
-  doc_.GroupHex.clear();
+  doc_->GroupHex.clear();
   for (int i = 0; i < 3; ++i) {
     QueryOutcome q = ReadBlock(kGroupAddress + kBlockBytes * i);
     if (!q.ok()) return kResultFailed;
-    doc_.GroupHex += FrameData(q.reply);
+    doc_->GroupHex += FrameData(q.reply);
   }
-  doc_.GroupHexToTable();
+  doc_->GroupHexToTable();
   return kResultOk;
 }
 
@@ -348,9 +377,9 @@ int Transfer::ReadEnableAreaImpl() {
   for (int i = 0; i < 5; ++i) {
     QueryOutcome q = ReadBlock(kEnableAddress + kBlockBytes * i);
     if (!q.ok()) return 0;
-    doc_.EnableBitsHex[i] = FrameData(q.reply);
+    doc_->EnableBitsHex[i] = FrameData(q.reply);
   }
-  doc_.EnableHexToFlags();
+  doc_->EnableHexToFlags();
   return -1;
 }
 
@@ -373,21 +402,23 @@ int Transfer::WriteSettingsImpl() {
   link_.EnsureOpen();
   int linked = CheckLinkImpl();
   if (linked != kResultOk) return linked;
-  doc_.EncodeSettings();
+  doc_->EncodeSettings();
   const int steps = 2 + kVfoBands;
   Progress(0, steps);
-  if (!link_.CommandLoop(WriteCommandLine(kSettings1Address, doc_.SettingsHex1))
+  if (!link_
+           .CommandLoop(WriteCommandLine(kSettings1Address, doc_->SettingsHex1))
            .ok()) {
     return kResultFailed;
   }
   Progress(1, steps);
-  if (!link_.CommandLoop(WriteCommandLine(kSettings2Address, doc_.SettingsHex2))
+  if (!link_
+           .CommandLoop(WriteCommandLine(kSettings2Address, doc_->SettingsHex2))
            .ok()) {
     return kResultFailed;
   }
   Progress(2, steps);
   for (int k = 0; k < kVfoBands; ++k) {
-    std::string record = EncodeVfoBand(doc_.Vfo[k], doc_.opbModel);
+    std::string record = EncodeVfoBand(doc_->Vfo[k], doc_->opbModel);
     if (!link_
              .CommandLoop(
                  WriteCommandLine(kVfoAddress + kBlockBytes * k, record))
@@ -422,57 +453,70 @@ int Transfer::WriteMemoryImpl() {
   Progress(0, kProgressMaximum);
   int banks = WriteBankTableImpl(true);
   if (banks != kResultOk) return banks;
-  doc_.LayoutMemoryRows();
-  doc_.ReadGroupChecks();
+  doc_->LayoutMemoryRows();
+  doc_->ReadGroupChecks();
   int groups = WriteGroupAreaImpl();
   if (groups != kResultOk) return groups;
+  // Slots whose record holds no frequency are not sent: the erase left
+  // them empty.
+  std::vector<std::string> records(kSlotCount);
+  for (int s = 0; s < kSlotCount; ++s) {
+    records[s] = EncodeChannel(doc_->Mem[s], doc_->opbModel);
+    if (records[s].compare(0, 8, "00000000") == 0) {
+      records[s].clear();
+    } else {
+      ++channels_to_write_;
+    }
+  }
   int counter = 0;
   for (int s = kSlotCount - 1; s >= 0; --s) {
     Progress(counter, kProgressMaximum);
-    std::string record = EncodeChannel(doc_.Mem[s], doc_.opbModel);
-    if (record.compare(0, 8, "00000000") != 0) {
-      std::string where = BankChannelOfSlot(doc_, s);
+    if (!records[s].empty()) {
+      std::string where = BankChannelOfSlot(*doc_, s);
       if (where.empty()) return kResultFailed;
       CommandOutcome c =
-          link_.CommandLoop("QV~BC" + where + "W" + record + "\r");
+          link_.CommandLoop("QV~BC" + where + "W" + records[s] + "\r");
       if (!c.ok()) {
         ReportLoop(c.end);
         return kResultFailed;
       }
+      ++channels_written_;
     }
     ++counter;
   }
   if (WriteClearArea() != kResultOk) return kResultFailed;
-  QueryOutcome q = link_.QueryLoop("QV~BC" + doc_.LinkBank + "000R\r");
+  QueryOutcome q = link_.QueryLoop("QV~BC" + doc_->LinkBank + "000R\r");
   if (!q.ok()) {
     if (q.end != LoopEnd::kCancelled) Error(kMsgComPortError);
     return kResultFailed;
   }
+  memory_written_ = true;
   return kResultOk;
 }
 
 int Transfer::WriteBankTableImpl(bool send_im) {
   int linked = CheckLinkImpl();
   if (linked != kResultOk) return linked;
-  doc_.BankSizesToHex();
+  doc_->BankSizesToHex();
   for (int i = 0; i < 4; ++i) {
     CommandOutcome c = link_.CommandLoop(WriteCommandLine(
-        kBankTableAddress + kBlockBytes * i, doc_.BankTableHex[i]));
+        kBankTableAddress + kBlockBytes * i, doc_->BankTableHex[i]));
     if (!c.ok()) {
       ReportLoop(c.end);
       return kResultFailed;
     }
   }
-  if (send_im) return FinishImpl("QV~IM\r");
-  return kResultOk;
+  if (!send_im) return kResultOk;
+  erased_ = true;
+  return FinishImpl("QV~IM\r");
 }
 
 int Transfer::WriteGroupAreaImpl() {
-  doc_.GroupTableToHex();
+  doc_->GroupTableToHex();
   static constexpr std::array<int, 3> kLengths = {64, 64, 48};
   size_t pos = 1;
   for (int i = 0; i < 3; ++i) {
-    std::string_view piece = Mid(doc_.GroupHex, pos, kLengths[i]);
+    std::string_view piece = Mid(doc_->GroupHex, pos, kLengths[i]);
     pos += kLengths[i];
     CommandOutcome c = link_.CommandLoop(
         WriteCommandLine(kGroupAddress + kBlockBytes * i, piece));
@@ -487,53 +531,101 @@ int Transfer::WriteGroupAreaImpl() {
 // ----- user commands -----
 
 CommandResult Transfer::Run(UserCommand command) {
+  return Guarded(CommandResult::kBusy, [&] { return RunCommand(command); });
+}
+
+#define VRQ5_USER_COMMAND(Name, command) \
+  CommandResult Transfer::Name() { return Run(UserCommand::command); }
+VRQ5_USER_COMMAND(RunRead, kRead)
+VRQ5_USER_COMMAND(RunReadSettings, kReadSettings)
+VRQ5_USER_COMMAND(RunReadBank, kReadBank)
+VRQ5_USER_COMMAND(RunReadGroup, kReadGroup)
+VRQ5_USER_COMMAND(RunReadAll, kReadAll)
+VRQ5_USER_COMMAND(RunReadQuick, kReadQuick)
+VRQ5_USER_COMMAND(RunWrite, kWrite)
+VRQ5_USER_COMMAND(RunWriteSettings, kWriteSettings)
+VRQ5_USER_COMMAND(RunWriteBank, kWriteBank)
+VRQ5_USER_COMMAND(RunWriteGroup, kWriteGroup)
+VRQ5_USER_COMMAND(RunWriteAll, kWriteAll)
+#undef VRQ5_USER_COMMAND
+
+CommandResult Transfer::RunCommand(UserCommand command) {
+  relink_ = true;
+  identity_refused_ = false;
+  accepted_model_ = kNoIdentityRefused;
+  erased_ = false;
+  channels_written_ = 0;
+  channels_to_write_ = 0;
+  memory_written_ = false;
+  CommandResult result;
+  if (IsWriteCommand(command)) {
+    result = Dispatch(command);
+  } else {
+    // A read fills a scratch copy, which becomes the document only when
+    // every block of the command arrived.
+    Document scratch = *doc_;
+    Document* document = std::exchange(doc_, &scratch);
+    result = Dispatch(command);
+    doc_ = document;
+    if (result == CommandResult::kSuccess) *doc_ = std::move(scratch);
+  }
+  relink_ = false;
+  ReportEnd(command, result);
+  return result;
+}
+
+void Transfer::ReportEnd(UserCommand command, CommandResult result) {
+  if (result == CommandResult::kSuccess) return;
+  if (!IsWriteCommand(command) && link_.cancelled() && sinks_.message) {
+    sinks_.message(Message{std::string(kMsgReadCancelled),
+                           std::string(kTitleCancelled),
+                           Message::Icon::kInformation});
+  }
+  if (erased_ && !memory_written_ && sinks_.message) {
+    sinks_.message(
+        Message{ErasedChannelsText(channels_written_, channels_to_write_),
+                std::string(kTitleError), Message::Icon::kWarning});
+  }
+  if (identity_refused_ && !link_.cancelled()) {
+    ModelSearch search = FindAcceptedModel(link_, identity_model_);
+    if (search.cancelled) return;
+    accepted_model_ = search.model;
+    if (search.model >= 0) {
+      // Left unidentified, as it was before the command.
+      link_.CommandLoop("QV~FINISH\r");
+    } else {
+      Error(kMsgRefusesEveryModel);
+    }
+  }
+}
+
+CommandResult Transfer::Dispatch(UserCommand command) {
   switch (command) {
     case UserCommand::kRead:
-      return RunRead();
+      return RunReadImpl();
     case UserCommand::kReadSettings:
-      return RunReadSettings();
+      return RunReadSettingsImpl();
     case UserCommand::kReadBank:
-      return RunReadBank();
+      return RunReadBankImpl();
     case UserCommand::kReadGroup:
-      return RunReadGroup();
+      return RunReadGroupImpl();
     case UserCommand::kReadAll:
-      return RunReadAll();
+      return RunReadAllImpl(false);
     case UserCommand::kReadQuick:
-      return RunReadQuick();
+      return RunReadQuickImpl();
     case UserCommand::kWrite:
-      return RunWrite();
+      return RunWriteImpl();
     case UserCommand::kWriteSettings:
-      return RunWriteSettings();
+      return RunWriteSettingsImpl();
     case UserCommand::kWriteBank:
-      return RunWriteBank();
+      return RunWriteBankImpl();
     case UserCommand::kWriteGroup:
-      return RunWriteGroup();
+      return RunWriteGroupImpl();
     case UserCommand::kWriteAll:
-      return RunWriteAll();
+      return RunWriteAllImpl();
   }
   return CommandResult::kFailure;
 }
-
-CommandResult Transfer::RunReadAll() {
-  return Guarded(CommandResult::kBusy,
-                 [this] { return RunReadAllImpl(false); });
-}
-
-#define VRQ5_GUARDED_COMMAND(Name)                                         \
-  CommandResult Transfer::Name() {                                         \
-    return Guarded(CommandResult::kBusy, [this] { return Name##Impl(); }); \
-  }
-VRQ5_GUARDED_COMMAND(RunRead)
-VRQ5_GUARDED_COMMAND(RunReadSettings)
-VRQ5_GUARDED_COMMAND(RunReadBank)
-VRQ5_GUARDED_COMMAND(RunReadGroup)
-VRQ5_GUARDED_COMMAND(RunReadQuick)
-VRQ5_GUARDED_COMMAND(RunWrite)
-VRQ5_GUARDED_COMMAND(RunWriteSettings)
-VRQ5_GUARDED_COMMAND(RunWriteBank)
-VRQ5_GUARDED_COMMAND(RunWriteGroup)
-VRQ5_GUARDED_COMMAND(RunWriteAll)
-#undef VRQ5_GUARDED_COMMAND
 
 CommandResult Transfer::RunReadImpl() {
   int result = ReadMemoryImpl(false);
@@ -548,10 +640,10 @@ CommandResult Transfer::RunReadSettingsImpl() {
 CommandResult Transfer::RunReadBankImpl() {
   int result = ReadBankImpl();
   if (result != kResultOk) return Fail(result, kMsgReadFailed);
-  doc_.HexToBankSizes();
-  doc_.ShowBankSizes();
+  doc_->HexToBankSizes();
+  doc_->ShowBankSizes();
   if (ReadGroupAreaImpl() != kResultOk) return CommandResult::kFailure;
-  doc_.ShowGroupTable();
+  doc_->ShowGroupTable();
   return Succeed();
 }
 
@@ -560,15 +652,15 @@ CommandResult Transfer::RunReadGroupImpl() {
   int linked = CheckLinkImpl();
   if (linked != kResultOk) return Fail(linked, kMsgReadFailed);
   if (ReadGroupAreaImpl() != kResultOk) return CommandResult::kFailure;
-  doc_.ShowGroupTable();
+  doc_->ShowGroupTable();
   return Succeed();
 }
 
 CommandResult Transfer::RunReadAllImpl(bool quick) {
   int settings = ReadSettingsImpl();
   if (settings != kResultOk) return Fail(settings, kMsgReadFailed);
-  doc_.LayoutMemoryRows();
-  doc_.RefillMemory();
+  doc_->LayoutMemoryRows();
+  doc_->RefillMemory();
   // A refused identity here still reads as "Read Failed...".
   if (ReadMemoryImpl(quick) != kResultOk) {
     return Fail(kResultFailed, kMsgReadFailed);
@@ -596,8 +688,8 @@ CommandResult Transfer::RunWriteSettingsImpl() {
 CommandResult Transfer::RunWriteBankImpl() {
   int result = WriteBankTableImpl(false);
   if (result != kResultOk) return Fail(result, kMsgWriteFailed);
-  doc_.LayoutMemoryRows();
-  doc_.RefillMemory();
+  doc_->LayoutMemoryRows();
+  doc_->RefillMemory();
   if (WriteClearArea() != kResultOk) return CommandResult::kFailure;
   return Succeed();
 }
@@ -606,7 +698,7 @@ CommandResult Transfer::RunWriteGroupImpl() {
   link_.EnsureOpen();
   int linked = CheckLinkImpl();
   if (linked != kResultOk) return Fail(linked, kMsgWriteFailed);
-  doc_.ReadGroupChecks();
+  doc_->ReadGroupChecks();
   if (WriteGroupAreaImpl() != kResultOk) {
     return Fail(kResultFailed, kMsgWriteFailed);
   }
@@ -617,8 +709,8 @@ CommandResult Transfer::RunWriteAllImpl() {
   if (RefuseBankTotal()) return CommandResult::kFailure;
   int settings = WriteSettingsImpl();
   if (settings != kResultOk) return Fail(settings, kMsgWriteFailed);
-  doc_.LayoutMemoryRows();
-  doc_.RefillMemory();
+  doc_->LayoutMemoryRows();
+  doc_->RefillMemory();
   // A refused identity here still reads as "Write Failed...".
   if (WriteMemoryImpl() != kResultOk)
     return Fail(kResultFailed, kMsgWriteFailed);

@@ -33,6 +33,24 @@ inline constexpr std::string_view kMsgReadFailed = "Read Failed...";
 inline constexpr std::string_view kMsgWriteFailed = "Write Failed...";
 inline constexpr std::string_view kMsgSuccess = "Successed!!";
 inline constexpr std::string_view kTitleSuccess = "Success";
+// A read the user cancelled (information icon): the document is as before.
+inline constexpr std::string_view kMsgReadCancelled =
+    "The read was cancelled. Nothing was changed.";
+inline constexpr std::string_view kTitleCancelled = "Cancelled";
+// After "Region Error", when the identity of no model was taken.
+inline constexpr std::string_view kMsgRefusesEveryModel =
+    "The receiver refuses every model.";
+// The informative line under "Successed!!" on the built-in receiver.
+inline constexpr std::string_view kMsgSimulatedOnly =
+    "(simulated receiver: nothing was sent to a real receiver)";
+
+// A memory write that stopped after the receiver's channels were erased:
+// "The receiver's channels were erased and 128 of 318 written: write again
+// before you use the receiver."
+std::string ErasedChannelsText(int written, int total);
+// `vrq5` after "Region Error" when the receiver took the identity of
+// `model`: "The receiver is a VR-Q70E: run again with --model VR-Q70E."
+std::string RunAgainWithModelText(int model);
 
 struct TransferSinks {
   std::function<void(const Message&)> message;
@@ -65,6 +83,11 @@ enum class UserCommand {
   kWriteAll,       // Write > ALL
 };
 
+// `Transfer::accepted_model()` when no identity was refused, and when the
+// receiver refused the identity of every model.
+inline constexpr int kNoIdentityRefused = -2;
+inline constexpr int kNoModelAccepted = -1;
+
 // Routine results: 0 success, 1 failure, 4 identity refused by the
 // receiver; kBusy when another transfer holds the link.
 inline constexpr int kResultOk = 0;
@@ -75,7 +98,13 @@ inline constexpr int kResultBusy = -2;
 class Transfer {
  public:
   Transfer(Link& link, Document& doc, TransferSinks sinks = {})
-      : link_(link), doc_(doc), sinks_(std::move(sinks)) {}
+      : link_(link), doc_(&doc), sinks_(std::move(sinks)) {}
+
+  // After a user command that ended in "Region Error": the model whose
+  // identity the receiver took instead (it is left unidentified again), or
+  // kNoModelAccepted (after the message "The receiver refuses every
+  // model."); kNoIdentityRefused after any other outcome.
+  int accepted_model() const { return accepted_model_; }
 
   // ----- identification and link commands -----
   // Probes address 0x0022 (3 attempts); without an answer identifies the
@@ -106,6 +135,15 @@ class Transfer {
   int WriteGroupArea();
 
   // ----- user commands -----
+  // A user command. A read changes the document only when the whole
+  // command succeeded: a failed or cancelled one leaves it exactly as it
+  // was ("The read was cancelled. Nothing was changed." for a cancel). A
+  // receiver that answers the first probe (still linked from an earlier
+  // command, perhaps of another model) is sent "QV~FINISH" and identified
+  // again with the selected model. After "Region Error" the identities of
+  // the other models are tried (see accepted_model()); after a memory write
+  // that stopped once the channels were erased, a message says how many
+  // were written.
   CommandResult Run(UserCommand command);
   CommandResult RunRead();
   CommandResult RunReadSettings();
@@ -139,6 +177,10 @@ class Transfer {
   int WriteBankTableImpl(bool send_im);
   int WriteGroupAreaImpl();
   int WriteClearArea();
+  CommandResult RunCommand(UserCommand command);
+  CommandResult Dispatch(UserCommand command);
+  // What the command left to say once it has ended.
+  void ReportEnd(UserCommand command, CommandResult result);
   CommandResult RunReadImpl();
   CommandResult RunReadSettingsImpl();
   CommandResult RunReadBankImpl();
@@ -169,8 +211,22 @@ class Transfer {
   bool RefuseBankTotal();
 
   Link& link_;
-  Document& doc_;
+  // The document the routines work on: a read command points it at a
+  // scratch copy for its run.
+  Document* doc_;
   TransferSinks sinks_;
+  // The first link check of a user command identifies the receiver even
+  // when it answers the probe.
+  bool relink_ = false;
+  bool identity_refused_ = false;
+  int identity_model_ = 0;  // the model whose identity was sent last
+  int accepted_model_ = kNoIdentityRefused;
+  // A memory write: "QV~IM" sent, the channel records sent and to send, and
+  // whether the whole memory write completed.
+  bool erased_ = false;
+  int channels_written_ = 0;
+  int channels_to_write_ = 0;
+  bool memory_written_ = false;
 };
 
 // What a write command sends, for the check before it: the channel records

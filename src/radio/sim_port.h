@@ -31,6 +31,9 @@ class SimulatedPort : public SerialPort {
   Clock::time_point Now() const override;
 
   OpenError open_error() const override { return open_error_; }
+  // The port the user chose as "sim" says so; a test's port does not.
+  bool IsSimulated() const override { return chosen_by_user_; }
+  void set_chosen_by_user(bool chosen) { chosen_by_user_ = chosen; }
 
   // Port faults: opening fails (for the reason given); writing and reading
   // fail (a port that breaks while open).
@@ -53,6 +56,7 @@ class SimulatedPort : public SerialPort {
   OpenError open_fails_why_ = OpenError::kInUse;
   OpenError open_error_ = OpenError::kNone;
   bool io_fails_ = false;
+  bool chosen_by_user_ = false;
   Clock::time_point virtual_now_{};
   std::multimap<Clock::time_point, std::string> pending_;
 };

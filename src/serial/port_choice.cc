@@ -12,7 +12,9 @@ std::unique_ptr<SerialPort> MakePort(const std::string& name,
     auto mode = receiver.faults().timing
                     ? radio::SimulatedPort::TimeMode::kReal
                     : radio::SimulatedPort::TimeMode::kVirtual;
-    return std::make_unique<radio::SimulatedPort>(receiver, mode);
+    auto port = std::make_unique<radio::SimulatedPort>(receiver, mode);
+    port->set_chosen_by_user(true);
+    return port;
   }
   return std::make_unique<QtSerialPort>(name);
 }

@@ -16,6 +16,8 @@ struct Message {
   std::string text;
   std::string title;
   Icon icon = Icon::kCritical;
+  // A line shown under the text, in a smaller type; empty for most boxes.
+  std::string informative = {};
   friend bool operator==(const Message&, const Message&) = default;
 };
 

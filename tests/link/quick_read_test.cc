@@ -308,7 +308,7 @@ TEST(QuickReadTest, CancelStopsBeforeTheNextExchange) {
                       }};
   EXPECT_EQ(Transfer(link, doc, sinks).Run(UserCommand::kReadQuick),
             CommandResult::kFailure);
-  EXPECT_EQ(messages, std::vector<std::string>{"Read Failed..."});
+  EXPECT_EQ(messages, std::vector<std::string>{std::string(kMsgReadCancelled)});
   EXPECT_EQ(SlotsRead(rx.lines()).size(), 10u);
 }
 

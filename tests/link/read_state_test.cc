@@ -1,8 +1,9 @@
 // What each read command replaces, clears and keeps in a document that
-// already holds other work, and that a read whose link check fails changes
-// nothing.
+// already holds other work, and that a read that fails or is cancelled
+// changes nothing.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -223,27 +224,58 @@ TEST(ReadStateTest, EachReadReplacesItsPartAndKeepsTheRest) {
   }
 }
 
-TEST(ReadStateTest, AReadWhoseLinkCheckFailsChangesNothing) {
+// The port raises the cancel flag as it sends its `at`-th line, as the
+// user's Cancel does between two exchanges.
+class CancellingPort : public SimulatedPort {
+ public:
+  CancellingPort(SimulatedReceiver& rx, std::atomic<bool>& cancel, int at)
+      : SimulatedPort(rx), cancel_(cancel), at_(at) {}
+  bool Write(std::string_view data) override {
+    if (++sent_ == at_) cancel_ = true;
+    return SimulatedPort::Write(data);
+  }
+
+ private:
+  std::atomic<bool>& cancel_;
+  int at_;
+  int sent_ = 0;
+};
+
+// A read that fails at its link check, part-way through its blocks, or is
+// cancelled there leaves every member of the document as it was; the
+// messages start as the user is to see them.
+TEST(ReadStateTest, AReadThatFailsOrIsCancelledChangesNothing) {
   const Document radio = RadioDocument();
   struct Fault {
     const char* name;
     Faults faults;
-    const char* message;
+    std::vector<std::string> first;  // the first messages
+    int cancel_at = 0;               // the line whose sending cancels
   };
   Faults silent;
   silent.not_in_clone_mode = true;
   Faults refusing;
   refusing.refuse_identity = true;
+  // The link check takes six lines; the ninth is a data block of every
+  // read (the third bank, group or enable block, the first VFO band).
+  Faults mid_read;
+  mid_read.silent_from = 9;
   for (const Fault& fault :
-       {Fault{"not in cloning mode", silent, nullptr},
-        Fault{"identity refused", refusing, "Region Error"}}) {
+       {Fault{"not in cloning mode", silent, {"Read Failed..."}},
+        Fault{"identity refused",
+              refusing,
+              {"Region Error", std::string(kMsgRefusesEveryModel)}},
+        Fault{"silent part-way", mid_read, {"Communication Error"}},
+        Fault{"cancelled part-way", {}, {std::string(kMsgReadCancelled)}, 8}}) {
     for (const ReadCase& c : ReadCases()) {
       SCOPED_TRACE(std::string(fault.name) + ", " + c.name);
       SimulatedReceiver rx(kModel);
       ASSERT_TRUE(rx.LoadDocument(radio));
       rx.set_faults(fault.faults);
-      SimulatedPort port(rx);
+      std::atomic<bool> cancel{false};
+      CancellingPort port(rx, cancel, fault.cancel_at);
       Link link(port);
+      link.set_cancel_flag(&cancel);
       Document doc = BusyDocument(kModel);
       doc.DataChanged = 0;
       const Document before = doc;
@@ -253,9 +285,14 @@ TEST(ReadStateTest, AReadWhoseLinkCheckFailsChangesNothing) {
           {[&](const Message& m) { messages.push_back(m.text); }, nullptr});
       EXPECT_EQ(transfer.Run(c.command), CommandResult::kFailure);
       EXPECT_TRUE(SameWholeDocument(doc, before));
-      ASSERT_FALSE(messages.empty());
-      EXPECT_EQ(messages.back(),
-                fault.message ? fault.message : "Read Failed...");
+      ASSERT_GE(messages.size(), fault.first.size());
+      EXPECT_EQ(std::vector<std::string>(
+                    messages.begin(),
+                    messages.begin() + static_cast<long>(fault.first.size())),
+                fault.first);
+      if (fault.cancel_at || fault.faults.refuse_identity) {
+        EXPECT_EQ(messages.size(), fault.first.size());
+      }
     }
   }
 }

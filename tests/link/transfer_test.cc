@@ -351,10 +351,10 @@ TEST_F(TransferTest, SilenceFromTheFiveHundredthCommandFailsTheRead) {
   EXPECT_EQ(Texts(), (Lines{"Communication Error", "Read Failed..."}));
   // The 500th line and its nine retries went unanswered.
   EXPECT_EQ(rx.commands(), 509);
-  EXPECT_EQ(doc.DataChanged, -1);
+  EXPECT_EQ(doc.DataChanged, 0);
 }
 
-TEST_F(TransferTest, ReadStoppedPartWayKeepsTheSlotsNotReached) {
+TEST_F(TransferTest, ReadStoppedPartWayChangesNothing) {
   doc = SampleDocument();
   Document before = doc;
   // Leave the receiver's enable bits set for every slot so that old slots
@@ -365,10 +365,9 @@ TEST_F(TransferTest, ReadStoppedPartWayKeepsTheSlotsNotReached) {
   rx.set_faults(Faults{.silent_from = 6 + 5 + 1 + 4 + 1 + 3 + 301});
   EXPECT_EQ(transfer.RunRead(), CommandResult::kFailure);
   EXPECT_EQ(Texts(), (Lines{"Communication Error", "Read Failed..."}));
-  EXPECT_TRUE(doc.Mem[0].IsEmpty());         // read: the receiver has none
-  EXPECT_EQ(doc.Mem[400], before.Mem[400]);  // not reached
-  EXPECT_EQ(doc.Mem[1299], before.Mem[1299]);
-  EXPECT_EQ(doc.MemFlag[1299], -1);
+  EXPECT_EQ(doc.Mem, before.Mem);
+  EXPECT_EQ(doc.MemFlag, before.MemFlag);
+  EXPECT_EQ(doc.EnableBitsHex, before.EnableBitsHex);
 }
 
 TEST_F(TransferTest, ProbeAnsweredAtTheThirdAttemptNeedsNoIdentity) {
@@ -422,14 +421,17 @@ TEST_F(TransferTest, RefusedIdentityIsARegionError) {
   doc = SampleDocument();
   Document before = doc;
   EXPECT_EQ(transfer.RunReadAll(), CommandResult::kFailure);
-  EXPECT_EQ(Texts(), Lines{"Region Error"});
+  // The identity of every other model is tried: none is taken.
+  const Lines refused = {"Region Error", "The receiver refuses every model."};
+  EXPECT_EQ(Texts(), refused);
+  EXPECT_EQ(transfer.accepted_model(), kNoModelAccepted);
   EXPECT_EQ(doc.Mem[0], before.Mem[0]);  // memory untouched
   messages.clear();
   EXPECT_EQ(transfer.RunWrite(), CommandResult::kFailure);
-  EXPECT_EQ(Texts(), Lines{"Region Error"});
+  EXPECT_EQ(Texts(), refused);
   messages.clear();
   EXPECT_EQ(transfer.RunWriteAll(), CommandResult::kFailure);
-  EXPECT_EQ(Texts(), Lines{"Region Error"});
+  EXPECT_EQ(Texts(), refused);
 }
 
 TEST_F(TransferTest, RefusedOneByteWriteIsAFailureNotARegionError) {
@@ -473,9 +475,9 @@ TEST_F(TransferTest, SettingsReadStoppedAtBandFive) {
   rx.set_faults(Faults{.silent_from = 6 + 2 + 5 + 1});
   EXPECT_EQ(transfer.RunReadSettings(), CommandResult::kFailure);
   EXPECT_EQ(Texts(), (Lines{"Communication Error", "Read Failed..."}));
-  EXPECT_EQ(doc.Vfo[4].value[kFreq], 1.0);
-  for (int k = 5; k < kVfoBands; ++k) EXPECT_EQ(doc.Vfo[k], before.Vfo[k]);
-  EXPECT_EQ(doc.DataChanged, -1);
+  EXPECT_EQ(doc.Vfo, before.Vfo);
+  EXPECT_EQ(doc.SettingsHex1, before.SettingsHex1);
+  EXPECT_EQ(doc.DataChanged, 0);
 }
 
 TEST_F(TransferTest, SettingsBlockFailureIsAComPortError) {
@@ -558,7 +560,9 @@ TEST_F(TransferTest, ProgressStartsAtZeroAndNeverGoesBack) {
     CommandResult (Transfer::*run)();
     std::pair<int, int> first;
   };
-  const Lines link_check = {"QV~F00022R", "QV~VR-Q5J", "QV~F0FD01W00"};
+  // A receiver still linked by the command before is unlinked first.
+  const Lines link_check = {"QV~F00022R", "QV~FINISH", "QV~VR-Q5J",
+                            "QV~F0FD01W00"};
   for (const Case& c :
        {Case{"Read Settings", &Transfer::RunReadSettings, {0, 16}},
         Case{"Write Settings", &Transfer::RunWriteSettings, {0, 16}},
@@ -589,14 +593,14 @@ TEST_F(TransferTest, ProgressStartsAtZeroAndNeverGoesBack) {
   on_progress = nullptr;
 }
 
-TEST_F(TransferTest, CancelledReadEndsWithItsFailureMessageOnly) {
+TEST_F(TransferTest, CancelledReadSaysSoAndNothingElse) {
   std::atomic<bool> cancel{false};
   link.set_cancel_flag(&cancel);
   on_progress = [&](int value, int maximum) {
     if (maximum == 1299 && value == 100) cancel = true;
   };
   EXPECT_EQ(transfer.RunRead(), CommandResult::kFailure);
-  EXPECT_EQ(Texts(), Lines{"Read Failed..."});
+  EXPECT_EQ(Texts(), Lines{"The read was cancelled. Nothing was changed."});
   ASSERT_GE(rx.lines().size(), 1u);
   EXPECT_EQ(rx.lines().back(), "QV~F" + Hex5(0xA00 + 32 * 99) + "R");
 }
@@ -625,7 +629,11 @@ TEST_F(TransferTest, WriteFailureMessages) {
   rx.set_faults(Faults{.silent_from = 6 + 2 + 4 + 1 + 3 + 5});
   messages.clear();
   EXPECT_EQ(transfer.RunWrite(), CommandResult::kFailure);
-  EXPECT_EQ(Texts(), (Lines{"Communication Error", "Write Failed..."}));
+  // Five of the eighteen channels were written after the erase.
+  EXPECT_EQ(Texts(), (Lines{"Communication Error", "Write Failed...",
+                            "The receiver's channels were erased and 5 of 18 "
+                            "written: write again before you use the "
+                            "receiver."}));
   // The receiver got the new bank table and the last slots first.
   EXPECT_EQ(rx.HexAt(0x0100, 4), "0000FA00");
   ASSERT_GE(rx.lines().size(), 16u);
@@ -655,15 +663,37 @@ TEST_F(TransferTest, FailedFinishIsReportedPerCommand) {
   EXPECT_EQ(rx.lines()[write_all], "QV~FINISH");
 }
 
-TEST_F(TransferTest, ClosingReadWithAnEmptyLinkBank) {
-  // The receiver was left identified by an earlier run: no identification,
-  // LinkBank stays empty.
+// A receiver left linked by an earlier command, of another model: every
+// command identifies it again, so a VR-Q5J document is never written into
+// a VR-Q70E; the model it takes is found and it is left unlinked.
+TEST_F(TransferTest, AReceiverLeftLinkedIsIdentifiedAgain) {
+  SimulatedReceiver q70e(1);
+  SimulatedPort q70e_port(q70e);
+  Link q70e_link(q70e_port);
+  Document q70e_doc;
+  q70e_doc.SelectModel(1);
+  ASSERT_EQ(Transfer(q70e_link, q70e_doc).RunReadSettings(),
+            CommandResult::kSuccess);
+  const std::string memory = q70e.HexAt(0x0000, 0x1000);
+  q70e.ClearLines();
+  doc = SampleDocument();
+  Transfer t(q70e_link, doc, Sinks());
+  EXPECT_EQ(t.RunWriteAll(), CommandResult::kFailure);
+  EXPECT_EQ(Texts(), Lines{"Region Error"});
+  EXPECT_EQ(t.accepted_model(), 1);
+  EXPECT_EQ(q70e.lines(), (Lines{"QV~F00022R", "QV~FINISH", "QV~VR-Q5J",
+                                 "QV~VR-Q70E", "QV~FINISH"}));
+  EXPECT_EQ(q70e.HexAt(0x0000, 0x1000), memory);
+  // Of the same model: unlinked, identified, LinkBank read again.
   rx.Receive("QV~VR-Q5J\r");
   rx.ClearLines();
   EXPECT_EQ(transfer.RunWrite(), CommandResult::kSuccess);
   Lines lines = rx.lines();
-  ASSERT_GE(lines.size(), 2u);
-  EXPECT_EQ(lines[lines.size() - 2], "QV~BC000R");
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(Lines(lines.begin(), lines.begin() + 5),
+            (Lines{"QV~F00022R", "QV~FINISH", "QV~VR-Q5J", "QV~F0FD01W00",
+                   "QV~F00022R"}));
+  EXPECT_EQ(lines[lines.size() - 2], "QV~BC00000R");
 }
 
 TEST_F(TransferTest, BankAndGroupCommands) {
@@ -678,10 +708,12 @@ TEST_F(TransferTest, BankAndGroupCommands) {
   doc.chkGrp[50 * 2 + 7] = 1;
   rx.ClearLines();
   EXPECT_EQ(transfer.RunWriteGroup(), CommandResult::kSuccess);
+  // Still linked by the read: unlinked and identified again first.
   Lines lines = rx.lines();
-  ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[1].size(), 10u + 64);
-  EXPECT_EQ(lines[3].size(), 10u + 48);
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(lines[1], "QV~FINISH");
+  EXPECT_EQ(lines[5].size(), 10u + 64);
+  EXPECT_EQ(lines[7].size(), 10u + 48);
   EXPECT_EQ(rx.HexAt(0x0090, 2), "0100");
   EXPECT_EQ(rx.HexAt(0x00D6, 4),
             "0400"
@@ -691,12 +723,14 @@ TEST_F(TransferTest, BankAndGroupCommands) {
   rx.ClearLines();
   EXPECT_EQ(transfer.RunWriteBank(), CommandResult::kSuccess);
   lines = rx.lines();
-  ASSERT_EQ(lines.size(), 9u);  // probe, 4 bank blocks, 4 clearing writes
-  EXPECT_EQ(lines[4], "QV~F00160W" + std::string(8, '0') + "6400640064001400");
-  EXPECT_EQ(lines[8], "QV~F001E0W" + std::string(64, '0'));
+  // Link check (5 lines), 4 bank blocks, 4 clearing writes.
+  ASSERT_EQ(lines.size(), 13u);
+  EXPECT_EQ(lines[8], "QV~F00160W" + std::string(8, '0') + "6400640064001400");
+  EXPECT_EQ(lines[12], "QV~F001E0W" + std::string(64, '0'));
   EXPECT_EQ(doc.SlotLabel(999), "00-999");
 
-  rx.set_faults(Faults{.silent_from = rx.commands() + 6});
+  // Link check (5 lines), 4 bank blocks, then the group read goes silent.
+  rx.set_faults(Faults{.silent_from = rx.commands() + 10});
   messages.clear();
   EXPECT_EQ(transfer.RunReadBank(), CommandResult::kFailure);
   EXPECT_EQ(Texts(), Lines{"Communication Error"});  // group read

@@ -92,7 +92,12 @@ void PrintVfo(const Document& doc, std::ostream& out) {
 }  // namespace
 
 void PrintInfo(const Document& doc, std::ostream& out) {
-  out << "Model: " << ModelName[doc.opbModel] << "\n";
+  out << "Model: " << ModelName[doc.opbModel];
+  // A clone file keeps no model: the one shown is the one chosen.
+  if (!doc.CurrentFileName.empty()) {
+    out << " (as chosen: a clone file does not name its model)";
+  }
+  out << "\n";
   out << "File: "
       << (doc.CurrentFileName.empty()
               ? "(new document)"

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/common.h"
@@ -25,7 +26,8 @@ constexpr char kReadHelp[] =
     "Usage: vrq5 read [--port P] [--model M] [--part PART] [--quick] -o "
     "FILE.VQ5\n"
     "Reads the receiver and saves what was read as a clone file. A failed\n"
-    "read writes no file. Ctrl+C stops between two exchanges.\n"
+    "read writes no file. Ctrl+C (or SIGTERM, SIGHUP) stops between two\n"
+    "exchanges.\n"
     "\n"
     "  --port P    a device path, a port name as 'vrq5 ports' lists it, or\n"
     "              'sim' (the built-in simulated receiver); without it the\n"
@@ -40,8 +42,9 @@ constexpr char kReadHelp[] =
 constexpr char kWriteHelp[] =
     "Usage: vrq5 write [--port P] [--model M] [--part PART] [--force] "
     "FILE.VQ5\n"
-    "Writes a clone file into the receiver. Ctrl+C stops between two\n"
-    "exchanges. Before anything is sent, the parts to be written are checked\n"
+    "Writes a clone file into the receiver. Ctrl+C (or SIGTERM, SIGHUP) stops\n"
+    "between two exchanges. Before anything is sent, the parts to be written "
+    "are checked\n"
     "as 'vrq5 verify' checks them: errors (what the receiver would refuse or\n"
     "misfile) stop the write with exit status 1, warnings are printed on\n"
     "standard error and the write goes on.\n"
@@ -54,8 +57,28 @@ constexpr char kWriteHelp[] =
     "  --force     write in spite of errors the check finds\n";
 
 std::atomic<bool> g_interrupted{false};
+// A second signal also stops the closing "QV~FINISH".
+std::atomic<bool> g_interrupted_again{false};
+std::atomic<int> g_signal{0};
 
-extern "C" void OnInterrupt(int) { g_interrupted.store(true); }
+extern "C" void OnInterrupt(int signal) {
+  if (g_interrupted.exchange(true)) g_interrupted_again.store(true);
+  g_signal.store(signal);
+}
+
+// The signals that stop a transfer as Ctrl+C does.
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+const char* SignalName(int signal) {
+  switch (signal) {
+    case SIGTERM:
+      return "SIGTERM";
+    case SIGHUP:
+      return "SIGHUP";
+    default:
+      return "Ctrl+C";
+  }
+}
 
 struct Part {
   UserCommand read;
@@ -113,8 +136,8 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
   if (!reading) {
     if (int rc = OpenDocument(doc, parsed->positional[0])) return rc;
     // The check of what the part sends, before the port is touched.
-    if (!CheckWrite(doc, WriteScopeOf(part->second.write), parsed->Has("--force"),
-                    std::cerr)) {
+    if (!CheckWrite(doc, WriteScopeOf(part->second.write),
+                    parsed->Has("--force"), std::cerr)) {
       return kExitFailure;
     }
   }
@@ -130,8 +153,12 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
 
   Link link(*choice->port);
   g_interrupted = false;
+  g_interrupted_again = false;
   link.set_cancel_flag(&g_interrupted);
-  auto previous = std::signal(SIGINT, OnInterrupt);
+  std::vector<void (*)(int)> previous;
+  for (int signal : kStopSignals) {
+    previous.push_back(std::signal(signal, OnInterrupt));
+  }
 
   std::string label =
       quick ? "Read Channels in use"
@@ -142,6 +169,7 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
   sinks.message = [&](const Message& m) {
     bar.Finish();
     std::cerr << m.text << "\n";
+    if (!m.informative.empty()) std::cerr << m.informative << "\n";
   };
   Transfer transfer(link, doc, sinks);
   CommandResult result = transfer.Run(quick     ? UserCommand::kReadQuick
@@ -149,14 +177,25 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
                                                 : part->second.write);
   bar.Finish();
   bool port_opened = choice->port->IsOpen();
+  if (g_interrupted && port_opened) {
+    // The receiver is left unlinked, unless a second signal stops that too.
+    link.set_cancel_flag(&g_interrupted_again);
+    Transfer(link, doc).SendQVFINISH();
+  }
   choice->port->Close();
-  std::signal(SIGINT, previous);
+  for (size_t i = 0; i < previous.size(); ++i) {
+    std::signal(kStopSignals[i], previous[i]);
+  }
 
   if (g_interrupted) {
-    std::cerr << "Stopped by Ctrl+C between two exchanges; "
+    std::cerr << "Stopped by " << SignalName(g_signal)
+              << " between two exchanges; "
               << (reading ? "nothing was saved.\n"
                           : "the receiver holds what was written so far.\n");
     return kExitFailure;
+  }
+  if (transfer.accepted_model() >= 0) {
+    std::cerr << RunAgainWithModelText(transfer.accepted_model()) << "\n";
   }
   if (result != CommandResult::kSuccess) {
     if (!port_opened) {

@@ -83,6 +83,9 @@ class MemoryGrid : public QTableView {
   }
 };
 
+// The model selected last, beside the window placement.
+constexpr char kModelKey[] = "Settings/Model";
+
 std::unique_ptr<QSettings> PlacementSettings(const QString& file) {
   if (!file.isEmpty()) {
     return std::make_unique<QSettings>(file, QSettings::IniFormat);
@@ -547,6 +550,14 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::StartUp(const std::string& command_line_file) {
+  // The model chosen last: a clone file does not name its model.
+  int model = PlacementSettings(options_.placement_file)
+                  ->value(QString::fromLatin1(kModelKey), 0)
+                  .toInt();
+  if (model > 0 && model < kModelCount && model != doc_.opbModel) {
+    doc_.SelectModel(model);
+    ShowDocument();
+  }
   if (!command_line_file.empty()) {
     OpenNamedFile(QString::fromStdString(command_line_file));
   }
@@ -753,8 +764,15 @@ void MainWindow::opbModel_Click(int member) {
     return;
   }
   doc_.SelectModel(member);
+  RememberModel();
   ShowDocument();
   history_->Record(Text("Model change"));
+}
+
+void MainWindow::RememberModel() {
+  if (doc_.opbModel < 0 || doc_.opbModel >= kModelCount) return;
+  PlacementSettings(options_.placement_file)
+      ->setValue(QString::fromLatin1(kModelKey), doc_.opbModel);
 }
 
 void MainWindow::mnuFileOpen_Click() {
@@ -1613,7 +1631,8 @@ void MainWindow::ShowVerdict(const ConnectionReport& report) {
   }
   const std::string text = VerdictText(report, port_name_, ports);
   // The headline in the interface's language, the details as they are.
-  const std::string headline = VerdictHeadline(report.verdict);
+  const std::string headline =
+      VerdictHeadline(report.verdict, report.simulated);
   QString shown = Text(headline.c_str()) +
                   QString::fromStdString(text.substr(headline.size()));
   Message m{
@@ -1640,18 +1659,49 @@ void MainWindow::TransferFinished(const TransferOutcome& outcome) {
     ShowVerdict(outcome.report);
     return;
   }
-  doc_ = *outcome.doc;
+  // A read that did not succeed changed nothing: the document, its pages
+  // and the undo history stay as they were.
+  const bool changed = IsWriteCommand(outcome.command) ||
+                       outcome.result == CommandResult::kSuccess;
+  if (changed) doc_ = *outcome.doc;
   SetTransferControlsEnabled(true);
   TabStrip1_Click(CurrentTab());
-  ShowDocument();
-  history_->Record(IsWriteCommand(outcome.command)
-                       ? Text("Write to the receiver")
-                       : Text("Read from the receiver"));
+  if (changed) {
+    ShowDocument();
+    history_->Record(IsWriteCommand(outcome.command)
+                         ? Text("Write to the receiver")
+                         : Text("Read from the receiver"));
+  }
   if (outcome.command == UserCommand::kWriteAll &&
       outcome.result == CommandResult::kSuccess) {
     tab_strip_->setCurrentIndex(kTabMemory - 1);
   }
   for (const Message& m : outcome.messages) prompts_.Show(this, m);
+  if (outcome.accepted_model >= 0) OfferModel(outcome);
+}
+
+void MainWindow::OfferModel(const TransferOutcome& outcome) {
+  const int model = outcome.accepted_model;
+  const QString name = QString::fromLatin1(ModelName[model].data());
+  Message question{
+      Text("The receiver is a %1. Switch to the %1 and run the command again?")
+          .arg(name)
+          .toStdString(),
+      Text("Region Error").toStdString(), Message::Icon::kWarning};
+  if (prompts_.Ask(this, question, Buttons::kYesNo) != Answer::kYes) return;
+  if (IsWriteCommand(outcome.command)) {
+    // The data to write stays: the model's defaults would be written
+    // instead. The check before writing runs again for the new model.
+    doc_.AdoptModel(model);
+    RememberModel();
+    ShowDocument();
+    history_->Record(Text("Model change"));
+  } else {
+    opbModel_Click(model);
+    settings_pages_->SelectModel(doc_.opbModel);
+    if (doc_.opbModel != model) return;  // the save question was cancelled
+  }
+  RunTransfer(outcome.command);
 }
 
 void MainWindow::mnuToolsOptions_Click() {

@@ -209,6 +209,11 @@ class MainWindow : public QMainWindow {
   void ReportFile(FileStatus status);
   void RestorePlacement();
   void TransferFinished(const TransferOutcome& outcome);
+  // After "Region Error": offers the model the receiver took and runs the
+  // command again with it.
+  void OfferModel(const TransferOutcome& outcome);
+  // Keeps the selected model for the next start.
+  void RememberModel();
   void ShowTransferProgress(int value, int maximum);
   void SetTransferControlsEnabled(bool enabled);
   void ShowVerdict(const ConnectionReport& report);

@@ -61,6 +61,9 @@ QString RunFileDialog(QWidget* parent, const FileDialog& wanted,
 void QtPrompts::Show(QWidget* parent, const Message& message) {
   QMessageBox box(BoxIcon(message.icon), QString::fromUtf8(message.title),
                   BoxText(message.text), QMessageBox::Ok, parent);
+  if (!message.informative.empty()) {
+    box.setInformativeText(QString::fromUtf8(message.informative));
+  }
   box.exec();
 }
 

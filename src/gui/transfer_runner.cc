@@ -34,7 +34,9 @@ bool TransferRunner::Start(UserCommand command, const Document& doc,
   return Launch(
       std::move(outcome), port_name, receiver,
       [command](Link& link, TransferSinks& sinks, TransferOutcome& out) {
-        out.result = Transfer(link, *out.doc, sinks).Run(command);
+        Transfer transfer(link, *out.doc, sinks);
+        out.result = transfer.Run(command);
+        out.accepted_model = transfer.accepted_model();
       });
 }
 

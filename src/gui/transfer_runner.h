@@ -26,6 +26,9 @@ struct TransferOutcome {
   CommandResult result = CommandResult::kFailure;
   std::vector<Message> messages;
   std::shared_ptr<Document> doc;  // the document as the transfer left it
+  // After "Region Error": the model the receiver took (Transfer::
+  // accepted_model()).
+  int accepted_model = kNoIdentityRefused;
   // A connection check instead of a command: its report (the document
   // copy is then the one given, untouched).
   bool check = false;

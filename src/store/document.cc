@@ -342,6 +342,13 @@ void Document::SelectModel(int model_option) {
   }
 }
 
+void Document::AdoptModel(int model) {
+  if (model < 0 || model >= kModelCount) return;
+  opbModel = model;
+  ModelIndex = static_cast<int16_t>(model);
+  DataChanged = -1;
+}
+
 void Document::RefillMemory() {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (MemFlag[slot] != -1) Mem[slot].Clear();

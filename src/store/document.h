@@ -104,6 +104,10 @@ class Document {
   // document to that model's defaults, as a model change answered "No"
   // does. ModelIndex follows for members 0..3.
   void SelectModel(int model_option);
+  // Takes the model `model` (0..3) for the data the document holds, which
+  // stays: a clone file names no model, so a file read from one model's
+  // receiver may have been opened as another's. Marks the document changed.
+  void AdoptModel(int model);
   // What a refill of the memory grid does to the store: every slot whose
   // enable flag is not -1 is emptied (the flag itself stays).
   void RefillMemory();

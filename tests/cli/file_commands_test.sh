@@ -23,7 +23,7 @@ contains() {  # contains NAME FILE TEXT
 [ "$(wc -l < a.VQ5)" = 2643 ] || { echo "FAIL: new wrote $(wc -l < a.VQ5) lines"; failures=$((failures + 1)); }
 "$V" new --model VR-Q70T -o t.VQ5; check "new --model" 0 $?
 "$V" info t.VQ5 --model VR-Q70T > out.txt; check "info FILE" 0 $?
-contains "info FILE" out.txt "Model: VR-Q70T"
+contains "info FILE" out.txt "Model: VR-Q70T (as chosen: a clone file does not name its model)"
 contains "info FILE" out.txt "File: t.VQ5"
 
 "$V" diff a.VQ5 a.VQ5 > out.txt; check "diff same" 0 $?

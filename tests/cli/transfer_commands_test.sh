@@ -22,6 +22,7 @@ CSV
 # The built-in simulated receiver.
 "$V" write --port sim doc.VQ5 2> err.txt; check "write sim" 0 $?
 contains "write sim" err.txt "Successed!!"
+contains "write sim" err.txt "(simulated receiver: nothing was sent to a real receiver)"
 "$V" read --port sim --part settings -o s.VQ5 2> err.txt; check "read sim settings" 0 $?
 
 # Through a pseudo-terminal and the serial adapter: write everything, read
@@ -47,11 +48,17 @@ start_sim --fault silent-from:500
 [ ! -e never.VQ5 ] || fail "a failed read wrote its output"
 stop_sim
 
-# Another model's identity is refused.
+# Another model's identity is refused, and the model it takes is named,
+# also when a read of that model left the receiver linked.
 start_sim --model VR-Q70E
 "$V" read --port "$dev" -o never.VQ5 2> err.txt; check "refused identity" 1 $?
 contains "refused identity" err.txt "Region Error"
+contains "refused identity" err.txt "The receiver is a VR-Q70E: run again with --model VR-Q70E."
 [ ! -e never.VQ5 ] || fail "a refused read wrote its output"
+"$V" read --model VR-Q70E --part settings -o q70.VQ5 2> /dev/null; check "read VR-Q70E" 0 $?
+"$V" write doc.VQ5 2> err.txt; check "write into a linked VR-Q70E" 1 $?
+contains "write into a linked VR-Q70E" err.txt "Region Error"
+lacks "write into a linked VR-Q70E" err.txt "Successed!!"
 stop_sim
 
 # Bank sizes that do not add up to 1000 are refused before anything is sent.
@@ -72,7 +79,22 @@ reader=$!
 sleep 3
 kill -INT "$reader"; wait "$reader"; check "interrupted read" 1 $?
 contains "interrupted read" err.txt "Stopped by Ctrl+C"
+contains "interrupted read" err.txt "The read was cancelled. Nothing was changed."
 [ ! -e never.VQ5 ] || fail "an interrupted read wrote its output"
+stop_sim
+
+# SIGTERM among the channels of a write: what the receiver holds is said,
+# and the receiver is left unlinked.
+start_sim --timing
+"$V" write --port "$dev" --force "$(dirname "$0")/../data/full.VQ5" 2> err.txt &
+writer=$!
+sleep 6
+kill -TERM "$writer"; wait "$writer"; check "terminated write" 1 $?
+contains "terminated write" err.txt "Stopped by SIGTERM"
+grep -qE "The receiver's channels were erased and [0-9]+ of 1300 written: write again before you use the receiver." err.txt ||
+  { fail "terminated write: no word of the erased channels:"; cat err.txt; }
+"$V" check --port "$dev" > out.txt 2> /dev/null; check "check after SIGTERM" 0 $?
+lacks "check after SIGTERM" out.txt "still linked"
 stop_sim
 
 # The quick read saves the very file a full read saves.
@@ -86,6 +108,7 @@ stop_sim
 
 # The connection check names what is wrong.
 "$V" check --port sim > out.txt 2> /dev/null; check "check sim" 0 $?
+contains "check sim" out.txt "The simulated receiver answers."
 contains "check sim" out.txt "Model: VR-Q5J. LinkBank: 00."
 verdict() {  # verdict NAME EXIT TEXT SIM-ARGS...: a check through a pty
   local name=$1 code=$2 text=$3; shift 3

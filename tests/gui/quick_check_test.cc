@@ -58,7 +58,7 @@ TEST_F(QuickAndCheckTest, CheckOfTheSimulatedReceiver) {
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].title, "Check Connection");
   EXPECT_EQ(prompts.messages[0].text,
-            "The receiver answers.\nModel: VR-Q5J. LinkBank: 00.\n"
+            "The simulated receiver answers.\nModel: VR-Q5J. LinkBank: 00.\n"
             "Everything is ready for a transfer.");
   EXPECT_EQ(prompts.messages[0].icon, Message::Icon::kInformation);
   EXPECT_EQ(doc().Mem, before.Mem);

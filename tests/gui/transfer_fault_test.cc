@@ -71,13 +71,14 @@ void Prepare(radio::SimulatedReceiver& rx, bool write) {
 
 // The transfer in the core alone, on the built-in receiver in virtual
 // time, starting from `start`; `vanish_after` >= 0: the port fails from
-// that exchange on.
+// that exchange on. `builtin`: the port is the one the user chose as "sim".
 Outcome Oracle(bool write, const Document& start, const radio::Faults& faults,
-               long vanish_after = -1) {
+               long vanish_after = -1, bool builtin = false) {
   radio::SimulatedReceiver rx;
   Prepare(rx, write);
   rx.set_faults(faults);
   radio::SimulatedPort sim(rx);
+  sim.set_chosen_by_user(builtin);
   VanishingPort vanishing(sim, vanish_after);
   SerialPort& port = vanish_after >= 0 ? static_cast<SerialPort&>(vanishing)
                                        : static_cast<SerialPort&>(sim);
@@ -169,7 +170,7 @@ class TransferFaultTest : public WindowTest,
 TEST_P(TransferFaultTest, StopsAsTheCoreDoesOrSucceeds) {
   const Row& row = GetParam();
   const Document start = doc();
-  const Outcome clean = Oracle(row.write, start, {});
+  const Outcome clean = Oracle(row.write, start, {}, -1, !row.pty);
   ASSERT_EQ(clean.result, CommandResult::kSuccess);
 
   long at = row.stage.empty()
@@ -207,6 +208,7 @@ TEST_P(TransferFaultTest, StopsAsTheCoreDoesOrSucceeds) {
   Prepare(*rx, row.write);
   rx->set_faults(faults);
 
+  const int steps_before = window->history().stack().count();
   std::atomic<bool> done{false};
   std::thread pull;
   if (row.fault == Fault::kVanish) {
@@ -230,6 +232,11 @@ TEST_P(TransferFaultTest, StopsAsTheCoreDoesOrSucceeds) {
   }
   EXPECT_EQ(prompts.messages, want.messages);
   EXPECT_TRUE(SameDocument(doc(), want.doc));
+  if (!row.write && want.result != CommandResult::kSuccess) {
+    // A read that failed changed nothing, not even the undo history.
+    EXPECT_TRUE(SameDocument(doc(), start));
+    EXPECT_EQ(window->history().stack().count(), steps_before);
+  }
   EXPECT_TRUE(rx->memory() == want.memory) << "receiver memory differs";
   int tab = window->CurrentTab();
   // A write that succeeded ends on the Memory tab; every other outcome

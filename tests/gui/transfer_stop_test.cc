@@ -46,9 +46,9 @@ TEST_F(TransferStopTest, CloseAsksAndCancelLetsTheTransferRun) {
   EXPECT_FALSE(window->TransferRunning());
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(prompts.log,
-            (std::vector<std::string>{"question: " + StopQuestion(),
-                                      "question: " + StopQuestion(),
-                                      "message: Read Failed..."}));
+            (std::vector<std::string>{
+                "question: " + StopQuestion(), "question: " + StopQuestion(),
+                "message: The read was cancelled. Nothing was changed."}));
 }
 
 TEST_F(TransferStopTest, CloseAfterAStoppedReadStillAsksToSaveAnEdit) {
@@ -84,7 +84,9 @@ TEST_F(TransferStopTest, NewStopsTheTransferFirst) {
   EXPECT_FALSE(window->TransferRunning());
   EXPECT_EQ(doc().ChannelsInUse(), 0);
   EXPECT_EQ(CellText(1, 1), "");
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Read Failed..."});
+  EXPECT_EQ(
+      MessageTexts(),
+      std::vector<std::string>{"The read was cancelled. Nothing was changed."});
 }
 
 TEST_F(TransferStopTest, OpenStopsTheTransferAndOpensTheFile) {
@@ -93,9 +95,11 @@ TEST_F(TransferStopTest, OpenStopsTheTransferAndOpensTheFile) {
   prompts.file_names = {QString::fromStdString(SamplePath("demo.VQ5"))};
   Trigger("tbOpen");
   EXPECT_FALSE(window->TransferRunning());
-  EXPECT_EQ(prompts.log, (std::vector<std::string>{
-                             "question: " + StopQuestion(),
-                             "message: Read Failed...", "open: Open"}));
+  EXPECT_EQ(prompts.log,
+            (std::vector<std::string>{
+                "question: " + StopQuestion(),
+                "message: The read was cancelled. Nothing was changed.",
+                "open: Open"}));
   Document demo;
   ASSERT_EQ(OpenNamedFile(demo, SamplePath("demo.VQ5")), FileStatus::kOk);
   EXPECT_EQ(doc().Mem, demo.Mem);
@@ -124,11 +128,11 @@ TEST_F(TransferStopTest, ModelChangeStopsTheTransferOrKeepsTheModel) {
   EXPECT_EQ(doc().opbModel, 1);
   EXPECT_TRUE(Find<QRadioButton>("opbModel_1")->isChecked());
   EXPECT_EQ(window->SimulatedReceiver().model_index(), doc().ModelIndex);
-  EXPECT_EQ(
-      prompts.log,
-      (std::vector<std::string>{
-          "question: " + StopQuestion(), "question: " + StopQuestion(),
-          "message: Read Failed...", "question: Save changes to settings?"}));
+  EXPECT_EQ(prompts.log,
+            (std::vector<std::string>{
+                "question: " + StopQuestion(), "question: " + StopQuestion(),
+                "message: The read was cancelled. Nothing was changed.",
+                "question: Save changes to settings?"}));
 }
 
 TEST_F(TransferStopTest, OnlyNewOpenAndExitStayReachableWhileItRuns) {

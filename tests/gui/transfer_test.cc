@@ -8,6 +8,7 @@
 #include "link/port_file.h"
 #include "radio/pty_host.h"
 #include "radio/sim_port.h"
+#include "support/whole_document.h"
 #include "tests/gui/window_fixture.h"
 
 namespace vrq5::testing {
@@ -61,34 +62,54 @@ TEST_F(TransferWindowTest, WriteAllThenReadAllGiveTheSameDocument) {
             written.txtBank[0]);
 }
 
-TEST_F(TransferWindowTest, SilentReceiverFailsAndEverythingComesBack) {
+// Every read that fails part-way leaves the window's document, its name,
+// its changed flag and the undo history as they were, with the messages
+// the core gives.
+TEST_F(TransferWindowTest, AFailedReadChangesNothing) {
+  ASSERT_TRUE(
+      window->OpenNamedFile(QString::fromStdString(SamplePath("demo.VQ5"))));
+  doc().Mem[3] = doc().Mem[0];  // unsaved work
+  doc().DataChanged = -1;
+  window->history().Record(QStringLiteral("Edit"));
   radio::Faults silent;
-  silent.silent_from = 1;
-  window->SimulatedReceiver().set_faults(silent);
-  Document before = doc();
-  // What the same read gives without the window.
-  std::vector<std::string> expected;
-  {
-    radio::SimulatedReceiver receiver(0, silent);
-    radio::SimulatedPort port(receiver);
-    Link link(port);
-    Document copy = before;
-    TransferSinks sinks;
-    sinks.message = [&](const Message& m) { expected.push_back(m.text); };
-    Transfer(link, copy, sinks).Run(UserCommand::kReadAll);
+  silent.silent_from = 9;  // a data block of every read
+  for (UserCommand command : {UserCommand::kRead, UserCommand::kReadSettings,
+                              UserCommand::kReadBank, UserCommand::kReadGroup,
+                              UserCommand::kReadAll, UserCommand::kReadQuick}) {
+    SCOPED_TRACE(static_cast<int>(command));
+    const Document before = doc();
+    const int steps = window->history().stack().count();
+    const QString title = window->windowTitle();
+    std::vector<std::string> expected;
+    {
+      radio::SimulatedReceiver receiver(0, silent);
+      radio::SimulatedPort port(receiver);
+      Link link(port);
+      Document copy = before;
+      TransferSinks sinks;
+      sinks.message = [&](const Message& m) { expected.push_back(m.text); };
+      Transfer(link, copy, sinks).Run(command);
+    }
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(expected.front(), "Communication Error");
+    window->SimulatedReceiver().Reset();
+    window->SimulatedReceiver().set_faults(silent);
+    prompts.messages.clear();
+    window->RunTransfer(command);
+    window->WaitForTransfer();
+    EXPECT_EQ(MessageTexts(), expected);
+    ExpectCommandsEnabled();
+    EXPECT_TRUE(SameWholeDocument(doc(), before));
+    EXPECT_EQ(window->history().stack().count(), steps);
+    EXPECT_EQ(window->windowTitle(), title);
   }
-  ASSERT_FALSE(expected.empty());
-  EXPECT_EQ(expected.back(), "Read Failed...");
-  Run("mnuReAll");
-  EXPECT_EQ(MessageTexts(), expected);
-  ExpectCommandsEnabled();
-  EXPECT_EQ(doc().Mem, before.Mem);
 }
 
 TEST_F(TransferWindowTest, CancelAndASecondTransfer) {
   radio::Faults timed;
   timed.timing = true;
   window->SimulatedReceiver().set_faults(timed);
+  const Document before = doc();
   Trigger("mnuReMem");
   ASSERT_TRUE(window->TransferRunning());
   EXPECT_FALSE(Find<QPushButton>("cmbRxData")->isEnabled());
@@ -98,8 +119,13 @@ TEST_F(TransferWindowTest, CancelAndASecondTransfer) {
   EXPECT_EQ(prompts.messages[0].text, "A transfer is already running.");
   Find<QPushButton>("cmdCancel")->click();
   window->WaitForTransfer();
-  ASSERT_GE(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages.back().text, "Read Failed...");
+  // Said as a cancel, not as an error, and nothing changed.
+  ASSERT_EQ(prompts.messages.size(), 2u);
+  EXPECT_EQ(prompts.messages[1].text,
+            "The read was cancelled. Nothing was changed.");
+  EXPECT_EQ(prompts.messages[1].icon, Message::Icon::kInformation);
+  EXPECT_TRUE(SameWholeDocument(doc(), before));
+  EXPECT_EQ(window->history().stack().count(), 0);
   ExpectCommandsEnabled();
   // A clean transfer succeeds afterwards.
   window->SimulatedReceiver().set_faults({});
@@ -148,6 +174,54 @@ TEST_F(TransferWindowTest, ReadAndWriteThroughAPseudoTerminal) {
         << slot;
   }
   ExpectCommandsEnabled();
+}
+
+// A receiver of another model: after "Region Error" the window names the
+// model it takes and, on Yes, switches to it and runs the command again. A
+// write keeps the document it writes; a read starts from the new model.
+TEST_F(TransferWindowTest, ARefusedIdentityOffersTheReceiversModel) {
+  radio::SimulatedReceiver receiver(1);  // a VR-Q70E
+  radio::PtyHost host(receiver);
+  std::string error;
+  ASSERT_TRUE(host.Start(&error)) << error;
+  window->set_port_name(host.device_path());
+  ASSERT_TRUE(
+      window->OpenNamedFile(QString::fromStdString(SamplePath("demo.VQ5"))));
+  const Document written = doc();
+  const std::string question =
+      "The receiver is a VR-Q70E. Switch to the VR-Q70E and run the command "
+      "again?";
+  // No: nothing more happens.
+  prompts.answers = {gui::Answer::kNo};
+  Run("mnuWrMem");
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Region Error"});
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0].text, question);
+  EXPECT_EQ(doc().opbModel, 0);
+  // Yes on a write: the same channels go to the receiver as a VR-Q70E's.
+  prompts.messages.clear();
+  prompts.answers = {gui::Answer::kYes};
+  Run("mnuWrMem");
+  window->WaitForTransfer();
+  EXPECT_EQ(MessageTexts(),
+            (std::vector<std::string>{"Region Error", "Successed!!"}));
+  EXPECT_EQ(doc().opbModel, 1);
+  EXPECT_EQ(doc().Mem, written.Mem);
+  // Yes on a read: the model change with its question, then the read.
+  prompts.answers = {gui::Answer::kNo};  // the changes are not saved
+  window->opbModel_Click(0);
+  prompts.messages.clear();
+  prompts.answers = {gui::Answer::kYes, gui::Answer::kNo};
+  Run("mnuReMem");
+  window->WaitForTransfer();
+  EXPECT_EQ(MessageTexts(),
+            (std::vector<std::string>{"Region Error", "Successed!!"}));
+  EXPECT_EQ(doc().opbModel, 1);
+  EXPECT_EQ(doc().ChannelsInUse(), written.ChannelsInUse());
+  // The model is kept for the next start.
+  MakeWindow();
+  window->StartUp("");
+  EXPECT_EQ(doc().opbModel, 1);
 }
 
 TEST_F(TransferWindowTest, PortDialogKeepsTheChoice) {

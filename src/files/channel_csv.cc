@@ -839,10 +839,11 @@ ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
       std::string_view location = channel.Get(kColLocation);
       auto n = Number(location);
       if (!n || *n != std::floor(*n) || *n < 0 || *n >= kMemoryChannels) {
-        left_out("Location",
-                 (location.empty() ? std::string("no Location")
-                                   : "Location " + Shown(location)) +
-                     " is not a memory slot (0 to 999)");
+        left_out("Location", location.empty()
+                                 ? std::string("no Location (a memory slot "
+                                               "0 to 999)")
+                                 : "Location " + Shown(location) +
+                                       " is not a memory slot (0 to 999)");
         continue;
       }
       slot = static_cast<int>(*n);

@@ -567,8 +567,8 @@ TEST(ChannelCsvImportTest, ByLocationKeepsTheSlots) {
                 "slot (0 to 999)",
                 "line 6 Location: left out: Location \"x\" is not a memory "
                 "slot (0 to 999)",
-                "line 7 Location: left out: no Location is not a memory slot "
-                "(0 to 999)",
+                "line 7 Location: left out: no Location (a memory slot 0 to "
+                "999)",
                 "line 8 Location: left out: Location 7 is taken by line 2",
             }));
 }

@@ -1,7 +1,8 @@
 // Any text as a channel-list import, into row 0 and into a bank: never
 // fails unsafely, a refused or empty import leaves the document as it was,
 // every imported row is enabled and reads back from its record as it is,
-// and what the import wrote exports and imports again unchanged.
+// and what the import wrote exports (in UTF-8) and imports again by
+// location unchanged.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 
 #include "files/channel_csv.h"
 #include "files/clone_file.h"
+#include "notes/note_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -39,10 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
       }
     }
-    std::string exported = vrq5::ChannelCsvText(doc);
+    std::string exported = vrq5::ChannelCsvText(doc, vrq5::NoteToUtf8);
     vrq5::Document again;
-    vrq5::ImportChannelCsvText(again, exported);
-    if (vrq5::ChannelCsvText(again) != exported) std::abort();
+    vrq5::ImportChannelCsvText(again, exported, {.by_location = true});
+    if (vrq5::ChannelCsvText(again, vrq5::NoteToUtf8) != exported) {
+      std::abort();
+    }
   }
   return 0;
 }

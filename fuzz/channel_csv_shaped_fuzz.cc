@@ -4,12 +4,13 @@
 // duplex and offset, every tone mode with tones on and off the receiver's
 // list, DTCS codes, modes and steps the receiver has and has not, skip
 // marks, names and comments of any bytes, quoted or not. The import goes
-// into a document that already holds channels, into a row or a bank. It
+// into a document that already holds channels, into a row or a bank or by
+// location. It
 // checks that an import that writes nothing, or is refused, leaves the
 // document exactly as it was; that the report counts what it says; that
 // every imported row is enabled, inside the target, and reads back from its
-// record as it is; and that the export of the result imports again as the
-// same list.
+// record as it is; and that the export of the result (in UTF-8) imports
+// again by location as the same list.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -23,6 +24,7 @@
 #include "files/channel_csv.h"
 #include "files/clone_file.h"
 #include "fuzz_input.h"
+#include "notes/note_text.h"
 
 namespace {
 
@@ -186,8 +188,9 @@ VRQ5_UNCOVERED void CheckImportedRows(const vrq5::Document& doc,
     ++written;
     if (slot.IsEmpty()) continue;
     Require(doc.MemFlag[s] == -1, "an imported row is enabled");
-    Require(target.bank >= 0 ? doc.BankOfSlot(s) == target.bank
-                             : s >= target.first_row,
+    Require(target.by_location ||
+                (target.bank >= 0 ? doc.BankOfSlot(s) == target.bank
+                                  : s >= target.first_row),
             "an imported row lies inside the target");
     vrq5::fuzz::RequireRecordKeeps(slot, doc.opbModel, s,
                                    "an imported row reads back from its "
@@ -207,7 +210,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   uint8_t head = in.Byte();
   int model = head % 4;
   vrq5::ChannelCsvTarget target;
-  if (head & 0x10) {
+  if (head & 0x40) {
+    target.by_location = true;
+  } else if (head & 0x10) {
     target.bank = in.Below(12);
   } else {
     target.first_row = (head & 0x20) ? in.Below(1000) : 0;
@@ -233,9 +238,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(doc.DataChanged == -1, "an import marks the document changed");
   CheckImportedRows(doc, base, target);
 
-  // The export of the result, imported into a new document of the model,
-  // exports as the same list.
-  const std::string exported = vrq5::ChannelCsvText(doc);
+  // The export of the result, imported by location into a new document of
+  // the model, exports as the same list.
+  const std::string exported = vrq5::ChannelCsvText(doc, vrq5::NoteToUtf8);
   static std::array<std::unique_ptr<vrq5::Document>, 4> fresh;
   if (!fresh[model]) {
     fresh[model] = std::make_unique<vrq5::Document>();
@@ -243,8 +248,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   static vrq5::Document again;
   vrq5::fuzz::ResetTo(again, *fresh[model]);
-  vrq5::ImportChannelCsvText(again, exported);
-  const std::string second = vrq5::ChannelCsvText(again);
+  vrq5::ImportChannelCsvText(again, exported, {.by_location = true});
+  const std::string second = vrq5::ChannelCsvText(again, vrq5::NoteToUtf8);
   if (second != exported) {
     std::fprintf(stderr, "export:\n%s\nagain:\n%s\n", exported.c_str(),
                  second.c_str());

@@ -360,6 +360,14 @@
         <translation>ﾊﾞﾝｸへ</translation>
     </message>
     <message>
+        <source>Each channel at the slot its Location names</source>
+        <translation>各ﾁｬﾝﾈﾙを Location の番号のｽﾛｯﾄへ</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>何も読み込まれませんでした。</translation>
+    </message>
+    <message>
         <source>User Guide(&amp;G)</source>
         <translation>ﾕｰｻﾞｰｶﾞｲﾄﾞ(&amp;G)</translation>
     </message>

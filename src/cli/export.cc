@@ -4,6 +4,7 @@
 #include "cli/common.h"
 #include "files/channel_csv.h"
 #include "files/csv.h"
+#include "notes/note_text.h"
 
 namespace vrq5::cli {
 
@@ -15,8 +16,9 @@ constexpr char kHelp[] =
     "\n"
     "  --layout vrq5      the program's own CSV (default)\n"
     "  --layout channels  the common channel-list CSV (the layout of CHIRP's\n"
-    "                     CSV files): the enabled memory channels in row\n"
-    "                     order\n"
+    "                     CSV files) in UTF-8: the enabled memory channels\n"
+    "                     in row order, Location being the memory slot\n"
+    "                     (0..999)\n"
     "  -o FILE            the CSV file to write\n";
 }  // namespace
 
@@ -37,7 +39,7 @@ int RunExport(const Args& args) {
   Document doc;
   if (int rc = OpenDocument(doc, parsed->positional[0])) return rc;
   if (layout == "channels") {
-    return ReportFile(ExportChannelCsv(doc, *out), *out);
+    return ReportFile(ExportChannelCsv(doc, *out, NoteToUtf8), *out);
   }
   return ReportFile(ExportCsv(doc, *out), *out);
 }

@@ -10,7 +10,8 @@ namespace vrq5::cli {
 namespace {
 constexpr char kHelp[] =
     "Usage: vrq5 import FILE.csv [--layout vrq5|channels] [--base FILE.VQ5]\n"
-    "                   [--model M] [--row N | --bank B] -o OUT.VQ5\n"
+    "                   [--model M] [--row N | --bank B | --by-location]\n"
+    "                   [--strict] -o OUT.VQ5\n"
     "Merges a CSV file onto a clone file (or onto the new default document)\n"
     "and saves the result. Records that do not make sense are skipped.\n"
     "\n"
@@ -19,11 +20,16 @@ constexpr char kHelp[] =
     "                     CSV files): its channels go into consecutive memory\n"
     "                     rows, each field the nearest value the receiver\n"
     "                     holds; what changed or was left out is reported on\n"
-    "                     standard error\n"
+    "                     standard error; a list that gives no channel\n"
+    "                     writes nothing and fails\n"
     "  --row N            channels only: the first memory row, a slot number\n"
     "                     0..999 or a row label such as 03-005 (default 0)\n"
     "  --bank B           channels only: into bank B (0..49), from its first\n"
     "                     row up to its last\n"
+    "  --by-location      channels only: each channel into the memory slot\n"
+    "                     its Location names (0..999), as an export wrote it\n"
+    "  --strict           channels only: a channel left out is an error, and\n"
+    "                     nothing is written\n"
     "  --base FILE        the clone file to merge onto\n"
     "  --model M          VR-Q5J (default), VR-Q70E, VR-Q70T or VR-Q70K\n"
     "  -o FILE            the clone file to write\n";
@@ -51,10 +57,12 @@ int RowSlot(Document& doc, const std::string& text) {
 
 int RunImport(const Args& args) {
   int code = kExitOk;
-  auto parsed = ParseCommand(
-      "import", args,
-      {{"--base", "--model", "-o", "--layout", "--row", "--bank"}, {}, {}},
-      kHelp, code);
+  auto parsed =
+      ParseCommand("import", args,
+                   {{"--base", "--model", "-o", "--layout", "--row", "--bank"},
+                    {"--by-location", "--strict"},
+                    {}},
+                   kHelp, code);
   if (!parsed) return code;
   if (parsed->positional.size() != 1) {
     return UsageError("import", "one CSV file is needed", kHelp);
@@ -67,12 +75,17 @@ int RunImport(const Args& args) {
   }
   auto row = parsed->Value("--row");
   auto bank = parsed->Value("--bank");
-  if ((row || bank) && layout != "channels") {
-    return UsageError("import", "--row and --bank need --layout channels",
-                      kHelp);
+  const bool by_location = parsed->Has("--by-location");
+  const bool strict = parsed->Has("--strict");
+  if ((row || bank || by_location || strict) && layout != "channels") {
+    return UsageError(
+        "import",
+        "--row, --bank, --by-location and --strict need --layout channels",
+        kHelp);
   }
-  if (row && bank) {
-    return UsageError("import", "--row and --bank exclude each other", kHelp);
+  if ((row ? 1 : 0) + (bank ? 1 : 0) + (by_location ? 1 : 0) > 1) {
+    return UsageError(
+        "import", "--row, --bank and --by-location exclude each other", kHelp);
   }
   Document doc;
   if (!ApplyModel("import", *parsed, doc)) return kExitUsage;
@@ -82,6 +95,7 @@ int RunImport(const Args& args) {
   const std::string& csv = parsed->positional[0];
   if (layout == "channels") {
     ChannelCsvTarget target;
+    target.by_location = by_location;
     if (row && (target.first_row = RowSlot(doc, *row)) < 0) {
       return UsageError("import", "no memory row " + *row, kHelp);
     }
@@ -95,6 +109,14 @@ int RunImport(const Args& args) {
     }
     if (int rc = ReportFile(result.status, csv)) return rc;
     std::cerr << ChannelCsvCountLine(result) << "\n";
+    if (result.imported == 0) {
+      std::cerr << "Nothing was imported.\n";
+      return kExitFailure;
+    }
+    if (strict && result.left_out > 0) {
+      std::cerr << "Nothing was written: channels were left out (--strict).\n";
+      return kExitFailure;
+    }
     return SaveDocument(doc, *out);
   }
   if (int rc = ReportFile(ImportCsv(doc, csv), csv)) return rc;

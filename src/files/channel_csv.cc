@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <utility>
 
@@ -33,7 +34,9 @@ constexpr int kDefaultCarrier = 28;  // JR
 
 constexpr size_t kNameLength = 6;
 // A note lives only in the clone file, one line of it; a comment far
-// longer than any note is cut.
+// longer than any note is cut to this many characters. (Characters, not
+// bytes: an export turns a Shift_JIS note into longer UTF-8, and must
+// import whole again.)
 constexpr size_t kMaxNote = 1000;
 // A channel list holds at most a few hundred kilobytes.
 constexpr size_t kMaxImport = 16u << 20;
@@ -86,14 +89,36 @@ int Code(double value, int count) {
   return static_cast<int>(value);
 }
 
+// The length of the well-formed UTF-8 sequence of two to four bytes at
+// `i`, or 0 (a byte below 0x80, or one that begins no such sequence).
+size_t Utf8Length(std::string_view text, size_t i) {
+  auto at = [&](size_t k) {
+    return i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
+  };
+  unsigned char c = at(0);
+  size_t length = c >= 0xC2 && c <= 0xDF   ? 2
+                  : c >= 0xE0 && c <= 0xEF ? 3
+                  : c >= 0xF0 && c <= 0xF4 ? 4
+                                           : 0;
+  if (length == 0) return 0;
+  // The second byte's range excludes overlong forms, surrogates and code
+  // points past U+10FFFF.
+  unsigned char low = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+  unsigned char high = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+  if (at(1) < low || at(1) > high) return 0;
+  for (size_t k = 2; k < length; ++k) {
+    if ((at(k) & 0xC0) != 0x80) return 0;
+  }
+  return length;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- export
 
-std::string ChannelCsvText(const Document& doc) {
+std::string ChannelCsvText(const Document& doc, const NoteToUtf8Fn& to_utf8) {
   std::string out(kChannelCsvHeader);
   out += "\r\n";
-  int location = 0;
   for (int s = 0; s < kMemoryChannels; ++s) {
     const Slot& slot = doc.Mem[s];
     if (doc.MemFlag[s] != -1 || !SlotHoldsChannel(slot)) continue;
@@ -102,15 +127,15 @@ std::string ChannelCsvText(const Document& doc) {
     int direction = Code(slot.value[kShiftDir], 3);
     int mode = Code(slot.value[kMode], 3);
     int step = Code(slot.value[kStep], static_cast<int>(kStepKhz.size()));
-    // Train and secret have no column; reverse tone is the layout's
-    // reverse tone squelch.
-    std::string_view tone_mode = option == 2   ? "Tone"
+    // The receiver's tone option is tone squelch (the layout's "Tone" is a
+    // tone sent on transmit); train and secret have no column.
+    std::string_view tone_mode = option == 2   ? "TSQL"
                                  : option == 3 ? "TSQL-R"
                                                : "";
     std::string tone_hz = ToneColumn(tone);
     std::array<std::string, 18> f = {
-        std::to_string(location++),
-        std::string(Trim(slot.text[kName])),
+        std::to_string(s),
+        NoteText(to_utf8(Trim(slot.text[kName]))),
         FormatFrequency(slot.value[kFreq]),
         direction == 1   ? "+"
         : direction == 2 ? "-"
@@ -124,7 +149,7 @@ std::string ChannelCsvText(const Document& doc) {
         std::string(mode < 0 ? "FM" : ModeText(mode)),
         std::string(step < 0 ? "" : kStepColumn[step]),
         slot.value[kSkip] != 0 ? "S" : "",
-        NoteText(slot.text[kNote]),
+        NoteText(to_utf8(slot.text[kNote])),
         "",
         "",
         "",
@@ -138,9 +163,10 @@ std::string ChannelCsvText(const Document& doc) {
   return out;
 }
 
-FileStatus ExportChannelCsv(const Document& doc, const std::string& path) {
+FileStatus ExportChannelCsv(const Document& doc, const std::string& path,
+                            const NoteToUtf8Fn& to_utf8) {
   if (path.empty()) return FileStatus::kCancelled;
-  return WriteFileAtomically(path, ChannelCsvText(doc))
+  return WriteFileAtomically(path, ChannelCsvText(doc, to_utf8))
              ? FileStatus::kOk
              : FileStatus::kFileOpenError;
 }
@@ -279,6 +305,7 @@ class RecordReader {
 
 // The columns the import reads.
 enum Column {
+  kColLocation,
   kColName,
   kColFrequency,
   kColDuplex,
@@ -293,8 +320,8 @@ enum Column {
   kColumnCount
 };
 constexpr std::array<std::string_view, kColumnCount> kColumnNames = {
-    "NAME",      "FREQUENCY", "DUPLEX", "OFFSET", "TONE",   "RTONEFREQ",
-    "CTONEFREQ", "MODE",      "TSTEP",  "SKIP",   "COMMENT"};
+    "LOCATION",  "NAME",      "FREQUENCY", "DUPLEX", "OFFSET", "TONE",
+    "RTONEFREQ", "CTONEFREQ", "MODE",      "TSTEP",  "SKIP",   "COMMENT"};
 
 struct Header {
   std::array<int, kColumnCount> index;
@@ -338,18 +365,28 @@ std::optional<double> Number(std::string_view text) {
   return v;
 }
 
-// A text shown in a report: at most 40 characters, anything unprintable as
-// "?".
+// A text shown in a report, in UTF-8: at most 40 characters; control
+// characters and bytes that are not UTF-8 as "?".
 std::string Shown(std::string_view text) {
   std::string out = "\"";
   size_t n = 0;
-  for (char c : text) {
+  for (size_t i = 0; i < text.size();) {
     if (++n > 40) {
       out += "...";
       break;
     }
-    unsigned char u = static_cast<unsigned char>(c);
-    out += (u >= 32 && u <= 126) ? c : '?';
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    size_t length = Utf8Length(text, i);
+    // U+0080..U+009F are control characters too.
+    bool control = length == 2 && c == 0xC2 &&
+                   static_cast<unsigned char>(text[i + 1]) < 0xA0;
+    if (length > 0 && !control) {
+      out += text.substr(i, length);
+      i += length;
+      continue;
+    }
+    out += (c >= 32 && c <= 126) ? static_cast<char>(c) : '?';
+    i += length > 0 ? length : 1;
   }
   return out + "\"";
 }
@@ -363,16 +400,7 @@ std::pair<std::string, bool> AsciiName(std::string_view text) {
   size_t i = 0;
   while (i < text.size()) {
     unsigned char c = static_cast<unsigned char>(text[i]);
-    size_t length = 1;
-    if (c >= 0xC2 && c <= 0xF4) {
-      size_t want = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-      size_t k = 1;
-      while (k < want && i + k < text.size() &&
-             (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80) {
-        ++k;
-      }
-      if (k == want) length = want;
-    }
+    size_t length = std::max<size_t>(1, Utf8Length(text, i));
     if (length == 1 && c >= 32 && c <= 126) {
       out += static_cast<char>(c);
     } else {
@@ -384,14 +412,15 @@ std::pair<std::string, bool> AsciiName(std::string_view text) {
   return {out, replaced};
 }
 
-// Cuts a text to at most `limit` bytes without splitting a UTF-8 sequence.
-std::string CutBytes(std::string_view text, size_t limit) {
-  if (text.size() <= limit) return std::string(text);
-  size_t end = limit;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
-    --end;
+// Cuts a text to at most `limit` characters (a well-formed UTF-8 sequence
+// is one, any other byte one); sets `cut` when it did.
+std::string CutCharacters(std::string_view text, size_t limit, bool& cut) {
+  size_t i = 0;
+  for (size_t n = 0; i < text.size() && n < limit; ++n) {
+    i += std::max<size_t>(1, Utf8Length(text, i));
   }
-  return std::string(text.substr(0, end));
+  cut = i < text.size();
+  return std::string(text.substr(0, i));
 }
 
 int NearestTone(double hz) {
@@ -544,7 +573,15 @@ class ChannelBuilder {
     std::optional<double> hz = r_hz;
     Column used = kColRTone;
     if (mode == "TONE") {
-      option = 2;
+      // A tone the radio sends when it transmits: the receiver's squelch
+      // stays open. The tone is kept for the channel.
+      char hz_text[32] = "";
+      if (r_hz && std::fabs(*r_hz) < 1e6) {
+        std::snprintf(hz_text, sizeof hz_text, "%.1f Hz ", *r_hz);
+      }
+      Change("Tone", std::string("the tone ") + hz_text +
+                         "is sent on transmit only; the receiver listens "
+                         "without it");
     } else if (mode == "TSQL" || mode == "TSQL-R") {
       // Tone squelch uses its own column; an old list may fill only the
       // first.
@@ -553,9 +590,14 @@ class ChannelBuilder {
         hz = c_hz;
         used = kColCTone;
       }
-    } else if (mode == "DTCS" || mode == "DTCS-R" || mode == "CROSS") {
+    } else if (mode == "DTCS" || mode == "DTCS-R") {
       Change("Tone", Shown(Get(kColTone)) +
                          " (digital code squelch) is not a function of the "
+                         "receiver; left out, no option");
+    } else if (mode == "CROSS") {
+      Change("Tone", Shown(Get(kColTone)) +
+                         " (cross mode: different tone or code kinds for "
+                         "transmit and receive) is not a function of the "
                          "receiver; left out, no option");
     } else if (!mode.empty()) {
       Change("Tone", Shown(Get(kColTone)) +
@@ -657,11 +699,12 @@ class ChannelBuilder {
   std::string Note() {
     int i = header_.index[kColComment];
     if (i < 0 || i >= static_cast<int>(record_.fields.size())) return "";
-    const std::string& text = record_.fields[i];
-    if (text.size() > kMaxNote) {
-      Change("Comment", "cut to " + std::to_string(kMaxNote) + " bytes");
+    bool cut = false;
+    std::string note = CutCharacters(record_.fields[i], kMaxNote, cut);
+    if (cut) {
+      Change("Comment", "cut to " + std::to_string(kMaxNote) + " characters");
     }
-    return NoteText(CutBytes(text, kMaxNote));
+    return NoteText(note);
   }
 
   const Header& header_;
@@ -730,9 +773,10 @@ ChannelCsvResult Refused(int line, std::string field, std::string text) {
 
 ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
                                       const ChannelCsvTarget& target) {
-  if (target.bank >= kBankCount ||
-      (target.bank < 0 &&
-       (target.first_row < 0 || target.first_row >= kMemoryChannels))) {
+  if (!target.by_location &&
+      (target.bank >= kBankCount ||
+       (target.bank < 0 &&
+        (target.first_row < 0 || target.first_row >= kMemoryChannels)))) {
     return Refused(
         0, "Row",
         target.bank >= 0
@@ -762,7 +806,10 @@ ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
   // The rows follow the bank boxes. The channels are collected and written
   // once the whole list is read, so the document changes only as a whole.
   const RowLayout rows = LayoutOfBoxes(doc.txtBank);
-  std::vector<int> slots = TargetSlots(rows, target);
+  std::vector<int> slots =
+      target.by_location ? std::vector<int>() : TargetSlots(rows, target);
+  // By location: the line that took each slot (0 for none).
+  std::vector<int> taken_by(target.by_location ? kMemoryChannels : 0, 0);
   std::vector<std::pair<int, Slot>> written;
   size_t next = 0;
   ChannelCsvResult result;
@@ -787,7 +834,28 @@ ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
       left_out("Frequency", why);
       continue;
     }
-    int slot = next < slots.size() ? slots[next] : -1;
+    int slot = -1;
+    if (target.by_location) {
+      std::string_view location = channel.Get(kColLocation);
+      auto n = Number(location);
+      if (!n || *n != std::floor(*n) || *n < 0 || *n >= kMemoryChannels) {
+        left_out("Location", location.empty()
+                                 ? std::string("no Location (a memory slot "
+                                               "0 to 999)")
+                                 : "Location " + Shown(location) +
+                                       " is not a memory slot (0 to 999)");
+        continue;
+      }
+      slot = static_cast<int>(*n);
+      if (taken_by[slot] != 0) {
+        left_out("Location", "Location " + std::to_string(slot) +
+                                 " is taken by line " +
+                                 std::to_string(taken_by[slot]));
+        continue;
+      }
+    } else if (next < slots.size()) {
+      slot = slots[next];
+    }
     switch (MemoryFrequencyVerdict(doc, slot < 0 ? 0 : slot, doc.ModelIndex,
                                    *mhz)) {
       case FrequencyVerdict::kAllowed:
@@ -810,6 +878,7 @@ ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
       continue;
     }
     ++next;
+    if (target.by_location) taken_by[slot] = record.line;
 
     Slot s = doc.Mem[slot];
     channel.Fill(s);

@@ -853,14 +853,21 @@ void MainWindow::ImportChannelList() {
   into_bank->setObjectName(QStringLiteral("optIntoBank"));
   auto* bank = new QSpinBox(&where);
   bank->setObjectName(QStringLiteral("spnBank"));
+  bank->setAccessibleName(Text("Into bank"));
   bank->setRange(0, kBankCount - 1);
   bank->setValue(std::max(0, doc_.BankOfSlot(first_slot)));
   auto* bank_row = new QHBoxLayout;
   bank_row->addWidget(into_bank);
   bank_row->addWidget(bank);
   bank_row->addStretch();
+  // A list this program exported names each channel's slot.
+  auto* by_location = new QRadioButton(
+      Text("Each channel at the slot its Location names"), &where);
+  by_location->setObjectName(QStringLiteral("optByLocation"));
+  by_location->setAccessibleName(by_location->text());
   layout->addWidget(from_row);
   layout->addLayout(bank_row);
+  layout->addWidget(by_location);
   auto* buttons = new QDialogButtonBox(
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &where);
   connect(buttons, &QDialogButtonBox::accepted, &where, &QDialog::accept);
@@ -870,6 +877,7 @@ void MainWindow::ImportChannelList() {
   ChannelCsvTarget target;
   target.first_row = first_slot;
   if (into_bank->isChecked()) target.bank = bank->value();
+  target.by_location = by_location->isChecked();
 
   QString path = prompts_.OpenFileName(
       this, ChannelListDialog(Text("Import Channel List")));
@@ -879,13 +887,18 @@ void MainWindow::ImportChannelList() {
     ReportFile(result.status);
     return;
   }
-  UpDateMemData();
-  history_->Record(Text("Import Channel List"));
+  if (result.imported > 0) {
+    UpDateMemData();
+    history_->Record(Text("Import Channel List"));
+  }
   ShowChannelImportReport(result);
 }
 
 void MainWindow::ShowChannelImportReport(const ChannelCsvResult& result) {
-  const QString counts = QString::fromStdString(ChannelCsvCountLine(result));
+  QString counts = QString::fromStdString(ChannelCsvCountLine(result));
+  if (result.imported == 0) {
+    counts = Text("Nothing was imported.") + QStringLiteral(" ") + counts;
+  }
   if (result.notes.empty()) {
     prompts_.Show(this, Message{counts.toStdString(),
                                 Text("Import Channel List").toStdString(),
@@ -917,7 +930,7 @@ void MainWindow::ExportChannelList() {
   QString path = prompts_.SaveFileName(
       this, ChannelListDialog(Text("Export Channel List")));
   if (path.isEmpty()) return;
-  ReportFile(ExportChannelCsv(doc_, path.toStdString()));
+  ReportFile(ExportChannelCsv(doc_, path.toStdString(), NoteToUtf8));
 }
 
 // ----- recent files and dropped files -----

@@ -42,6 +42,11 @@ QString NoteToDisplay(std::string_view bytes) {
   return QString::fromLatin1(bytes.data(), size);
 }
 
+std::string NoteToUtf8(std::string_view bytes) {
+  if (IsAscii(bytes)) return std::string(bytes);
+  return NoteToDisplay(bytes).toStdString();
+}
+
 std::string NoteFromDisplay(const QString& shown, std::string_view original) {
   if (shown == NoteToDisplay(original)) return std::string(original);
   return shown.toStdString();

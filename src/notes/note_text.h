@@ -16,6 +16,10 @@ namespace vrq5 {
 // The note (or name) as text.
 QString NoteToDisplay(std::string_view bytes);
 
+// The same text as UTF-8 bytes: what a file meant for other programs (the
+// channel-list CSV) holds.
+std::string NoteToUtf8(std::string_view bytes);
+
 // The bytes to store for a note box showing `shown` that was loaded from
 // `original`: `original` itself when the text is still what it showed,
 // otherwise the text in UTF-8.

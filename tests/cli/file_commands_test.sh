@@ -55,7 +55,10 @@ contains "diff after import" out.txt "Channel Pr99"
 # report on standard error.
 "$V" export b.VQ5 --layout channels -o ch.csv; check "export channels" 0 $?
 [ "$(head -1 ch.csv)" = "$(printf 'Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r')" ] || { echo "FAIL: channel export header"; failures=$((failures + 1)); }
-contains "export channels" ch.csv "0,ABC,145.500000,,0.000000,,88.5,88.5,023,NN,FM,5.00,S,TOWER,,,,"
+contains "export channels" ch.csv "5,ABC,145.500000,,0.000000,,88.5,88.5,023,NN,FM,5.00,S,TOWER,,,,"
+"$V" import ch.csv --layout channels --by-location -o e.VQ5 2> /dev/null; check "import --by-location" 0 $?
+"$V" list e.VQ5 > out.txt
+contains "import --by-location" out.txt "00-005  145.500000"
 printf 'Name,Frequency,Mode,TStep,Duplex,Offset\nW1AW,146.94,NFM,5,-,0.6\nFAR,2000,FM,5,,\nThird,147.0,FM,5,,\n' > list.csv
 "$V" import list.csv --layout channels --base a.VQ5 --bank 1 -o c.VQ5 2> err.txt; check "import channels" 0 $?
 contains "import channels" err.txt "01-000 (line 2) Mode: NFM (narrow FM) is FM on the receiver"
@@ -67,6 +70,15 @@ contains "import channels" out.txt "01-001  147.000000"
 "$V" import list.csv --layout channels --row 05-099 -o d.VQ5 2> /dev/null; check "import --row label" 0 $?
 "$V" list d.VQ5 > out.txt
 contains "import --row label" out.txt "05-099  146.940000"
+# A list that gives no channel, or (with --strict) leaves one out, writes
+# nothing and fails.
+printf 'Name,Frequency\nFAR,2000\n' > none.csv
+"$V" import none.csv --layout channels -o never.VQ5 2> err.txt; check "nothing imported" 1 $?
+contains "nothing imported" err.txt "Nothing was imported."
+"$V" import list.csv --layout channels --strict -o never.VQ5 2> err.txt; check "--strict" 1 $?
+contains "--strict" err.txt "Nothing was written: channels were left out (--strict)."
+"$V" import list.csv --layout channels --row 1 --by-location -o never.VQ5 2> /dev/null; check "--row with --by-location" 2 $?
+"$V" import add.csv --strict -o never.VQ5 2> /dev/null; check "--strict without layout" 2 $?
 "$V" import add.csv --layout channels -o never.VQ5 2> err.txt; check "channels without header" 1 $?
 contains "channels without header" err.txt "Data Error"
 "$V" import list.csv --bank 1 -o never.VQ5 2> /dev/null; check "--bank without layout" 2 $?

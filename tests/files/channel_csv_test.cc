@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringDecoder>
 #include <random>
 
 #include "codec/tables.h"
 #include "codec/text.h"
+#include "files/clone_file.h"
+#include "notes/note_text.h"
 #include "support/compare.h"
 #include "support/random_document.h"
 #include "support/temp_dir.h"
@@ -21,6 +24,11 @@ using testing::TempDir;
 constexpr char kHeader[] =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
     "DtcsPolarity,Mode,TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
+
+// The export as the window and vrq5 write it.
+std::string Export(const Document& doc) {
+  return ChannelCsvText(doc, NoteToUtf8);
+}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> out;
@@ -99,17 +107,37 @@ TEST(ChannelCsvExportTest, EnabledMemoryChannelsInRowOrder) {
   doc.MemFlag[9] = 0;                                // disabled: not written
   PutChannel(doc, 1200, 150.0, 0, 8, 0, 0, "PRIO");  // not a memory row
 
-  auto lines = Lines(ChannelCsvText(doc));
+  auto lines = Lines(Export(doc));
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[0] + "\r\n", kHeader);
+  // Location is the slot; the receiver's tone squelch is "TSQL".
   EXPECT_EQ(lines[1],
-            "0,CALL,146.520000,-,0.600000,Tone,100.0,100.0,023,NN,FM,12.50,,"
+            "3,CALL,146.520000,-,0.600000,TSQL,100.0,100.0,023,NN,FM,12.50,,"
             ",,,,");
   EXPECT_EQ(lines[2],
-            "1,,0.500000,,0.000000,TSQL-R,67.0,67.0,023,NN,AM,1.00,S,"
+            "7,,0.500000,,0.000000,TSQL-R,67.0,67.0,023,NN,AM,1.00,S,"
             "\"tower, \"\"north\"\"\",,,,");
   EXPECT_EQ(lines[3],
-            "2,A B,433.000000,+,5.000000,,88.5,88.5,023,NN,WFM,1000.00,,,,,,");
+            "8,A B,433.000000,+,5.000000,,88.5,88.5,023,NN,WFM,1000.00,,,,,,");
+}
+
+// The demo file's notes are Shift_JIS; the list is UTF-8 throughout, so
+// other programs' CSV readers take it.
+TEST(ChannelCsvExportTest, NotesOfAnyEncodingAreWrittenInUtf8) {
+  Document doc;
+  ASSERT_EQ(OpenCloneFile(doc, VRQ5_SAMPLES_DIR "/demo.VQ5"), FileStatus::kOk);
+  std::string text = Export(doc);
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  QString decoded = utf8.decode(QByteArrayView(text.data(), text.size()));
+  EXPECT_FALSE(utf8.hasError());
+  EXPECT_TRUE(decoded.contains(QString::fromUtf8("\u7a7a\u6e2f")));  // 空港
+  // The conversion is the one given, for names and notes alike.
+  PutChannel(doc, 0, 146.52, 0, 8, 0, 0, "\x82\xa0 ");
+  doc.Mem[0].text[kNote] = "n";
+  auto lines = Lines(ChannelCsvText(
+      doc, [](std::string_view b) { return "<" + std::string(b) + ">"; }));
+  EXPECT_EQ(lines[1].substr(0, 7), "0,<\x82\xa0>,");
+  EXPECT_NE(lines[1].find(",<n>,"), std::string::npos);
 }
 
 // Codes no table holds (a hand-edited clone file) are written as the list's
@@ -122,7 +150,7 @@ TEST(ChannelCsvExportTest, CodesOutsideTheTablesAreWrittenAsDefaults) {
   PutChannel(doc, 1, 146.52, -1, -2, -3, 0.6, "NEG");
   doc.Mem[1].value[kMode] = -1;
   doc.Mem[1].value[kStep] = -4;
-  auto lines = Lines(ChannelCsvText(doc));
+  auto lines = Lines(Export(doc));
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[1], "0,ODD,146.520000,,0.600000,,88.5,88.5,023,NN,FM,,,,,,,");
   EXPECT_EQ(lines[2], "1,NEG,146.520000,,0.600000,,88.5,88.5,023,NN,FM,,,,,,,");
@@ -191,23 +219,36 @@ TEST(ChannelCsvImportTest, ModeAndStepGoToTheNearestTheReceiverHas) {
 }
 
 TEST(ChannelCsvImportTest, ToneModes) {
+  const std::string kTransmitOnly =
+      " is sent on transmit only; the receiver listens without it;";
+  const std::string kNotAFunction =
+      " is not a function of the receiver; left out, no option;";
   struct Case {
     std::string tone, rtone, ctone;
     int option, code;
-    bool noted;
+    std::string note;
   };
   for (const Case& c : std::vector<Case>{
-           {"", "100.0", "88.5", 0, 12, false},  // the tone code is kept
-           {"Tone", "88.5", "123.0", 2, 8, false},
-           {"TSQL", "88.5", "123.0", 2, 18, false},
-           {"TSQL", "123.0", "", 2, 18, false},  // only rToneFreq filled
-           {"TSQL-R", "88.5", "250.3", 3, 38, false},
-           {"Tone", "88.4", "88.5", 2, 8, true},
-           {"Tone", "69.2", "88.5", 2, 1, true},
-           {"Tone", "300", "88.5", 2, 38, true},
-           {"Tone", "x", "88.5", 0, 8, true},
-           {"DTCS", "88.5", "88.5", 0, 8, true},
-           {"Cross", "88.5", "88.5", 0, 8, true},
+           {"", "100.0", "88.5", 0, 12, ""},  // the tone code is kept
+           // A transmit tone leaves the receiver's squelch open.
+           {"Tone", "100", "123.0", 0, 12, "the tone 100.0 Hz" + kTransmitOnly},
+           {"Tone", "69.2", "88.5", 0, 1, "the tone 69.2 Hz" + kTransmitOnly},
+           {"Tone", "x", "88.5", 0, 8, "the tone" + kTransmitOnly},
+           {"TSQL", "88.5", "123.0", 2, 18, ""},
+           {"TSQL", "123.0", "", 2, 18, ""},  // only rToneFreq filled
+           {"TSQL-R", "88.5", "250.3", 3, 38, ""},
+           {"TSQL", "88.5", "88.4", 2, 8,
+            "88.4 Hz is not a tone of the receiver; nearest 88.5Hz;"},
+           {"TSQL-R", "88.5", "300", 3, 38,
+            "300 Hz is not a tone of the receiver; nearest 250.3Hz;"},
+           {"TSQL", "88.5", "x", 2, 8, ""},  // falls back to rToneFreq
+           {"TSQL", "", "", 0, 8, "no tone frequency; left out, no option;"},
+           {"DTCS", "88.5", "88.5", 0, 8,
+            "\"DTCS\" (digital code squelch)" + kNotAFunction},
+           {"Cross", "88.5", "88.5", 0, 8,
+            "\"Cross\" (cross mode: different tone or code kinds for "
+            "transmit and receive)" +
+                kNotAFunction},
        }) {
     Imported r = ImportOne(
         Line("X", "146.52", "", "0", c.tone, c.rtone, c.ctone, "FM", "5.00"));
@@ -216,7 +257,8 @@ TEST(ChannelCsvImportTest, ToneModes) {
     EXPECT_EQ(r.slot.text[kOption], OptionName[c.option]) << c.tone;
     EXPECT_EQ(r.slot.value[kTone], c.code) << c.tone << c.rtone;
     EXPECT_EQ(r.slot.text[kTone], ToneName[c.code]) << c.tone;
-    EXPECT_EQ(!r.NotesOf("Tone").empty(), c.noted) << c.tone << c.rtone;
+    EXPECT_EQ(r.NotesOf("Tone"), c.note) << c.tone << c.rtone;
+    EXPECT_EQ(r.result.changed, c.note.empty() ? 0 : 1) << c.tone;
   }
 }
 
@@ -270,6 +312,7 @@ TEST(ChannelCsvImportTest, ShiftSkipNameAndComment) {
            {"  ab c ", "ab c  ", false},
            {"Repeater1", "Repeat", true},
            {"Caf\xC3\xA9", "Caf?  ", true},
+           {"\xC3\x84rger", "?rger ", true},
            {"a\x01\xFF", "a??   ", true},
            {"\"x,y\"", "x,y   ", false},
        }) {
@@ -278,18 +321,30 @@ TEST(ChannelCsvImportTest, ShiftSkipNameAndComment) {
     EXPECT_EQ(r.slot.text[kName], c.out) << c.in;
     EXPECT_EQ(!r.NotesOf("Name").empty(), c.noted) << c.in;
   }
+  // The report shows what the file holds in UTF-8, anything else as "?".
+  EXPECT_EQ(
+      ImportOne(Line("\xC3\x84rger", "146.52", "", "", "", "", "", "FM", "5"))
+          .NotesOf("Name"),
+      "\"\xC3\x84rger\": characters the receiver cannot show became \"?\";");
+  EXPECT_EQ(ImportOne(Line("x", "146.52", "", "", "", "", "",
+                           "\xE7\xA9\xBA"
+                           "\xC2\x85\xED\xA0\x80\xC3",
+                           "5"))
+                .NotesOf("Mode"),
+            "\"\xE7\xA9\xBA?????\" is not a known mode; FM;");
 
   Imported note = ImportOne(
       "0,X,146.52,,,,,,,,FM,5.00,,\"two\r\nlines, \"\"quoted\"\"\",,,,\r\n");
   EXPECT_EQ(note.slot.text[kNote], "two  lines, \"quoted\"");
-  // A long comment keeps its first 1000 bytes, never half a character.
+  // A long comment keeps its first 1000 characters.
   Imported long_note = ImportOne("0,X,146.52,,,,,,,,FM,5.00,,a" +
                                  std::string(4999, 'n') + ",,,,");
   EXPECT_EQ(long_note.slot.text[kNote], "a" + std::string(999, 'n'));
-  EXPECT_NE(long_note.NotesOf("Comment"), "");
+  EXPECT_EQ(long_note.NotesOf("Comment"), "cut to 1000 characters;");
   Imported wide = ImportOne("0,X,146.52,,,,,,,,FM,5.00,,a" +
                             std::string(998, 'n') + "\xE3\x81\x82z,,,,");
-  EXPECT_EQ(wide.slot.text[kNote], "a" + std::string(998, 'n'));
+  EXPECT_EQ(wide.slot.text[kNote],
+            "a" + std::string(998, 'n') + "\xE3\x81\x82");
 }
 
 TEST(ChannelCsvImportTest, FrequenciesTheModelCannotHoldLeaveTheRowOut) {
@@ -332,7 +387,7 @@ TEST(ChannelCsvImportTest, FrequenciesTheModelCannotHoldLeaveTheRowOut) {
 
 TEST(ChannelCsvImportTest, HeaderInAnyOrderFewerColumnsAndEitherLineEnd) {
   std::string crlf = std::string(kHeader) +
-                     "0,Call,146.520000,-,0.600000,Tone,100.0,88.5,023,NN,FM,"
+                     "0,Call,146.520000,-,0.600000,TSQL,100.0,88.5,023,NN,FM,"
                      "12.50,S,Note,,,,\r\n";
   Document a;
   ASSERT_EQ(ImportChannelCsvText(a, crlf).imported, 1);
@@ -350,7 +405,7 @@ TEST(ChannelCsvImportTest, HeaderInAnyOrderFewerColumnsAndEitherLineEnd) {
       c,
       "\xEF\xBB\xBF\n\n  skip , COMMENT,Extra,tstep,mode,ctonefreq,rToneFreq,"
       "Tone,Offset,Duplex,\"Frequency\",Name\n"
-      "S,Note,zz,12.50,FM,88.5,100.0,Tone,0.600000,-, \"146.520000\" ,Call\n"
+      "S,Note,zz,12.50,FM,88.5,100.0,TSQL,0.600000,-, \"146.520000\" ,Call\n"
       "\n");
   EXPECT_EQ(r.imported, 1);
   EXPECT_EQ(r.changed, 0);
@@ -445,7 +500,7 @@ TEST(ChannelCsvImportTest, ExportThenImportGivesBackTheRows) {
     doc.MemFlag[s] = -1;
   }
   Document back;
-  ChannelCsvResult r = ImportChannelCsvText(back, ChannelCsvText(doc));
+  ChannelCsvResult r = ImportChannelCsvText(back, Export(doc));
   ASSERT_EQ(r.imported, 300);
   for (int s = 0; s < 300; ++s) {
     const Slot& a = doc.Mem[s];
@@ -454,7 +509,7 @@ TEST(ChannelCsvImportTest, ExportThenImportGivesBackTheRows) {
       EXPECT_EQ(a.value[f], b.value[f]) << "slot " << s << " field " << f;
       EXPECT_EQ(a.text[f], b.text[f]) << "slot " << s << " field " << f;
     }
-    // The layout has tone squelch and its reverse only.
+    // The layout holds the receiver's tone squelch and its reverse.
     int option = static_cast<int>(a.value[kOption]);
     EXPECT_EQ(b.value[kOption], option == 2 || option == 3 ? option : 0);
     std::string name(a.text[kName]);
@@ -466,8 +521,56 @@ TEST(ChannelCsvImportTest, ExportThenImportGivesBackTheRows) {
   }
   // What the layout holds goes through a second round unchanged.
   Document again;
-  ImportChannelCsvText(again, ChannelCsvText(back));
-  EXPECT_EQ(ChannelCsvText(again), ChannelCsvText(back));
+  ImportChannelCsvText(again, Export(back));
+  EXPECT_EQ(Export(again), Export(back));
+}
+
+TEST(ChannelCsvImportTest, ByLocationKeepsTheSlots) {
+  Document doc;
+  PutChannel(doc, 3, 146.52, 2, 12, 0, 0, "A     ");
+  PutChannel(doc, 250, 147.0, 3, 0, 1, 0.6, "B     ");
+  PutChannel(doc, 999, 148.0, 0, 8, 0, 0, "C     ");
+  doc.Mem[999].text[kNote] = "last";
+  const std::string list = Export(doc);
+
+  Document back;
+  PutChannel(back, 4, 140, 0, 8, 0, 0, "KEEP  ");
+  ChannelCsvResult r = ImportChannelCsvText(back, list, {.by_location = true});
+  EXPECT_EQ(ChannelCsvCountLine(r), "3 imported, 0 changed, 0 left out");
+  for (int s : {3, 250, 999}) {
+    for (int f : {kFreq, kMode, kStep, kOption, kTone, kShiftDir, kOffset}) {
+      EXPECT_EQ(back.Mem[s].value[f], doc.Mem[s].value[f]) << s << " " << f;
+    }
+    for (int f : {kNote, kName}) {
+      EXPECT_EQ(back.Mem[s].text[f], doc.Mem[s].text[f]) << s << " " << f;
+    }
+  }
+  EXPECT_EQ(back.Mem[4].text[kName], "KEEP  ");
+
+  // Without a Location that names a free slot, a line is left out.
+  r = ImportChannelCsvText(back,
+                           "Location,Frequency,Mode,TStep\n"
+                           "7,145.1,FM,5\n1000,145.2\n-1,145.3\n2.5,145.4\n"
+                           "x,145.5\n,145.6\n7,145.7\n",
+                           {.by_location = true});
+  EXPECT_EQ(r.imported, 1);
+  EXPECT_EQ(back.Mem[7].text[kFreq], "145.100000");
+  std::vector<std::string> report;
+  for (const auto& n : r.notes) report.push_back(ChannelCsvNoteLine(n));
+  EXPECT_EQ(report,
+            (std::vector<std::string>{
+                "line 3 Location: left out: Location \"1000\" is not a "
+                "memory slot (0 to 999)",
+                "line 4 Location: left out: Location \"-1\" is not a memory "
+                "slot (0 to 999)",
+                "line 5 Location: left out: Location \"2.5\" is not a memory "
+                "slot (0 to 999)",
+                "line 6 Location: left out: Location \"x\" is not a memory "
+                "slot (0 to 999)",
+                "line 7 Location: left out: no Location (a memory slot 0 to "
+                "999)",
+                "line 8 Location: left out: Location 7 is taken by line 2",
+            }));
 }
 
 TEST(ChannelCsvImportTest, TargetRowsAndBanks) {
@@ -567,11 +670,13 @@ TEST(ChannelCsvFileTest, HandWrittenListThroughFiles) {
   Document doc;
   ChannelCsvResult r = ImportChannelCsv(doc, dir.File("list.csv"));
   ASSERT_EQ(r.status, FileStatus::kOk);
-  EXPECT_EQ(ChannelCsvCountLine(r), "4 imported, 3 changed, 0 left out");
+  EXPECT_EQ(ChannelCsvCountLine(r), "4 imported, 4 changed, 0 left out");
   std::vector<std::string> report;
   for (const auto& n : r.notes) report.push_back(ChannelCsvNoteLine(n));
   EXPECT_EQ(report,
             (std::vector<std::string>{
+                "00-000 (line 2) Tone: the tone 100.0 Hz is sent on transmit "
+                "only; the receiver listens without it",
                 "00-001 (line 3) Mode: NFM (narrow FM) is FM on the receiver",
                 "00-002 (line 4) Tone: \"DTCS\" (digital code squelch) is not "
                 "a function of the receiver; left out, no option",
@@ -584,7 +689,7 @@ TEST(ChannelCsvFileTest, HandWrittenListThroughFiles) {
   EXPECT_EQ(w1aw.text[kFreq], "146.940000");
   EXPECT_EQ(w1aw.text[kShiftDir], "Shift-");
   EXPECT_EQ(w1aw.text[kOffset], "0.600000");
-  EXPECT_EQ(w1aw.text[kOption], "Tone");
+  EXPECT_EQ(w1aw.text[kOption], "OFF");
   EXPECT_EQ(w1aw.text[kTone], "100.0Hz");
   EXPECT_EQ(w1aw.text[kStep], "5KHz");
   EXPECT_EQ(w1aw.text[kName], "W1AW  ");
@@ -595,15 +700,17 @@ TEST(ChannelCsvFileTest, HandWrittenListThroughFiles) {
   EXPECT_EQ(doc.Mem[3].value[kShiftDir], 0);
   EXPECT_EQ(doc.Mem[3].value[kOffset], 0);
 
-  ASSERT_EQ(ExportChannelCsv(doc, dir.File("out.csv")), FileStatus::kOk);
+  ASSERT_EQ(ExportChannelCsv(doc, dir.File("out.csv"), NoteToUtf8),
+            FileStatus::kOk);
   auto lines = Lines(testing::ReadFile(dir.File("out.csv")));
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[1],
-            "0,W1AW,146.940000,-,0.600000,Tone,100.0,100.0,023,NN,FM,5.00,,"
+            "0,W1AW,146.940000,-,0.600000,,100.0,100.0,023,NN,FM,5.00,,"
             "\"Club, main\",,,,");
-  EXPECT_EQ(ExportChannelCsv(doc, dir.File("no/such/dir/out.csv")),
+  EXPECT_EQ(ExportChannelCsv(doc, dir.File("no/such/dir/out.csv"), NoteToUtf8),
             FileStatus::kFileOpenError);
-  EXPECT_EQ(ExportChannelCsv(doc, dir.path()), FileStatus::kFileOpenError);
+  EXPECT_EQ(ExportChannelCsv(doc, dir.path(), NoteToUtf8),
+            FileStatus::kFileOpenError);
 }
 
 }  // namespace

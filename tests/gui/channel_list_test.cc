@@ -1,6 +1,7 @@
 // File > Import Channel List and Export Channel List: the common
 // channel-list layout, into the current row or a bank, with the report of
 // what was changed or left out.
+#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -8,6 +9,7 @@
 
 #include "files/channel_csv.h"
 #include "files/clone_file.h"
+#include "notes/note_text.h"
 #include "tests/gui/window_fixture.h"
 
 namespace vrq5::testing {
@@ -20,12 +22,15 @@ class ChannelListTest : public WindowTest {
     StartOnSimulatedReceiver();
     ClickTab(3);
   }
-  // Answers the "where" dialog (from the current row, or bank `bank`) and
-  // records the report's lines.
+  static constexpr int kByLocation = -2;
+  // Answers the "where" dialog (from the current row, bank `bank`, or each
+  // at its Location) and records the report's lines.
   void Answer(int bank = -1) {
     prompts.dialog_handler = [this, bank](QDialog* dialog) {
       if (dialog->objectName() == "dlgChannelImport") {
-        if (bank >= 0) {
+        if (bank == kByLocation) {
+          dialog->findChild<QRadioButton*>("optByLocation")->setChecked(true);
+        } else if (bank >= 0) {
           dialog->findChild<QRadioButton*>("optIntoBank")->setChecked(true);
           dialog->findChild<QSpinBox*>("spnBank")->setValue(bank);
         }
@@ -36,11 +41,13 @@ class ChannelListTest : public WindowTest {
         for (int i = 0; list && i < list->count(); ++i) {
           report.push_back(list->item(i)->text().toStdString());
         }
+        heading = dialog->findChild<QLabel*>()->text().toStdString();
       }
       return static_cast<int>(QDialog::Rejected);
     };
   }
   std::vector<std::string> report;
+  std::string heading;
 };
 
 TEST_F(ChannelListTest, ExportThenImportGivesBackTheRows) {
@@ -54,21 +61,23 @@ TEST_F(ChannelListTest, ExportThenImportGivesBackTheRows) {
 
   window->NewData();  // the export changed nothing: no question
   window->SelectRow(1);
-  Answer();
+  Answer(kByLocation);
   prompts.file_names = {QString::fromStdString(csv)};
   Trigger("mnuImportChannels");
-  // Memory rows come back in order; only what the layout holds counts.
-  int row = 0;
+  // Memory rows come back in their places, the notes in UTF-8 as the
+  // window showed them; only what the layout holds counts.
+  int rows = 0;
   for (int s = 0; s < kMemoryChannels; ++s) {
     if (demo.MemFlag[s] != -1 || demo.Mem[s].IsEmpty()) continue;
     const Slot& a = demo.Mem[s];
-    const Slot& b = doc().Mem[row++];
+    const Slot& b = doc().Mem[s];
     for (int f : {kFreq, kMode, kStep, kShiftDir, kOffset, kSkip, kName}) {
       EXPECT_EQ(a.text[f], b.text[f]) << "slot " << s << " field " << f;
     }
-    EXPECT_EQ(a.text[kNote], b.text[kNote]) << s;
+    EXPECT_EQ(b.text[kNote], NoteToUtf8(a.text[kNote])) << s;
+    ++rows;
   }
-  EXPECT_GT(row, 10);
+  EXPECT_GT(rows, 10);
   EXPECT_EQ(doc().DataChanged, -1);
 }
 
@@ -80,7 +89,8 @@ TEST_F(ChannelListTest, DamagedRowsAreReportedAndTheRestImported) {
          "0,Simplex,146.520000,,0.600000,,88.5,88.5,023,NN,NFM,5.00,,calling\n"
          "1,Repeater,145.230000,-,0.600000,Tone,100.0,88.5,023,NN,FM,12.50,S,\n"
          "2,Broken,not-a-number,,,,,,,,FM,5.00,,\n"
-         "3,Digital,446.000000,,0,DTCS,88.5,88.5,047,NN,DV,6.25,,\n";
+         "3,Digital,446.000000,,0,DTCS,88.5,88.5,047,NN,DV,6.25,,\n"
+         "4,\xC3\x84rger,447.000000,,0,,88.5,88.5,023,NN,FM,5.00,,\n";
   window->SelectRow(21);  // 00-020
   Answer();
   prompts.file_names = {QString::fromStdString(csv)};
@@ -89,7 +99,7 @@ TEST_F(ChannelListTest, DamagedRowsAreReportedAndTheRestImported) {
   EXPECT_EQ(doc().Mem[20].text[kMode], "FM");
   EXPECT_EQ(doc().Mem[20].text[kName], "Simple");
   EXPECT_EQ(doc().Mem[21].text[kShiftDir], "Shift-");
-  EXPECT_EQ(doc().Mem[21].text[kOption], "Tone");
+  EXPECT_EQ(doc().Mem[21].text[kOption], "OFF");  // a transmit tone
   EXPECT_EQ(doc().Mem[21].value[kSkip], 1);
   EXPECT_EQ(doc().Mem[22].text[kFreq], "446.000000");  // the broken one left
   ASSERT_FALSE(report.empty());
@@ -102,6 +112,10 @@ TEST_F(ChannelListTest, DamagedRowsAreReportedAndTheRestImported) {
   EXPECT_TRUE(mentions("00-020"));
   EXPECT_TRUE(mentions("line 4"));
   EXPECT_TRUE(mentions("Mode"));
+  EXPECT_TRUE(
+      mentions("00-021 (line 3) Tone: the tone 100.0 Hz is sent on "
+               "transmit only"));
+  EXPECT_TRUE(mentions("\"\xC3\x84rger\": characters the receiver cannot"));
   // The import is one step.
   Trigger("mnuUndo");
   EXPECT_TRUE(doc().Mem[20].IsEmpty());
@@ -118,6 +132,16 @@ TEST_F(ChannelListTest, IntoABankAndAFileThatIsNotAList) {
   EXPECT_EQ(doc().SlotLabel(200), "02-000");
   EXPECT_EQ(doc().Mem[200].text[kFreq], "145.500000");
   EXPECT_EQ(doc().Mem[201].text[kFreq], "145.600000");
+
+  // A list whose every channel is left out changes nothing and says so.
+  std::ofstream(dir.File("far.csv"), std::ios::binary)
+      << "Frequency\r\n2000\r\n";
+  const Document kept = doc();
+  prompts.file_names = {QString::fromStdString(dir.File("far.csv"))};
+  Trigger("mnuImportChannels");
+  EXPECT_EQ(heading.rfind("Nothing was imported. 0 imported", 0), 0u)
+      << heading;
+  EXPECT_EQ(doc().Mem, kept.Mem);
 
   std::ofstream(dir.File("junk.csv"), std::ios::binary) << "\x01\x02junk\n";
   const Document before = doc();

@@ -1782,7 +1782,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  SavePortName(options_.port_folder, port_name_);
+  // The port file keeps the newest choice: this window writes it again
+  // only when the port it chose did not reach the file and nobody chose
+  // another one since.
+  if (PortFileNeedsRewrite(chosen_port_, port_file_after_choice_,
+                           LoadPortName(options_.port_folder))) {
+    SavePortName(options_.port_folder, chosen_port_);
+  }
   edit_dialog_->hide();
   StorePlacement();
   event->accept();

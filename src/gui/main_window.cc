@@ -611,8 +611,10 @@ int MainWindow::CurrentRow() const {
 void MainWindow::SelectRow(int row) {
   if (row < 1 || row > kSlotCount) return;
   QModelIndex index = memory_model_->index(row - 1, 1);
-  grid_->setCurrentIndex(index);
-  grid_->selectRow(row - 1);
+  // Exactly this row, whatever modifier keys are held (Shift+F3 must not
+  // extend the selection as a Shift-click does).
+  grid_->selectionModel()->setCurrentIndex(
+      index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   grid_->scrollTo(index);
 }
 
@@ -679,14 +681,16 @@ void MainWindow::Command4_Click() {
 }
 
 void MainWindow::cmbClear_Click() {
-  int row = CurrentRow();
-  if (row < 1) return;
-  if (prompts_.Ask(this, ClearConfirmation(), Buttons::kOkCancel) ==
-      Answer::kCancel) {
+  // Every selected row, as Edit > Delete does.
+  std::vector<int> rows = SelectedRows();
+  if (rows.empty()) return;
+  if (prompts_.Ask(this, ClearConfirmation(static_cast<int>(rows.size())),
+                   Buttons::kOkCancel) == Answer::kCancel) {
     return;
   }
-  ClearSlot(doc_, row - 1);
+  for (int row : rows) ClearSlot(doc_, row - 1);
   UpDateMemData();
+  SelectRows(rows);
   history_->Record(Text("Clear"));
 }
 
@@ -1399,7 +1403,7 @@ void MainWindow::PasteRows() {
             this,
             Message{question.toStdString(), Text("Paste").toStdString(),
                     Message::Icon::kWarning},
-            Buttons::kYesNo) != Answer::kYes) {
+            Buttons::kYesNoDefaultNo) != Answer::kYes) {
       return;
     }
   }
@@ -1415,8 +1419,8 @@ void MainWindow::DeleteRows() {
   if (!OnMemoryPage()) return;
   std::vector<int> rows = SelectedRows();
   if (rows.empty()) return;
-  if (prompts_.Ask(this, ClearConfirmation(), Buttons::kOkCancel) ==
-      Answer::kCancel) {
+  if (prompts_.Ask(this, ClearConfirmation(static_cast<int>(rows.size())),
+                   Buttons::kOkCancel) == Answer::kCancel) {
     return;
   }
   for (int row : rows) ClearSlot(doc_, row - 1);

@@ -37,6 +37,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "codec/tables.h"
 #include "files/channel_csv.h"
@@ -1761,6 +1762,8 @@ void MainWindow::mnuToolsOptions_Click() {
   layout->addWidget(list);
   layout->addWidget(path);
   layout->addWidget(buttons);
+  // Wide enough for the longest row (a long device path), within reason.
+  dialog.resize(std::clamp(list->sizeHintForColumn(0) + 60, 440, 900), 340);
   path->setFocus(Qt::OtherFocusReason);
   if (prompts_.RunDialog(&dialog) != QDialog::Accepted) return;
   std::string chosen = PortPathFromText(path->text().toStdString());

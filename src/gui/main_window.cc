@@ -1745,6 +1745,10 @@ void MainWindow::mnuToolsOptions_Click() {
       path->setText(selected.front()->data(Qt::UserRole).toString());
     }
   });
+  // A click on the selected row takes it again after the box was typed in.
+  connect(list, &QListWidget::itemClicked, path, [path](QListWidgetItem* item) {
+    path->setText(item->data(Qt::UserRole).toString());
+  });
   auto* buttons = new QDialogButtonBox(&dialog);
   QPushButton* ok =
       buttons->addButton(Text("OK"), QDialogButtonBox::AcceptRole);

@@ -320,6 +320,42 @@
         <translation>見つかりません</translation>
     </message>
     <message>
+        <source>COM Port Setup</source>
+        <translation>COM ポートセットアップ</translation>
+    </message>
+    <message>
+        <source>Choose the port of the cloning cable, or type the path of its device. &quot;Simulated receiver&quot; answers without a receiver attached.</source>
+        <translation>クローンケーブルのポートを選ぶか、そのデバイスのパスを入力してください。「模擬受信機」は受信機をつながずに応答します。</translation>
+    </message>
+    <message>
+        <source>Simulated receiver</source>
+        <translation>模擬受信機</translation>
+    </message>
+    <message>
+        <source>(not found)</source>
+        <translation>(見つかりません)</translation>
+    </message>
+    <message>
+        <source>Device path, e.g. /dev/ttyUSB0</source>
+        <translation>デバイスのパス (例 /dev/ttyUSB0)</translation>
+    </message>
+    <message>
+        <source>Port: none</source>
+        <translation>ポート: なし</translation>
+    </message>
+    <message>
+        <source>Port: simulated receiver</source>
+        <translation>ポート: 模擬受信機</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>ポート: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+    <message>
         <source>Import Channel List(&amp;L)...</source>
         <translation>ﾁｬﾝﾈﾙﾘｽﾄの読み込み(&amp;L)...</translation>
     </message>

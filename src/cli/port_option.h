@@ -19,9 +19,11 @@ struct PortChoice {
   std::unique_ptr<SerialPort> port;
 };
 
-// The port named by --port, or the remembered one; a port given is
-// remembered for the next command, as the window's port dialog does.
-// Empty on a usage error (message printed).
+// The port named by --port, or the remembered one. A port given (not
+// "sim") is remembered for the next command once it has opened, so a
+// mistyped or unplugged port never replaces a good one. On the simulated
+// receiver "Using the simulated receiver." goes to standard error first.
+// Empty on a usage error (message printed), --port "" among them.
 std::optional<PortChoice> ChoosePort(const std::string& command,
                                      const ParsedArgs& parsed,
                                      const std::string& program,

@@ -159,6 +159,10 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   cancel->setAutoDefault(false);
   connect(ok, &QPushButton::clicked, this, &EditDialog::OkClicked);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  // What a memory slot's editing left in the controls, for Hold.
+  connect(this, &QDialog::finished, this, [this] {
+    if (edit_target_ == 1) memory_controls_ = Controls();
+  });
 
   // Layout: where the channel lives and its frequency on top, the groups
   // below, note and name, then the buttons.
@@ -288,7 +292,9 @@ void EditDialog::OpenMemory(int row) {
   txtName_->show();
   label4_->show();
   for (QAbstractButton* b : opbWave_->buttons()) b->setEnabled(true);
-  EntryControls c = Controls();
+  // Hold keeps what the dialog last showed for a memory slot: the band
+  // editor, which shares the controls, may have filled them since.
+  EntryControls c = memory_controls_ ? *memory_controls_ : Controls();
   OpenMemoryEntry(doc_, row, chkHold_->isChecked(), c);
   SetControls(c);
   open();

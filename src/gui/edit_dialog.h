@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "gui/prompts.h"
@@ -66,6 +67,8 @@ class EditDialog : public QDialog {
   int edit_target_ = 1;
   int edit_index_ = 0;
   std::string note_bytes_;  // the note as loaded, kept when not edited
+  // The controls as the last memory-slot editing left them (Hold).
+  std::optional<EntryControls> memory_controls_;
 
   QLabel* lblMode_;
   QLabel* lblCH_;

@@ -37,6 +37,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "codec/tables.h"
 #include "files/channel_csv.h"
@@ -529,9 +530,17 @@ void MainWindow::BuildMenus() {
   status->setObjectName(QStringLiteral("sbStatusBar"));
   setStatusBar(status);
   status_model_ = new QLabel(status);
+  status_model_->setObjectName(QStringLiteral("lblStatusModel"));
+  status_model_->setAccessibleName(Text("Model"));
   status_channels_ = new QLabel(status);
+  status_channels_->setObjectName(QStringLiteral("lblStatusChannels"));
+  status_channels_->setAccessibleName(Text("Channels in use"));
+  status_port_ = new QLabel(status);
+  status_port_->setObjectName(QStringLiteral("lblStatusPort"));
+  status_port_->setAccessibleName(Text("Port in use"));
   status->addWidget(status_model_);
   status->addWidget(status_channels_);
+  status->addWidget(status_port_);
   progress_ = new QProgressBar(status);
   progress_->setObjectName(QStringLiteral("ProgressBar1"));
   progress_->setMaximumWidth(260);
@@ -592,6 +601,14 @@ void MainWindow::UpdateTitle() {
 }
 
 void MainWindow::UpdateStatus() {
+  if (port_name_.empty()) {
+    status_port_->setText(Text("Port: none"));
+  } else if (port_name_ == kSimulatedPortName) {
+    status_port_->setText(Text("Port: simulated receiver"));
+  } else {
+    status_port_->setText(
+        Text("Port: %1").arg(QString::fromStdString(port_name_)));
+  }
   status_model_->setText(AsciiText(ModelName[doc_.opbModel]));
   status_channels_->setText(QStringLiteral("%1 of %2 channels in use")
                                 .arg(doc_.ChannelsInUse())
@@ -606,8 +623,10 @@ int MainWindow::CurrentRow() const {
 void MainWindow::SelectRow(int row) {
   if (row < 1 || row > kSlotCount) return;
   QModelIndex index = memory_model_->index(row - 1, 1);
-  grid_->setCurrentIndex(index);
-  grid_->selectRow(row - 1);
+  // Exactly this row, whatever modifier keys are held (Shift+F3 must not
+  // extend the selection as a Shift-click does).
+  grid_->selectionModel()->setCurrentIndex(
+      index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   grid_->scrollTo(index);
 }
 
@@ -674,14 +693,16 @@ void MainWindow::Command4_Click() {
 }
 
 void MainWindow::cmbClear_Click() {
-  int row = CurrentRow();
-  if (row < 1) return;
-  if (prompts_.Ask(this, ClearConfirmation(), Buttons::kOkCancel) ==
-      Answer::kCancel) {
+  // Every selected row, as Edit > Delete does.
+  std::vector<int> rows = SelectedRows();
+  if (rows.empty()) return;
+  if (prompts_.Ask(this, ClearConfirmation(static_cast<int>(rows.size())),
+                   Buttons::kOkCancel) == Answer::kCancel) {
     return;
   }
-  ClearSlot(doc_, row - 1);
+  for (int row : rows) ClearSlot(doc_, row - 1);
   UpDateMemData();
+  SelectRows(rows);
   history_->Record(Text("Clear"));
 }
 
@@ -1414,7 +1435,7 @@ void MainWindow::PasteRows() {
             this,
             Message{question.toStdString(), Text("Paste").toStdString(),
                     Message::Icon::kWarning},
-            Buttons::kYesNo) != Answer::kYes) {
+            Buttons::kYesNoDefaultNo) != Answer::kYes) {
       return;
     }
   }
@@ -1430,8 +1451,8 @@ void MainWindow::DeleteRows() {
   if (!OnMemoryPage()) return;
   std::vector<int> rows = SelectedRows();
   if (rows.empty()) return;
-  if (prompts_.Ask(this, ClearConfirmation(), Buttons::kOkCancel) ==
-      Answer::kCancel) {
+  if (prompts_.Ask(this, ClearConfirmation(static_cast<int>(rows.size())),
+                   Buttons::kOkCancel) == Answer::kCancel) {
     return;
   }
   for (int row : rows) ClearSlot(doc_, row - 1);
@@ -1720,55 +1741,110 @@ void MainWindow::OfferModel(const TransferOutcome& outcome) {
 void MainWindow::mnuToolsOptions_Click() {
   QDialog dialog(this);
   dialog.setObjectName(QStringLiteral("dlgCOM"));
-  dialog.setWindowTitle(QStringLiteral("COM Port Setup"));
+  dialog.setWindowTitle(Text("COM Port Setup"));
+  dialog.setAccessibleName(Text("COM Port Setup"));
   auto* layout = new QVBoxLayout(&dialog);
+  auto* hint = new QLabel(
+      Text("Choose the port of the cloning cable, or type the path of its "
+           "device. \"Simulated receiver\" answers without a receiver "
+           "attached."),
+      &dialog);
+  hint->setObjectName(QStringLiteral("lblPortHint"));
+  hint->setAccessibleName(Text("What to choose"));
+  hint->setWordWrap(true);
   auto* list = new QListWidget(&dialog);
   list->setObjectName(QStringLiteral("lstPorts"));
-  auto add = [list](const QString& text, const QString& name) {
-    auto* item = new QListWidgetItem(text, list);
-    item->setData(Qt::UserRole, name);
-  };
-  add(QStringLiteral("Simulated receiver"),
-      QString::fromLatin1(kSimulatedPortName.data(),
-                          static_cast<int>(kSimulatedPortName.size())));
+  list->setAccessibleName(Text("Ports"));
+
+  std::vector<PortDevice> devices;
 #ifdef _WIN32
   // The sixteen ports the port file's number form keeps.
   for (int n = 1; n <= kPortNumberMax; ++n) {
-    add(QStringLiteral("COM %1").arg(n, 2), QStringLiteral("COM%1").arg(n));
+    devices.push_back({"COM" + std::to_string(n), std::string()});
   }
+  const bool saved_present = true;
 #else
   for (const SerialPortInfo& info : ListSerialPorts()) {
-    add(QStringLiteral("%1  %2").arg(QString::fromStdString(info.name),
-                                     QString::fromStdString(info.description)),
-        QString::fromStdString(info.path));
+    devices.push_back({info.path, info.description});
   }
+  std::error_code ec;
+  const bool saved_present =
+      !port_name_.empty() && std::filesystem::exists(port_name_, ec);
 #endif
+  const PortRows rows = PortDialogRows(devices, port_name_, saved_present);
+  for (const PortRow& row : rows.rows) {
+    const QString name = QString::fromStdString(row.name);
+    QString text = name;
+    switch (row.kind) {
+      case PortRow::Kind::kDevice:
+        if (!row.description.empty()) {
+          text +=
+              QStringLiteral("  ") + QString::fromStdString(row.description);
+        }
+        break;
+      case PortRow::Kind::kSaved:
+        break;
+      case PortRow::Kind::kMissing:
+        text += QStringLiteral("  ") + Text("(not found)");
+        break;
+      case PortRow::Kind::kSimulated:
+        text = Text("Simulated receiver");
+        break;
+    }
+    auto* item = new QListWidgetItem(text, list);
+    item->setData(Qt::UserRole, name);
+  }
   auto* path = new QLineEdit(&dialog);
   path->setObjectName(QStringLiteral("txtPort"));
-  path->setPlaceholderText(QStringLiteral("Device path, e.g. /dev/ttyUSB0"));
+  path->setAccessibleName(Text("Port name or device path"));
+  path->setPlaceholderText(Text("Device path, e.g. /dev/ttyUSB0"));
   path->setText(QString::fromStdString(port_name_));
-  connect(list, &QListWidget::currentItemChanged, path,
-          [path](QListWidgetItem* item) {
-            if (item) path->setText(item->data(Qt::UserRole).toString());
-          });
-  for (int i = 0; i < list->count(); ++i) {
-    if (list->item(i)->data(Qt::UserRole).toString().toStdString() ==
-        port_name_) {
-      list->setCurrentRow(i);
+  if (rows.current >= 0) list->setCurrentRow(rows.current);
+  // Only a row the user selects fills the box: the list taking the focus
+  // makes a row current without selecting it, and changes nothing.
+  connect(list, &QListWidget::itemSelectionChanged, path, [list, path] {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (!selected.isEmpty()) {
+      path->setText(selected.front()->data(Qt::UserRole).toString());
     }
-  }
-  auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+  });
+  // A click on the selected row takes it again after the box was typed in.
+  connect(list, &QListWidget::itemClicked, path, [path](QListWidgetItem* item) {
+    path->setText(item->data(Qt::UserRole).toString());
+  });
+  auto* buttons = new QDialogButtonBox(&dialog);
+  QPushButton* ok =
+      buttons->addButton(Text("OK"), QDialogButtonBox::AcceptRole);
   ok->setObjectName(QStringLiteral("OKButton"));
+  ok->setAccessibleName(Text("OK"));
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+  QPushButton* cancel =
+      buttons->addButton(Text("Cancel"), QDialogButtonBox::RejectRole);
+  cancel->setObjectName(QStringLiteral("CancelButton"));
+  cancel->setAccessibleName(Text("Cancel"));
+  cancel->setAutoDefault(false);
+  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(hint);
   layout->addWidget(list);
   layout->addWidget(path);
-  layout->addWidget(ok);
+  layout->addWidget(buttons);
+  // Wide enough for the longest row (a long device path), within reason.
+  dialog.resize(std::clamp(list->sizeHintForColumn(0) + 60, 440, 900), 340);
+  path->setFocus(Qt::OtherFocusReason);
   if (prompts_.RunDialog(&dialog) != QDialog::Accepted) return;
-  std::string chosen = path->text().trimmed().toStdString();
-  if (chosen.empty()) return;
+  std::string chosen = PortPathFromText(path->text().toStdString());
+  if (chosen.empty() || chosen == port_name_) return;
   port_name_ = chosen;
+  chosen_port_ = chosen;
   SavePortName(options_.port_folder, port_name_);
+  port_file_after_choice_ = LoadPortName(options_.port_folder);
+  UpdateStatus();
+}
+
+void MainWindow::set_port_name(const std::string& name) {
+  port_name_ = name;
+  UpdateStatus();
 }
 
 // ----- closing and the window placement -----
@@ -1780,7 +1856,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  SavePortName(options_.port_folder, port_name_);
+  // The port file keeps the newest choice: this window writes it again
+  // only when the port it chose did not reach the file and nobody chose
+  // another one since.
+  if (PortFileNeedsRewrite(chosen_port_, port_file_after_choice_,
+                           LoadPortName(options_.port_folder))) {
+    SavePortName(options_.port_folder, chosen_port_);
+  }
   edit_dialog_->hide();
   StorePlacement();
   event->accept();

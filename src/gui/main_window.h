@@ -167,7 +167,9 @@ class MainWindow : public QMainWindow {
   // Waits for a running transfer to end and takes its outcome in (tests).
   void WaitForTransfer();
   void mnuToolsOptions_Click();
-  void set_port_name(const std::string& name) { port_name_ = name; }
+  // The port in use, as a test sets it: the status bar shows it; the port
+  // file is not written.
+  void set_port_name(const std::string& name);
   // The receiver behind the port "sim", one of the document's model (a
   // model change brings another).
   radio::SimulatedReceiver& SimulatedReceiver();
@@ -245,6 +247,10 @@ class MainWindow : public QMainWindow {
   Options options_;
   Document doc_;
   std::string port_name_;
+  // The port this window's dialog chose (empty: none), and what the port
+  // file held just after that choice was written.
+  std::string chosen_port_;
+  std::string port_file_after_choice_;
   bool total_warning_shown_ = false;
 
   QTabBar* tab_strip_ = nullptr;
@@ -259,6 +265,7 @@ class MainWindow : public QMainWindow {
   QToolBar* toolbar_ = nullptr;
   QLabel* status_model_ = nullptr;
   QLabel* status_channels_ = nullptr;
+  QLabel* status_port_ = nullptr;
   QAction* mnuEditUndo_ = nullptr;
   History* history_ = nullptr;
   QMenu* recent_menu_ = nullptr;

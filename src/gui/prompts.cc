@@ -75,9 +75,11 @@ Answer QtPrompts::Ask(QWidget* parent, const Message& question,
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
-  } else if (buttons == Buttons::kYesNo) {
+  } else if (buttons == Buttons::kYesNo ||
+             buttons == Buttons::kYesNoDefaultNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(buttons == Buttons::kYesNo ? QMessageBox::Yes
+                                                    : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
   } else {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No |

@@ -17,9 +17,10 @@ namespace vrq5::gui {
 enum class Answer { kOk, kCancel, kYes, kNo };
 
 // Which buttons a question offers: OK / Cancel with Cancel the default
-// (the Clear confirmations), Yes / No / Cancel (unsaved changes), or Yes /
-// No (the model change the connection check offers).
-enum class Buttons { kOkCancel, kYesNoCancel, kYesNo };
+// (the Clear confirmations), Yes / No / Cancel (unsaved changes), Yes / No
+// (the model change the connection check offers), or Yes / No with No the
+// default (a Yes that overwrites channels in use).
+enum class Buttons { kOkCancel, kYesNoCancel, kYesNo, kYesNoDefaultNo };
 
 // A file dialog: its caption, the filters ("Korvex VR-Q5 Clone Files
 // (*.VQ5)", "All Files (*)"), and the suffix added to a name typed

@@ -102,4 +102,34 @@ bool SavePortName(const std::filesystem::path& folder, std::string_view name) {
   return WriteFileAtomically((folder / kPortFileName).string(), text);
 }
 
+bool PortFileNeedsRewrite(std::string_view chosen,
+                          std::string_view held_after_choice,
+                          std::string_view held_now) {
+  return !chosen.empty() && held_now != chosen && held_now == held_after_choice;
+}
+
+PortRows PortDialogRows(const std::vector<PortDevice>& devices,
+                        std::string_view saved, bool saved_present) {
+  PortRows out;
+  bool listed = saved == kSimulatedPortName;
+  for (const PortDevice& d : devices) listed = listed || d.name == saved;
+  if (!saved.empty() && !listed) {
+    out.rows.push_back(
+        {std::string(saved), std::string(),
+         saved_present ? PortRow::Kind::kSaved : PortRow::Kind::kMissing});
+  }
+  for (const PortDevice& d : devices) {
+    out.rows.push_back({d.name, d.description, PortRow::Kind::kDevice});
+  }
+  out.rows.push_back({std::string(kSimulatedPortName), std::string(),
+                      PortRow::Kind::kSimulated});
+  for (size_t i = 0; i < out.rows.size() && !saved.empty(); ++i) {
+    if (out.rows[i].name == saved) {
+      out.current = static_cast<int>(i);
+      break;
+    }
+  }
+  return out;
+}
+
 }  // namespace vrq5

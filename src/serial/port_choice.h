@@ -8,16 +8,16 @@
 #include <string>
 #include <string_view>
 
+#include "link/port_file.h"
 #include "link/serial_port.h"
 #include "radio/receiver.h"
 
 namespace vrq5 {
 
-inline constexpr std::string_view kSimulatedPortName = "sim";
-
 // The port of `name`. For "sim" the port talks to `receiver`, which must
 // outlive it, in virtual time (no waiting) unless the receiver has wire
-// timing, which it then keeps in real time. The port is opened by the first exchange.
+// timing, which it then keeps in real time. The port is opened by the first
+// exchange.
 std::unique_ptr<SerialPort> MakePort(const std::string& name,
                                      radio::SimulatedReceiver& receiver);
 

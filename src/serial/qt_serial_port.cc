@@ -4,6 +4,8 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QString>
+#include <algorithm>
+#include <system_error>
 
 namespace vrq5 {
 
@@ -112,13 +114,32 @@ std::string QtSerialPort::error_text() const {
   return port_ ? port_->errorString().toStdString() : std::string();
 }
 
-std::vector<SerialPortInfo> ListSerialPorts() {
+std::vector<SerialPortInfo> ListSerialPorts(
+    const std::filesystem::path& device_folder) {
   std::vector<SerialPortInfo> out;
   for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
     out.push_back({info.portName().toStdString(),
                    info.systemLocation().toStdString(),
                    info.description().toStdString()});
   }
+#ifndef _WIN32
+  std::vector<SerialPortInfo> adapters;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(device_folder, ec), end;
+       !ec && it != end; it.increment(ec)) {
+    std::string name = it->path().filename().string();
+    if (name.rfind("ttyUSB", 0) != 0 && name.rfind("ttyACM", 0) != 0) continue;
+    std::string path = it->path().string();
+    bool listed = false;
+    for (const SerialPortInfo& p : out) listed = listed || p.path == path;
+    if (!listed) adapters.push_back({name, path, "USB serial adapter"});
+  }
+  std::sort(adapters.begin(), adapters.end(),
+            [](const SerialPortInfo& a, const SerialPortInfo& b) {
+              return a.path < b.path;
+            });
+  out.insert(out.end(), adapters.begin(), adapters.end());
+#endif
   return out;
 }
 

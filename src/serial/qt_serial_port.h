@@ -6,6 +6,7 @@
 #ifndef VRQ5_SERIAL_QT_SERIAL_PORT_H_
 #define VRQ5_SERIAL_QT_SERIAL_PORT_H_
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,8 +56,11 @@ struct SerialPortInfo {
   std::string description;  // as the system describes the device
 };
 
-// The serial ports of this machine.
-std::vector<SerialPortInfo> ListSerialPorts();
+// The serial ports of this machine. Elsewhere than on Windows, the USB
+// adapters' device nodes in `device_folder` (ttyUSB*, ttyACM*) are listed
+// too when the system's list lacks them (no udev or sysfs in a container).
+std::vector<SerialPortInfo> ListSerialPorts(
+    const std::filesystem::path& device_folder = "/dev");
 
 }  // namespace vrq5
 

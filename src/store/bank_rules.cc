@@ -1,5 +1,8 @@
 #include "store/bank_rules.h"
 
+#include <string>
+#include <utility>
+
 #include "codec/text.h"
 
 namespace vrq5 {
@@ -7,11 +10,12 @@ namespace vrq5 {
 namespace {
 
 constexpr std::string_view kTitleClear = "CLEAR OK";
-constexpr std::string_view kClearCannotBeUndone = "\r\nClear cannot be undone.";
 
-Message Confirmation(std::string_view question) {
-  return Message{std::string(question) + std::string(kClearCannotBeUndone),
-                 std::string(kTitleClear), Message::Icon::kWarning};
+// Edit > Undo takes a clear back, so the questions no longer say it
+// cannot be undone.
+Message Confirmation(std::string question) {
+  return Message{std::move(question), std::string(kTitleClear),
+                 Message::Icon::kWarning};
 }
 
 }  // namespace
@@ -53,7 +57,8 @@ void SetGroupBox(Document& doc, int box, bool ticked) {
   doc.DataChanged = -1;
 }
 
-Message ClearConfirmation() {
+Message ClearConfirmation(int rows) {
+  if (rows > 1) return Confirmation("Clear " + std::to_string(rows) + " rows?");
   return Confirmation("Are you sure that you want to do the clear?");
 }
 

@@ -38,13 +38,15 @@ void SetLinkBox(Document& doc, int bank, bool ticked);
 // Group box `box` (0..549) set to `ticked`; DataChanged is set.
 void SetGroupBox(Document& doc, int box, bool ticked);
 
-// The confirmations of Clear and Clear All (OK / Cancel, Cancel the
-// default).
-Message ClearConfirmation();
+// The confirmations of Clear (and Delete) for `rows` selected rows, and of
+// Clear All (OK / Cancel, Cancel the default). Several rows are counted:
+// "Clear 3 rows?".
+Message ClearConfirmation(int rows = 1);
 Message ClearAllConfirmation();
 
-// Clear (memory-grid row's slot) and Clear All, after the confirmation:
-// the slot or every slot emptied and disabled, DataChanged set.
+// Clear (a selected memory-grid row's slot) and Clear All, after the
+// confirmation: the slot or every slot emptied and disabled, DataChanged
+// set.
 void ClearSlot(Document& doc, int slot);
 void ClearAllSlots(Document& doc);
 

@@ -23,6 +23,7 @@ CSV
 "$V" write --port sim doc.VQ5 2> err.txt; check "write sim" 0 $?
 contains "write sim" err.txt "Successed!!"
 contains "write sim" err.txt "(simulated receiver: nothing was sent to a real receiver)"
+contains "write sim" err.txt "Using the simulated receiver."
 "$V" read --port sim --part settings -o s.VQ5 2> err.txt; check "read sim settings" 0 $?
 
 # Through a pseudo-terminal and the serial adapter: write everything, read
@@ -67,10 +68,16 @@ printf '"VR-Q5","BANK AMOUNT","0","0"\r\n' > short.csv
 "$V" write --port sim short.VQ5 2> err.txt; check "short banks" 1 $?
 contains "short banks" err.txt "Total CH must be 1000"
 
-# A port that does not exist.
+# A port that does not exist: not remembered, the last good one stays.
+kept=$(cat config/vrq5/VR-Q5.ini)
 "$V" read --port "$dir/no-such-port" -o never.VQ5 2> err.txt; check "missing port" 1 $?
 contains "missing port" err.txt "Read Failed..."
 contains "missing port" err.txt "could not be opened"
+lacks "missing port" err.txt "simulated receiver"
+[ "$(cat config/vrq5/VR-Q5.ini)" = "$kept" ] || fail "missing port was remembered"
+"$V" read --port "" -o never.VQ5 2> err.txt; check "empty port" 2 $?
+contains "empty port" err.txt "--port needs a port name"
+[ "$(cat config/vrq5/VR-Q5.ini)" = "$kept" ] || fail "empty port was remembered"
 
 # Ctrl+C between exchanges.
 start_sim --timing

@@ -295,6 +295,31 @@ TEST_F(EditDialogTest, HoldKeepsWhatTheDialogShowedForAnEmptySlot) {
   EXPECT_EQ(doc().ChannelsInUse(), 1);
 }
 
+// The band editor shares the dialog's controls; it must not change what
+// Hold keeps for the memory slots (it once loaded a disabled entry, and
+// the next held channel was stored disabled and emptied).
+TEST_F(EditDialogTest, HoldKeepsTheMemoryEntryAcrossTheBandEditor) {
+  ClickTab(3);
+  OpenEditor(1);
+  Check("chkHold")->click();
+  Box("txtFreq")->setText("433.5");
+  Option("opbWave_1")->click();
+  Click("OKButton");
+  ClickTab(1);
+  window->MSFlexGrid2_DblClick(5);
+  Activate(Find<gui::EditDialog>("dlgModify"));
+  EXPECT_EQ(Find<gui::EditDialog>("dlgModify")->EditTarget(), 0);
+  Click("CancelButton");
+  ClickTab(3);
+  OpenEditor(2);
+  EXPECT_EQ(Box("txtFreq")->text(), "433.500000");
+  EXPECT_TRUE(Option("opbWave_1")->isChecked());
+  Click("OKButton");
+  EXPECT_EQ(doc().MemFlag[1], -1);
+  EXPECT_EQ(CellText(2, 1), "433.500000");
+  EXPECT_EQ(doc().ChannelsInUse(), 2);
+}
+
 TEST_F(EditDialogTest, OkStoresEveryFieldAndRefreshesTheRow) {
   ClickTab(3);
   window->SelectRow(3);

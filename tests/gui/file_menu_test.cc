@@ -160,7 +160,8 @@ TEST_F(FileMenuTest, YesWithoutACompletedSaveStopsTheCommand) {
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(prompts.log,
             std::vector<std::string>{"question: Save changes to settings?"});
-  EXPECT_TRUE(PortFileWritten());
+  EXPECT_TRUE(PlacementWritten());
+  EXPECT_FALSE(PortFileWritten());  // this window chose no port
 }
 
 TEST_F(FileMenuTest, OpenLoadsTheChosenFile) {
@@ -378,12 +379,20 @@ TEST_F(FileMenuTest, ImportAndExportCsv) {
   }
 }
 
-TEST_F(FileMenuTest, ClosingWritesThePortFileAndThePlacement) {
+TEST_F(FileMenuTest, ClosingKeepsTheNewestPortAndWritesThePlacement) {
   std::filesystem::create_directory(dir.File("config"));
   WriteFile(dir.File("config/VR-Q5.ini"), "/dev/ttyUSB3\n");
   MakeWindow();
   EXPECT_EQ(window->port_name(), "/dev/ttyUSB3");
-  std::filesystem::remove(dir.File("config/VR-Q5.ini"));
+  // This window chooses a port, then vrq5 --port (or another window)
+  // chooses another: closing keeps the newer choice.
+  prompts.dialog_handler = [](QDialog* dialog) {
+    dialog->findChild<QLineEdit*>("txtPort")->setText("/dev/ttyUSB5");
+    return int(QDialog::Accepted);
+  };
+  Trigger("mnuToolsOptions");
+  EXPECT_EQ(LoadPortName(dir.File("config")), "/dev/ttyUSB5");
+  WriteFile(dir.File("config/VR-Q5.ini"), "/dev/ttyACM1\n");
   window->StartUp("");
   ShowWindow();
   window->setGeometry(20, 30, 1100, 800);
@@ -394,7 +403,7 @@ TEST_F(FileMenuTest, ClosingWritesThePortFileAndThePlacement) {
   Trigger("mnuFileExit");  // nothing unsaved: no question
   EXPECT_TRUE(prompts.questions.empty());
   EXPECT_FALSE(window->isVisible());
-  EXPECT_EQ(LoadPortName(dir.File("config")), "/dev/ttyUSB3");
+  EXPECT_EQ(LoadPortName(dir.File("config")), "/dev/ttyACM1");
   QSettings ini(QString::fromStdString(dir.File("config/placement.ini")),
                 QSettings::IniFormat);
   EXPECT_EQ(ini.value("Settings/MainLeft").toString(),

@@ -149,9 +149,8 @@ TEST_F(WindowTest, ClearAndClearAllAskFirst) {
   EditRow(1001, "150");
   doc().DataChanged = 0;
 
-  const Message clear{
-      "Are you sure that you want to do the clear?\r\nClear cannot be undone.",
-      "CLEAR OK", Message::Icon::kWarning};
+  const Message clear{"Are you sure that you want to do the clear?", "CLEAR OK",
+                      Message::Icon::kWarning};
   window->SelectRow(2);
   prompts.answers = {gui::Answer::kCancel};
   Click("cmbClear");
@@ -185,10 +184,8 @@ TEST_F(WindowTest, ClearAndClearAllAskFirst) {
   EXPECT_EQ(Cell(1, 1), "118.100000");
   EXPECT_EQ(doc().DataChanged, -1);
 
-  const Message clear_all{
-      "Are you sure that you want to clear all memory?\r\nClear cannot be "
-      "undone.",
-      "CLEAR OK", Message::Icon::kWarning};
+  const Message clear_all{"Are you sure that you want to clear all memory?",
+                          "CLEAR OK", Message::Icon::kWarning};
   EditRow(1300, "160.2");
   doc().DataChanged = 0;
   prompts.answers = {gui::Answer::kCancel};

@@ -90,6 +90,8 @@ TEST_F(RowsTest, PasteOverRowsInUseAsksFirst) {
   prompts.answers = {gui::Answer::kNo};
   Trigger("mnuPaste");
   ASSERT_EQ(prompts.questions.size(), 1u);
+  // Yes overwrites channels in use: No is the default.
+  EXPECT_EQ(prompts.question_buttons[0], gui::Buttons::kYesNoDefaultNo);
   EXPECT_NE(prompts.questions[0].text.find("2 of the rows pasted over are in "
                                            "use"),
             std::string::npos);
@@ -115,17 +117,28 @@ TEST_F(RowsTest, PasteNeverRunsIntoTheProgramScanSlots) {
   EXPECT_EQ(doc().Mem[1000], first_edge);
 }
 
-TEST_F(RowsTest, DeleteClearsTheSelectedRowsAfterTheConfirmation) {
-  SelectRange(2, 3);
-  prompts.answers = {gui::Answer::kCancel};
-  Trigger("mnuDelete");
-  EXPECT_FALSE(doc().Mem[1].IsEmpty());
-  prompts.answers = {gui::Answer::kOk};
-  Trigger("mnuDelete");
-  EXPECT_TRUE(doc().Mem[1].IsEmpty());
-  EXPECT_TRUE(doc().Mem[2].IsEmpty());
-  EXPECT_FALSE(doc().Mem[3].IsEmpty());
-  EXPECT_EQ(doc().MemFlag[1], 0);
+TEST_F(RowsTest, DeleteAndClearClearEverySelectedRowAfterTheConfirmation) {
+  for (bool button : {false, true}) {
+    SCOPED_TRACE(button ? "Clear" : "Delete");
+    auto clear = [&] { button ? Click("cmbClear") : Trigger("mnuDelete"); };
+    SelectRange(2, 4);
+    prompts.answers = {gui::Answer::kCancel};
+    clear();
+    EXPECT_FALSE(doc().Mem[1].IsEmpty());
+    ASSERT_FALSE(prompts.questions.empty());
+    EXPECT_EQ(prompts.questions.back().text, "Clear 3 rows?");
+    prompts.answers = {gui::Answer::kOk};
+    clear();
+    for (int slot : {1, 2, 3}) {
+      EXPECT_TRUE(doc().Mem[slot].IsEmpty()) << slot;
+      EXPECT_EQ(doc().MemFlag[slot], 0) << slot;
+    }
+    EXPECT_FALSE(doc().Mem[0].IsEmpty());
+    EXPECT_FALSE(doc().Mem[4].IsEmpty());
+    EXPECT_EQ(window->SelectedRows(), (std::vector<int>{2, 3, 4}));
+    ASSERT_EQ(OpenNamedFile(doc(), SamplePath("demo.VQ5")), FileStatus::kOk);
+    window->ShowDocument();
+  }
 }
 
 TEST_F(RowsTest, MoveSortAndInsertStayInsideTheBank) {
@@ -208,6 +221,19 @@ TEST_F(RowsTest, FindByFrequencyRangeAndText) {
   Trigger("mnuFindNext");
   EXPECT_EQ(window->CurrentRow(), 1201);
   EXPECT_EQ(Find<QLabel>("lblFind")->text(), "Not found");
+
+  // F3 and Shift+F3 select exactly the row found: Shift does not extend
+  // the selection, so a Delete clears only that row.
+  box->setText(QStringLiteral("430-440"));
+  window->SelectRow(1);
+  auto* grid = Find<QTableView>("MSFlexGrid1");
+  grid->setFocus();
+  QTest::keyClick(grid, Qt::Key_F3);
+  QTest::keyClick(grid, Qt::Key_F3);
+  const int second = window->CurrentRow();
+  QTest::keyClick(grid, Qt::Key_F3, Qt::ShiftModifier);
+  EXPECT_LT(window->CurrentRow(), second);
+  EXPECT_EQ(window->SelectedRows(), std::vector<int>{window->CurrentRow()});
 }
 
 }  // namespace

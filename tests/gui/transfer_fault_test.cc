@@ -132,6 +132,7 @@ class TransferFaultTest : public WindowTest,
     options.placement_file =
         QString::fromStdString(dir.File("reference/placement.ini"));
     gui::MainWindow reference(quiet, options);
+    reference.set_port_name(window->port_name());  // the status bar shows it
     reference.show();
     reference.findChild<QTabBar*>(QStringLiteral("TabStrip1"))
         ->setCurrentIndex(tab - 1);

@@ -1,6 +1,8 @@
 // Transfers from the window against the built-in simulated receiver: the
 // worker thread, the messages in order, the pages refilled, every command
 // enabled again, Cancel and the refusal of a second transfer.
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -224,6 +226,80 @@ TEST_F(TransferWindowTest, ARefusedIdentityOffersTheReceiversModel) {
   EXPECT_EQ(doc().opbModel, 1);
 }
 
+// What the port dialog shows as it opens, before Enter is pressed in it
+// (in the list when `in_list`: the list takes the focus without a row
+// being chosen).
+struct PortDialogSeen {
+  std::vector<std::string> rows;
+  int current = -1;
+  std::string path;
+  bool label_and_cancel = false;
+};
+
+TEST_F(TransferWindowTest, PortDialogOpensOnTheSavedPortAndEnterKeepsIt) {
+  radio::SimulatedReceiver receiver(0);
+  radio::PtyHost host(receiver);
+  std::string error;
+  ASSERT_TRUE(host.Start(&error)) << error;
+  const std::string missing = dir.File("ttyUSB0");  // an unplugged cable
+  const std::string pty = host.device_path();
+  struct Case {
+    std::string saved;  // the port file; empty: none
+    bool in_list;
+    std::string shown;  // the current row's text
+    std::string status;
+  };
+  for (const Case& c : {
+           Case{missing, false, missing + "  (not found)", "Port: " + missing},
+           Case{missing, true, missing + "  (not found)", "Port: " + missing},
+           Case{"", false, "", "Port: none"},
+           Case{"", true, "", "Port: none"},
+           Case{pty, false, pty, "Port: " + pty},
+           Case{"sim", false, "Simulated receiver", "Port: simulated receiver"},
+       }) {
+    SCOPED_TRACE(c.saved + (c.in_list ? " (list)" : ""));
+    std::filesystem::remove(dir.File("config/VR-Q5.ini"));
+    if (!c.saved.empty()) SavePortName(dir.File("config"), c.saved);
+    MakeWindow();
+    window->StartUp("");
+    EXPECT_EQ(window->port_name(), c.saved);
+    EXPECT_EQ(Find<QLabel>("lblStatusPort")->text().toStdString(), c.status);
+    PortDialogSeen seen;
+    prompts.dialog_handler = [&](QDialog* dialog) {
+      auto* list = dialog->findChild<QListWidget*>("lstPorts");
+      for (int i = 0; i < list->count(); ++i) {
+        seen.rows.push_back(list->item(i)->text().toStdString());
+      }
+      seen.current = list->currentRow();
+      seen.path =
+          dialog->findChild<QLineEdit*>("txtPort")->text().toStdString();
+      seen.label_and_cancel = dialog->findChild<QLabel*>("lblPortHint") &&
+                              dialog->findChild<QPushButton*>("CancelButton");
+      dialog->show();
+      Activate(dialog);
+      if (c.in_list) list->setFocus(Qt::TabFocusReason);
+      QWidget* focus = QApplication::focusWidget();
+      QTest::keyClick(focus ? focus : dialog, Qt::Key_Return);
+      return dialog->result();
+    };
+    Trigger("mnuToolsOptions");
+    ASSERT_FALSE(seen.rows.empty());
+    EXPECT_EQ(seen.rows.back(), "Simulated receiver");
+    EXPECT_TRUE(seen.label_and_cancel);
+    if (c.shown.empty()) {
+      EXPECT_EQ(seen.current, -1);
+    } else {
+      ASSERT_GE(seen.current, 0);
+      EXPECT_EQ(seen.rows[seen.current], c.shown);
+    }
+    EXPECT_EQ(seen.path, c.saved);
+    // Enter changed nothing: the port, the file, the status bar.
+    EXPECT_EQ(window->port_name(), c.saved);
+    EXPECT_EQ(LoadPortName(dir.File("config")), c.saved);
+    EXPECT_EQ(Find<QLabel>("lblStatusPort")->text().toStdString(), c.status);
+  }
+}
+
 TEST_F(TransferWindowTest, PortDialogKeepsTheChoice) {
   prompts.dialog_handler = [](QDialog* dialog) {
     dialog->findChild<QLineEdit*>("txtPort")->setText("/dev/ttyUSB7");
@@ -232,10 +308,20 @@ TEST_F(TransferWindowTest, PortDialogKeepsTheChoice) {
   Trigger("mnuToolsOptions");
   EXPECT_EQ(window->port_name(), "/dev/ttyUSB7");
   EXPECT_EQ(LoadPortName(dir.File("config")), "/dev/ttyUSB7");
+  EXPECT_EQ(Find<QLabel>("lblStatusPort")->text(), "Port: /dev/ttyUSB7");
   // Cancelled (closed): the port stays.
   prompts.dialog_handler = nullptr;
   Trigger("mnuToolsOptions");
   EXPECT_EQ(window->port_name(), "/dev/ttyUSB7");
+  // A row chosen in the list fills the box.
+  prompts.dialog_handler = [](QDialog* dialog) {
+    auto* list = dialog->findChild<QListWidget*>("lstPorts");
+    list->setCurrentRow(list->count() - 1);
+    return int(QDialog::Accepted);
+  };
+  Trigger("mnuToolsOptions");
+  EXPECT_EQ(window->port_name(), "sim");
+  EXPECT_EQ(Find<QLabel>("lblStatusPort")->text(), "Port: simulated receiver");
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace vrq5 {
 namespace {
@@ -87,6 +90,58 @@ TEST_F(PortFileFolderTest, DefaultFolderFollowsTheConfigurationHome) {
   }
 }
 #endif
+
+// The dialog's list: the machine's ports, the saved port first when they
+// lack it, the simulated receiver last and current only when saved.
+TEST(PortFileTest, DialogRowsOpenOnTheSavedPortOnly) {
+  using K = PortRow::Kind;
+  const std::vector<PortDevice> devices = {{"/dev/ttyS0", "16550A"},
+                                           {"/dev/ttyACM0", "USB"}};
+  struct Case {
+    const char* saved;
+    bool present;
+    std::vector<std::pair<std::string, K>> rows;
+    int current;
+  };
+  const std::pair<std::string, K> s0{"/dev/ttyS0", K::kDevice},
+      acm{"/dev/ttyACM0", K::kDevice}, sim{"sim", K::kSimulated};
+  for (const Case& c : {
+           Case{"", false, {s0, acm, sim}, -1},
+           Case{"/dev/ttyACM0", true, {s0, acm, sim}, 1},
+           Case{"sim", true, {s0, acm, sim}, 2},
+           // An unplugged adapter stays the choice, marked missing.
+           Case{"/dev/ttyUSB0",
+                false,
+                {{"/dev/ttyUSB0", K::kMissing}, s0, acm, sim},
+                0},
+           // A pseudo-terminal is not listed by the system, but is there.
+           Case{"/dev/pts/3",
+                true,
+                {{"/dev/pts/3", K::kSaved}, s0, acm, sim},
+                0},
+       }) {
+    PortRows got = PortDialogRows(devices, c.saved, c.present);
+    std::vector<std::pair<std::string, K>> rows;
+    for (const PortRow& r : got.rows) rows.emplace_back(r.name, r.kind);
+    EXPECT_EQ(rows, c.rows) << c.saved;
+    EXPECT_EQ(got.current, c.current) << c.saved;
+  }
+  EXPECT_EQ(PortDialogRows({}, "", false).rows.size(), 1u);
+}
+
+// Closing writes the chosen port again only when it is not in the file and
+// nobody has chosen another one since.
+TEST(PortFileTest, ClosingKeepsTheNewestChoice) {
+  EXPECT_FALSE(PortFileNeedsRewrite("", "", ""));  // nothing chosen
+  EXPECT_FALSE(PortFileNeedsRewrite("", "/dev/a", "/dev/b"));
+  EXPECT_FALSE(PortFileNeedsRewrite("/dev/a", "/dev/a", "/dev/a"));
+  // vrq5 --port or another window chose since: theirs stays.
+  EXPECT_FALSE(PortFileNeedsRewrite("/dev/a", "/dev/a", "/dev/b"));
+  EXPECT_FALSE(PortFileNeedsRewrite("/dev/a", "/dev/a", ""));
+  // The write at the choice failed: closing tries again.
+  EXPECT_TRUE(PortFileNeedsRewrite("/dev/a", "/dev/old", "/dev/old"));
+  EXPECT_TRUE(PortFileNeedsRewrite("/dev/a", "", ""));
+}
 
 TEST(PortFileTest, PathFormTakesTheFirstLine) {
   EXPECT_EQ(PortPathFromText("  /dev/ttyS0 \r\nsecond\r\n"), "/dev/ttyS0");

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "link/connection_check.h"
 #include "link/transfer.h"
@@ -93,6 +95,20 @@ TEST_F(QtSerialPortTest, SilentLineAndMissingPort) {
   EXPECT_EQ(transfer.RunRead(), CommandResult::kFailure);
   EXPECT_EQ(messages, Lines{"Read Failed..."});
   ListSerialPorts();  // must not fail without ports
+  // USB adapters' device nodes are listed even where the system's list
+  // lacks them; other nodes are not.
+  const auto nodes = std::filesystem::temp_directory_path() /
+                     ("vrq5-dev-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(nodes);
+  for (const char* name : {"ttyUSB0", "ttyACM1", "ttyS9", "null"}) {
+    std::ofstream(nodes / name).put('x');
+  }
+  std::vector<std::string> adapters;
+  for (const SerialPortInfo& p : ListSerialPorts(nodes)) {
+    if (p.path.rfind(nodes.string(), 0) == 0) adapters.push_back(p.name);
+  }
+  std::filesystem::remove_all(nodes);
+  EXPECT_EQ(adapters, (Lines{"ttyACM1", "ttyUSB0"}));
 }
 
 // What the connection check tells the user rests on why a port would not

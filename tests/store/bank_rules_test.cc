@@ -124,13 +124,14 @@ TEST(BankBoxTest, LinkAndGroupBoxes) {
 }
 
 TEST(ClearCommandTest, ConfirmationsAndClearing) {
+  // Undo takes a clear back: no question says it cannot be undone.
   EXPECT_EQ(ClearConfirmation(),
-            (Message{"Are you sure that you want to do the clear?\r\n"
-                     "Clear cannot be undone.",
-                     "CLEAR OK", Message::Icon::kWarning}));
+            (Message{"Are you sure that you want to do the clear?", "CLEAR OK",
+                     Message::Icon::kWarning}));
+  EXPECT_EQ(ClearConfirmation(3),
+            (Message{"Clear 3 rows?", "CLEAR OK", Message::Icon::kWarning}));
   EXPECT_EQ(ClearAllConfirmation(),
-            (Message{"Are you sure that you want to clear all memory?\r\n"
-                     "Clear cannot be undone.",
+            (Message{"Are you sure that you want to clear all memory?",
                      "CLEAR OK", Message::Icon::kWarning}));
 
   Document doc;

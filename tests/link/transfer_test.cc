@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "codec/tables.h"
 #include "codec/text.h"
 #include "link/scripted_port.h"
 #include "radio/receiver.h"
@@ -665,25 +666,35 @@ TEST_F(TransferTest, FailedFinishIsReportedPerCommand) {
 
 // A receiver left linked by an earlier command, of another model: every
 // command identifies it again, so a VR-Q5J document is never written into
-// a VR-Q70E; the model it takes is found and it is left unlinked.
+// a receiver of another model; the model it takes is found (the others'
+// identities in turn) and it is left unlinked.
 TEST_F(TransferTest, AReceiverLeftLinkedIsIdentifiedAgain) {
-  SimulatedReceiver q70e(1);
-  SimulatedPort q70e_port(q70e);
-  Link q70e_link(q70e_port);
-  Document q70e_doc;
-  q70e_doc.SelectModel(1);
-  ASSERT_EQ(Transfer(q70e_link, q70e_doc).RunReadSettings(),
-            CommandResult::kSuccess);
-  const std::string memory = q70e.HexAt(0x0000, 0x1000);
-  q70e.ClearLines();
-  doc = SampleDocument();
-  Transfer t(q70e_link, doc, Sinks());
-  EXPECT_EQ(t.RunWriteAll(), CommandResult::kFailure);
-  EXPECT_EQ(Texts(), Lines{"Region Error"});
-  EXPECT_EQ(t.accepted_model(), 1);
-  EXPECT_EQ(q70e.lines(), (Lines{"QV~F00022R", "QV~FINISH", "QV~VR-Q5J",
-                                 "QV~VR-Q70E", "QV~FINISH"}));
-  EXPECT_EQ(q70e.HexAt(0x0000, 0x1000), memory);
+  for (int model = 1; model < kModelCount; ++model) {
+    SCOPED_TRACE(model);
+    SimulatedReceiver other(model);
+    SimulatedPort other_port(other);
+    Link other_link(other_port);
+    Document other_doc;
+    other_doc.SelectModel(model);
+    ASSERT_EQ(Transfer(other_link, other_doc).RunReadSettings(),
+              CommandResult::kSuccess);
+    const std::string memory = other.HexAt(0x0000, 0x1000);
+    other.ClearLines();
+    messages.clear();
+    doc = SampleDocument();
+    Transfer t(other_link, doc, Sinks());
+    EXPECT_EQ(t.RunWriteAll(), CommandResult::kFailure);
+    EXPECT_EQ(Texts(), Lines{"Region Error"});
+    EXPECT_EQ(t.accepted_model(), model);
+    Lines sent = {"QV~F00022R", "QV~FINISH", "QV~VR-Q5J"};
+    for (int m = 1; m <= model; ++m) sent.push_back(IdentityLine(m));
+    for (std::string& line : sent) {
+      if (line.back() == '\r') line.pop_back();
+    }
+    sent.push_back("QV~FINISH");
+    EXPECT_EQ(other.lines(), sent);
+    EXPECT_EQ(other.HexAt(0x0000, 0x1000), memory);
+  }
   // Of the same model: unlinked, identified, LinkBank read again.
   rx.Receive("QV~VR-Q5J\r");
   rx.ClearLines();

@@ -44,10 +44,13 @@ bool ApplyModel(const std::string& command, const ParsedArgs& parsed,
   return true;
 }
 
-int ReportFile(FileStatus status, const std::string& path) {
+int ReportFile(FileStatus status, const std::string& path,
+               const std::string& reason) {
   std::string_view message = FileStatusMessage(status);
   if (message.empty()) return kExitOk;
-  std::cerr << message << ": " << path << "\n";
+  std::cerr << message << ": " << path;
+  if (!reason.empty()) std::cerr << " (" << reason << ")";
+  std::cerr << "\n";
   return kExitFailure;
 }
 
@@ -56,7 +59,9 @@ int OpenDocument(Document& doc, const std::string& path) {
 }
 
 int SaveDocument(Document& doc, const std::string& path) {
-  return ReportFile(SaveCloneFile(doc, path), path);
+  std::string reason;
+  FileStatus status = SaveCloneFile(doc, path, &reason);
+  return ReportFile(status, path, reason);
 }
 
 }  // namespace vrq5::cli

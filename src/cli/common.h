@@ -21,7 +21,8 @@ int UsageError(const std::string& command, const std::string& error,
 // Parses the arguments of a subcommand; on --help prints `help` and sets
 // `exit_code` to 0, on a usage error prints it and sets kExitUsage.
 std::optional<ParsedArgs> ParseCommand(const std::string& command,
-                                       const Args& args, const OptionSet& options,
+                                       const Args& args,
+                                       const OptionSet& options,
                                        const char* help, int& exit_code);
 
 // Applies --model (when given) to a new document, as the window's model
@@ -30,9 +31,10 @@ bool ApplyModel(const std::string& command, const ParsedArgs& parsed,
                 Document& doc);
 
 // Prints the message of a failed file operation ("File Open Error", "Data
-// Error") on standard error with the file's path; returns kExitFailure, or
-// kExitOk for a success.
-int ReportFile(FileStatus status, const std::string& path);
+// Error") on standard error with the file's path and, when known, the
+// system's reason; returns kExitFailure, or kExitOk for a success.
+int ReportFile(FileStatus status, const std::string& path,
+               const std::string& reason = "");
 
 // Opens a clone file into `doc` as the command line opens one.
 int OpenDocument(Document& doc, const std::string& path);

@@ -38,10 +38,11 @@ int RunExport(const Args& args) {
   }
   Document doc;
   if (int rc = OpenDocument(doc, parsed->positional[0])) return rc;
-  if (layout == "channels") {
-    return ReportFile(ExportChannelCsv(doc, *out, NoteToUtf8), *out);
-  }
-  return ReportFile(ExportCsv(doc, *out), *out);
+  std::string reason;
+  FileStatus status = layout == "channels"
+                          ? ExportChannelCsv(doc, *out, NoteToUtf8, &reason)
+                          : ExportCsv(doc, *out, &reason);
+  return ReportFile(status, *out, reason);
 }
 
 }  // namespace vrq5::cli

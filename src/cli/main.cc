@@ -6,6 +6,7 @@
 
 #include "cli/args.h"
 #include "cli/commands.h"
+#include "files/file_status.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
   // instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
+  vrq5::RemoveUnfinishedSavesOnSignals();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" ||
       args[0] == "help") {

@@ -164,9 +164,9 @@ std::string ChannelCsvText(const Document& doc, const NoteToUtf8Fn& to_utf8) {
 }
 
 FileStatus ExportChannelCsv(const Document& doc, const std::string& path,
-                            const NoteToUtf8Fn& to_utf8) {
+                            const NoteToUtf8Fn& to_utf8, std::string* reason) {
   if (path.empty()) return FileStatus::kCancelled;
-  return WriteFileAtomically(path, ChannelCsvText(doc, to_utf8))
+  return WriteFileAtomically(path, ChannelCsvText(doc, to_utf8), reason)
              ? FileStatus::kOk
              : FileStatus::kFileOpenError;
 }

@@ -39,9 +39,10 @@ using NoteToUtf8Fn = std::function<std::string(std::string_view)>;
 std::string ChannelCsvText(const Document& doc, const NoteToUtf8Fn& to_utf8);
 
 // Writes the export atomically ("File Open Error" leaves any previous file
-// intact). The document is not changed.
+// intact, `reason` as for SaveCloneFile). The document is not changed.
 FileStatus ExportChannelCsv(const Document& doc, const std::string& path,
-                            const NoteToUtf8Fn& to_utf8);
+                            const NoteToUtf8Fn& to_utf8,
+                            std::string* reason = nullptr);
 
 // Where an import puts its channels.
 struct ChannelCsvTarget {

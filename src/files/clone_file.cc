@@ -102,10 +102,13 @@ std::string CloneFileText(Document& doc) {
   return out;
 }
 
-FileStatus SaveCloneFile(Document& doc, const std::string& path) {
+FileStatus SaveCloneFile(Document& doc, const std::string& path,
+                         std::string* reason) {
   if (path.empty()) return FileStatus::kCancelled;
   std::string text = CloneFileText(doc);
-  if (!WriteFileAtomically(path, text)) return FileStatus::kFileOpenError;
+  if (!WriteFileAtomically(path, text, reason)) {
+    return FileStatus::kFileOpenError;
+  }
   doc.CurrentFileName = path;
   doc.DataChanged = 0;
   return FileStatus::kOk;

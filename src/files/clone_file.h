@@ -21,8 +21,10 @@ std::string CloneFileText(Document& doc);
 // Save and Save As once a name is known: writes the whole file or nothing
 // (the previous file stays intact on failure, "File Open Error"). On
 // success CurrentFileName is the path and DataChanged is clear; on failure
-// both stay as they were.
-FileStatus SaveCloneFile(Document& doc, const std::string& path);
+// both stay as they were, and `reason` (when given) holds the system's
+// reason.
+FileStatus SaveCloneFile(Document& doc, const std::string& path,
+                         std::string* reason = nullptr);
 
 // Open once a name is known. "File Open Error" when the file cannot be read
 // or has fewer than 2643 lines, "Data Error" when a mark line is wrong; in

@@ -71,10 +71,12 @@ std::string CsvText(const Document& doc) {
   return out;
 }
 
-FileStatus ExportCsv(const Document& doc, const std::string& path) {
+FileStatus ExportCsv(const Document& doc, const std::string& path,
+                     std::string* reason) {
   if (path.empty()) return FileStatus::kCancelled;
-  return WriteFileAtomically(path, CsvText(doc)) ? FileStatus::kOk
-                                                 : FileStatus::kFileOpenError;
+  return WriteFileAtomically(path, CsvText(doc), reason)
+             ? FileStatus::kOk
+             : FileStatus::kFileOpenError;
 }
 
 // ---------------------------------------------------------------- import

@@ -19,8 +19,9 @@ std::string CsvText(const Document& doc);
 
 // Writes the export (whole or not at all: "File Open Error" leaves any
 // previous file intact). The document is not changed: its file name, title
-// and changed flag stay as they were.
-FileStatus ExportCsv(const Document& doc, const std::string& path);
+// and changed flag stay as they were. `reason` as for SaveCloneFile.
+FileStatus ExportCsv(const Document& doc, const std::string& path,
+                     std::string* reason = nullptr);
 
 // Merges an import text into the document. Records that do not make sense
 // are skipped silently. A whole-number field that cannot be read as one, or

@@ -12,6 +12,7 @@
 
 #include "codec/tables.h"
 #include "files/clone_file.h"
+#include "files/file_status.h"
 #include "gui/language.h"
 #include "gui/main_window.h"
 #include "gui/note_text.h"
@@ -91,6 +92,8 @@ int StartUp(int argc, char** argv) {
   }
 #endif
   QApplication app(argc, argv);
+  // Ctrl+C, SIGTERM or SIGHUP during a save leaves no temporary file.
+  RemoveUnfinishedSavesOnSignals();
   QApplication::setApplicationName(QStringLiteral("vrq5-clone"));
   QApplication::setOrganizationName(QStringLiteral("vrq5"));
   QApplication::setApplicationVersion(QStringLiteral(VRQ5_VERSION));

@@ -8,9 +8,11 @@
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <random>
 
@@ -65,11 +67,14 @@ TEST_F(SaveFaultsTest, FullDisk) {
       ::signal(SIGXFSZ, SIG_IGN);
       struct rlimit limit = {20000, 20000};
       ::setrlimit(RLIMIT_FSIZE, &limit);
-      FileStatus status =
-          csv ? ExportCsv(doc_, target_) : SaveCloneFile(doc_, target_);
+      std::string reason;
+      FileStatus status = csv ? ExportCsv(doc_, target_, &reason)
+                              : SaveCloneFile(doc_, target_, &reason);
       bool kept =
           doc_.CurrentFileName == "earlier.VQ5" && doc_.DataChanged == -1;
-      ::_exit(status == FileStatus::kFileOpenError && kept ? 0 : 1);
+      // The system's reason comes with the message.
+      bool said = reason == std::strerror(EFBIG);
+      ::_exit(status == FileStatus::kFileOpenError && kept && said ? 0 : 1);
     }
     int wstatus = 0;
     ::waitpid(pid, &wstatus, 0);
@@ -145,6 +150,117 @@ TEST_F(SaveFaultsTest, PermissionsOfTheReplacedFileAreKept) {
   ::umask(mask);
   ASSERT_EQ(status, FileStatus::kOk);
   EXPECT_EQ(fs::status(fresh).permissions() & fs::perms::all, fs::perms(0640));
+}
+
+// Symbolic links stay links: the file at the end of the chain is replaced
+// (or made, for a dangling link), its temporary file beside it.
+TEST_F(SaveFaultsTest, SymbolicLinksLeadToTheFileReplaced) {
+  namespace fs = std::filesystem;
+  fs::create_directory(dir_.File("sub"));
+  WriteFile(dir_.File("sub/real.VQ5"), kPrevious);
+  fs::create_symlink("sub/real.VQ5", dir_.File("link.VQ5"));
+  fs::create_symlink("link.VQ5", dir_.File("link2.VQ5"));
+  ASSERT_EQ(SaveCloneFile(doc_, dir_.File("link2.VQ5")), FileStatus::kOk);
+  EXPECT_TRUE(fs::is_symlink(dir_.File("link.VQ5")));
+  EXPECT_TRUE(fs::is_symlink(dir_.File("link2.VQ5")));
+  EXPECT_EQ(ReadFile(dir_.File("sub/real.VQ5")), CloneFileText(doc_));
+
+  fs::create_symlink("sub/made.csv", dir_.File("dangling.csv"));
+  ASSERT_EQ(ExportCsv(doc_, dir_.File("dangling.csv")), FileStatus::kOk);
+  EXPECT_TRUE(fs::is_symlink(dir_.File("dangling.csv")));
+  EXPECT_EQ(ReadFile(dir_.File("sub/made.csv")), CsvText(doc_));
+
+  fs::create_symlink("loop.VQ5", dir_.File("loop.VQ5"));
+  std::string reason;
+  EXPECT_EQ(SaveCloneFile(doc_, dir_.File("loop.VQ5"), &reason),
+            FileStatus::kFileOpenError);
+  EXPECT_EQ(reason, std::strerror(ELOOP));
+  EXPECT_TRUE(fs::is_symlink(dir_.File("loop.VQ5")));
+  int entries = 0;
+  for (auto& e : fs::directory_iterator(dir_.File("sub"))) {
+    EXPECT_NE(e.path().filename().string()[0], '.') << "temporary file left";
+    ++entries;
+  }
+  EXPECT_EQ(entries, 2);
+}
+
+// A file the user may not write (mode 0444 in a folder they may write) is
+// refused and kept; root stands in an ordinary user in a child process.
+TEST_F(SaveFaultsTest, FileTheUserMayNotWriteIsKept) {
+  std::filesystem::permissions(target_, std::filesystem::perms(0444));
+  pid_t pid = ::fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    if (::geteuid() == 0 && (::chown(dir_.path().c_str(), 65534, 65534) != 0 ||
+                             ::chown(target_.c_str(), 65534, 65534) != 0 ||
+                             ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+      ::_exit(2);
+    }
+    std::string reason;
+    FileStatus status = SaveCloneFile(doc_, target_, &reason);
+    bool said =
+        reason == std::strerror(EACCES) && SaveTargetProblem(target_) == reason;
+    ::_exit(status == FileStatus::kFileOpenError && said ? 0 : 1);
+  }
+  int wstatus = 0;
+  ::waitpid(pid, &wstatus, 0);
+  ASSERT_TRUE(WIFEXITED(wstatus));
+  EXPECT_EQ(WEXITSTATUS(wstatus), 0);
+  ExpectUntouched();
+}
+
+// Saving as root over another user's file leaves it theirs.
+TEST_F(SaveFaultsTest, OwnerAndGroupOfTheReplacedFileAreKept) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file away";
+  ASSERT_EQ(::chown(target_.c_str(), 65534, 65534), 0);
+  ASSERT_EQ(SaveCloneFile(doc_, target_), FileStatus::kOk);
+  struct stat st;
+  ASSERT_EQ(::stat(target_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, 65534u);
+  EXPECT_EQ(st.st_gid, 65534u);
+}
+
+// Names up to the longest the file system takes are saved, whatever the
+// temporary name would have been; multi-byte names too.
+TEST_F(SaveFaultsTest, LongestNamesAreSaved) {
+  for (size_t length = 248; length <= 255; ++length) {
+    std::string ascii = std::string(length - 4, 'a') + ".VQ5";
+    EXPECT_EQ(SaveCloneFile(doc_, dir_.File(ascii)), FileStatus::kOk) << length;
+    std::string kana;
+    while (kana.size() + 3 + 4 <= length) kana += "\xE3\x81\x82";
+    kana += std::string(length - 4 - kana.size(), 'b') + ".VQ5";
+    EXPECT_EQ(ExportCsv(doc_, dir_.File(kana)), FileStatus::kOk) << length;
+  }
+  for (auto& e : std::filesystem::directory_iterator(dir_.path())) {
+    EXPECT_NE(e.path().filename().string()[0], '.') << "temporary file left";
+  }
+}
+
+// SIGINT, SIGTERM and SIGHUP in the middle of saves: the file is whole
+// (the old one or a new one) and no temporary file is left.
+TEST_F(SaveFaultsTest, StopSignalsDuringSavesLeaveNoTemporaryFile) {
+  const std::string whole = CloneFileText(doc_);
+  std::mt19937 rng(5);
+  const int signals[] = {SIGINT, SIGTERM, SIGHUP};
+  for (int kill = 0; kill < 36; ++kill) {
+    pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      RemoveUnfinishedSavesOnSignals();
+      for (;;) SaveCloneFile(doc_, target_);
+    }
+    ::usleep(std::uniform_int_distribution<useconds_t>(500, 20000)(rng));
+    ::kill(pid, signals[kill % 3]);
+    int wstatus = 0;
+    ::waitpid(pid, &wstatus, 0);
+    ASSERT_TRUE(WIFSIGNALED(wstatus));
+    EXPECT_EQ(WTERMSIG(wstatus), signals[kill % 3]);
+    std::string now = ReadFile(target_);
+    EXPECT_TRUE(now == kPrevious || now == whole) << "kill " << kill;
+    for (auto& e : std::filesystem::directory_iterator(dir_.path())) {
+      ASSERT_EQ(e.path().filename(), "mine.VQ5") << "kill " << kill;
+    }
+  }
 }
 
 // Saves and opens leave no file open behind them.

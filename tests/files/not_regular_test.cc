@@ -1,4 +1,5 @@
-// Files that are not regular files, and bank sizes that an import must clip.
+// Files that are not regular files, the stamp that tells a file replaced
+// behind the program's back, and bank sizes that an import must clip.
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -7,12 +8,15 @@
 
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "files/channel_csv.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
+#include "files/file_stamp.h"
 #include "support/compare.h"
 #include "support/temp_dir.h"
 
@@ -52,6 +56,94 @@ TEST(NotRegularFileTest, RefusedAtOnceOnOpenAndImport) {
   EXPECT_LT(std::chrono::steady_clock::now() - started,
             std::chrono::seconds(30));
   close(fd);
+}
+
+// What another program may do to a file after it was opened or saved, and
+// whether a save must ask before it overwrites it.
+TEST(FileStampTest, ChangedOnlyWhenTheFileIsAnotherOne) {
+  namespace fs = std::filesystem;
+  const std::string original = "Korvex clone file\r\n0123456789\r\n";
+  std::string same_size = original;
+  same_size[20] = '9';
+  // Puts the modification time the file had at the stamp back.
+  auto keep_time = [](const std::string& path, const fs::file_time_type& t) {
+    fs::last_write_time(path, t);
+  };
+  struct Case {
+    const char* what;
+    std::function<void(const std::string& path, const std::string& other,
+                       const fs::file_time_type& time)>
+        change;
+    bool changed;
+  };
+  const Case cases[] = {
+      {"untouched", [](auto&, auto&, auto&) {}, false},
+      {"time touched only",
+       [](auto& path, auto&, auto&) {
+         fs::last_write_time(
+             path, fs::file_time_type::clock::now() + std::chrono::hours(1));
+       },
+       false},
+      {"replaced by a copy of the same bytes",
+       [&](auto& path, auto& other, auto&) {
+         testing::WriteFile(other, original);
+         fs::rename(other, path);
+       },
+       false},
+      {"gone: written again without a question",
+       [](auto& path, auto&, auto&) { fs::remove(path); }, false},
+      {"rewritten in place, same size and time",
+       [&](auto& path, auto&, auto& time) {
+         testing::WriteFile(path, same_size);
+         keep_time(path, time);
+       },
+       true},
+      {"replaced, same size and time",
+       [&](auto& path, auto& other, auto& time) {
+         testing::WriteFile(other, same_size);
+         keep_time(other, time);
+         fs::rename(other, path);
+       },
+       true},
+      {"grown",
+       [&](auto& path, auto&, auto&) {
+         testing::WriteFile(path, original + "x");
+       },
+       true},
+      {"a FIFO in its place",
+       [](auto& path, auto&, auto&) {
+         fs::remove(path);
+         ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+       },
+       true},
+  };
+  TempDir dir;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string path = dir.File("radio.VQ5");
+    const std::string other = dir.File("other.VQ5");
+    fs::remove(path);
+    testing::WriteFile(path, original);
+    const FileStamp stamp = StampOf(path);
+    ASSERT_TRUE(stamp.exists && stamp.regular && stamp.hashed);
+    c.change(path, other, fs::last_write_time(path));
+    EXPECT_EQ(ChangedSince(stamp, path), c.changed);
+  }
+  // Nothing was there when stamped, a file is there now.
+  const std::string created = dir.File("created.VQ5");
+  const FileStamp none = StampOf(created);
+  EXPECT_FALSE(ChangedSince(none, created));
+  testing::WriteFile(created, original);
+  EXPECT_TRUE(ChangedSince(none, created));
+
+  // Only a regular file or nothing may be opened as a settings file.
+  const std::string fifo = dir.File("settings.conf");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_TRUE(RegularOrAbsent(created));
+  EXPECT_TRUE(RegularOrAbsent(dir.File("absent.conf")));
+  EXPECT_FALSE(RegularOrAbsent(fifo));
+  EXPECT_FALSE(RegularOrAbsent(dir.path()));
+  EXPECT_FALSE(RegularOrAbsent("/dev/null"));
 }
 
 std::string BankCsv(std::initializer_list<int> sizes) {

@@ -415,5 +415,9 @@
         <source>The user guide cannot be shown.</source>
         <translation>ﾕｰｻﾞｰｶﾞｲﾄﾞを表示できません。</translation>
     </message>
+    <message>
+        <source>%1 has changed on disk since it was opened. Overwrite it?</source>
+        <translation>%1 は開いた後にディスク上で変更されています。上書きしますか?</translation>
+    </message>
 </context>
 </TS>

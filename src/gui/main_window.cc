@@ -38,11 +38,14 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 
 #include "codec/tables.h"
 #include "files/channel_csv.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
+#include "files/file_stamp.h"
 #include "gui/bank_page.h"
 #include "gui/cell_delegate.h"
 #include "gui/channel_map_view.h"
@@ -87,14 +90,6 @@ class MemoryGrid : public QTableView {
 // The model selected last, beside the window placement.
 constexpr char kModelKey[] = "Settings/Model";
 
-std::unique_ptr<QSettings> PlacementSettings(const QString& file) {
-  if (!file.isEmpty()) {
-    return std::make_unique<QSettings>(file, QSettings::IniFormat);
-  }
-  return std::make_unique<QSettings>(QStringLiteral("vrq5"),
-                                     QStringLiteral("vrq5-clone"));
-}
-
 // A caption or tooltip of the string table, in the interface's language.
 QString Text(const char* text) {
   return QCoreApplication::translate("vrq5", text);
@@ -116,6 +111,10 @@ QPushButton* Button(const char* name, const char* text, QWidget* parent) {
 
 MainWindow::MainWindow(Prompts& prompts, Options options, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), options_(std::move(options)) {
+  if (options_.placement_file.isEmpty()) {
+    options_.placement_file =
+        QString::fromStdString((ConfigFolder() / "vrq5-clone.conf").string());
+  }
   setObjectName(QStringLiteral("frmMain"));
   setAcceptDrops(true);
   history_ = new History(
@@ -560,9 +559,7 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::StartUp(const std::string& command_line_file) {
   // The model chosen last: a clone file does not name its model.
-  int model = PlacementSettings(options_.placement_file)
-                  ->value(QString::fromLatin1(kModelKey), 0)
-                  .toInt();
+  int model = Setting(QString::fromLatin1(kModelKey), 0).toInt();
   if (model > 0 && model < kModelCount && model != doc_.opbModel) {
     doc_.SelectModel(model);
     ShowDocument();
@@ -743,16 +740,39 @@ bool MainWindow::SaveTo(bool ask_name) {
         prompts_.SaveFileName(this, CloneFileDialog(QStringLiteral("Save As")));
     if (path.isEmpty()) return false;
   }
+  if (!MayOverwrite(path)) return false;
   FileStatus status = SaveCloneFile(doc_, path.toStdString());
   // The encoders may have clipped the bank sizes.
   bank_page_->ShowDocument();
   if (status == FileStatus::kOk) {
     history_->MarkSaved();
+    KeepStamp(path);
     RememberFile(path);
   }
   ReportFile(status);
   UpdateTitle();
   return status == FileStatus::kOk;
+}
+
+void MainWindow::KeepStamp(const QString& path) {
+  stamped_path_ = QFileInfo(path).absoluteFilePath();
+  file_stamp_ = StampOf(path.toStdString());
+}
+
+bool MainWindow::MayOverwrite(const QString& path) {
+  if (stamped_path_.isEmpty() ||
+      QFileInfo(path).absoluteFilePath() != stamped_path_ ||
+      !ChangedSince(file_stamp_, path.toStdString())) {
+    return true;
+  }
+  const QString question =
+      Text("%1 has changed on disk since it was opened. Overwrite it?")
+          .arg(QFileInfo(path).fileName());
+  return prompts_.Ask(
+             this,
+             Message{question.toStdString(), Text("Save").toStdString(),
+                     Message::Icon::kWarning},
+             Buttons::kYesNoDefaultNo) == Answer::kYes;
 }
 
 bool MainWindow::mnuFileSave_Click() { return SaveTo(false); }
@@ -792,8 +812,7 @@ void MainWindow::opbModel_Click(int member) {
 
 void MainWindow::RememberModel() {
   if (doc_.opbModel < 0 || doc_.opbModel >= kModelCount) return;
-  PlacementSettings(options_.placement_file)
-      ->setValue(QString::fromLatin1(kModelKey), doc_.opbModel);
+  KeepSettings({{QString::fromLatin1(kModelKey), doc_.opbModel}});
 }
 
 void MainWindow::mnuFileOpen_Click() {
@@ -807,6 +826,7 @@ void MainWindow::mnuFileOpen_Click() {
     return;
   }
   history_->Reset();
+  KeepStamp(path);
   RememberFile(path);
   ShowDocument();
   SelectRow(1);
@@ -819,6 +839,7 @@ bool MainWindow::OpenNamedFile(const QString& path) {
     return false;
   }
   history_->Reset();
+  KeepStamp(path);
   RememberFile(path);
   ShowDocument();
   SelectRow(1);
@@ -962,9 +983,7 @@ const QString kRecentKey = QStringLiteral("Files/Recent");
 }  // namespace
 
 QStringList MainWindow::RecentFiles() const {
-  return PlacementSettings(options_.placement_file)
-      ->value(kRecentKey)
-      .toStringList();
+  return Setting(kRecentKey).toStringList();
 }
 
 void MainWindow::RememberFile(const QString& path) {
@@ -973,9 +992,7 @@ void MainWindow::RememberFile(const QString& path) {
   files.removeAll(full);
   files.prepend(full);
   while (files.size() > kRecentFiles) files.removeLast();
-  auto settings = PlacementSettings(options_.placement_file);
-  settings->setValue(kRecentKey, files);
-  settings->sync();
+  KeepSettings({{kRecentKey, files}});
   FillRecentMenu();
 }
 
@@ -1004,9 +1021,7 @@ void MainWindow::OpenRecent(const QString& path) {
     // A file that is gone (or no longer a clone file) leaves the list.
     QStringList files = RecentFiles();
     files.removeAll(path);
-    auto settings = PlacementSettings(options_.placement_file);
-    settings->setValue(kRecentKey, files);
-    settings->sync();
+    KeepSettings({{kRecentKey, files}});
     FillRecentMenu();
   }
 }
@@ -1208,15 +1223,11 @@ void MainWindow::WaitForTransfer() {
 }
 
 bool MainWindow::WriteWarningsHidden() const {
-  auto settings = PlacementSettings(options_.placement_file);
-  return settings->value(QStringLiteral("WriteCheck/HideWarnings"), false)
-      .toBool();
+  return Setting(QStringLiteral("WriteCheck/HideWarnings"), false).toBool();
 }
 
 void MainWindow::SetWriteWarningsHidden(bool hidden) {
-  auto settings = PlacementSettings(options_.placement_file);
-  settings->setValue(QStringLiteral("WriteCheck/HideWarnings"), hidden);
-  settings->sync();
+  KeepSettings({{QStringLiteral("WriteCheck/HideWarnings"), hidden}});
 }
 
 bool MainWindow::CheckBeforeWriting(UserCommand command) {
@@ -1870,37 +1881,90 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::StorePlacement() {
   if (isMinimized()) return;
-  auto settings = PlacementSettings(options_.placement_file);
-  settings->beginGroup(QStringLiteral("Settings"));
   QRect r = geometry();
-  settings->setValue(QStringLiteral("MainLeft"), QString::number(r.x()));
-  settings->setValue(QStringLiteral("MainTop"), QString::number(r.y()));
-  settings->setValue(QStringLiteral("MainWidth"), QString::number(r.width()));
-  settings->setValue(QStringLiteral("MainHeight"), QString::number(r.height()));
-  settings->endGroup();
-  settings->sync();
+  KeepSettings(
+      {{QStringLiteral("Settings/MainLeft"), QString::number(r.x())},
+       {QStringLiteral("Settings/MainTop"), QString::number(r.y())},
+       {QStringLiteral("Settings/MainWidth"), QString::number(r.width())},
+       {QStringLiteral("Settings/MainHeight"), QString::number(r.height())}});
 }
+
+namespace {
+
+// A placement of `width` x `height` at `left`, `top` on the first screen
+// whose available area it reaches, made to fit that area: no larger than
+// it and moved inside it. False when it reaches no screen (one that is no
+// longer there). Wide numbers: a hand-edited size may be INT_MAX.
+bool FitOnScreen(std::int64_t left, std::int64_t top, std::int64_t width,
+                 std::int64_t height, QRect& placed) {
+  for (QScreen* screen : QGuiApplication::screens()) {
+    const QRect area = screen->availableGeometry();
+    const std::int64_t right = std::int64_t{area.x()} + area.width();
+    const std::int64_t bottom = std::int64_t{area.y()} + area.height();
+    if (left >= right || left + width <= area.x() || top >= bottom ||
+        top + height <= area.y()) {
+      continue;
+    }
+    const int w = static_cast<int>(std::min<std::int64_t>(width, area.width()));
+    const int h =
+        static_cast<int>(std::min<std::int64_t>(height, area.height()));
+    const std::int64_t x = std::clamp<std::int64_t>(left, area.x(), right - w);
+    const std::int64_t y = std::clamp<std::int64_t>(top, area.y(), bottom - h);
+    placed = QRect(static_cast<int>(x), static_cast<int>(y), w, h);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 void MainWindow::RestorePlacement() {
   resize(1000, 720);
-  auto settings = PlacementSettings(options_.placement_file);
-  settings->beginGroup(QStringLiteral("Settings"));
   bool ok[4] = {};
-  int left = settings->value(QStringLiteral("MainLeft")).toInt(&ok[0]);
-  int top = settings->value(QStringLiteral("MainTop")).toInt(&ok[1]);
-  int width = settings->value(QStringLiteral("MainWidth")).toInt(&ok[2]);
-  int height = settings->value(QStringLiteral("MainHeight")).toInt(&ok[3]);
-  settings->endGroup();
+  int left = Setting(QStringLiteral("Settings/MainLeft")).toInt(&ok[0]);
+  int top = Setting(QStringLiteral("Settings/MainTop")).toInt(&ok[1]);
+  int width = Setting(QStringLiteral("Settings/MainWidth")).toInt(&ok[2]);
+  int height = Setting(QStringLiteral("Settings/MainHeight")).toInt(&ok[3]);
   if (!(ok[0] && ok[1] && ok[2] && ok[3])) return;
-  QRect placed(left, top, width, height);
   if (width < 200 || height < 150) return;
-  // A placement on a screen that is no longer there is not used.
-  for (QScreen* screen : QGuiApplication::screens()) {
-    if (screen->availableGeometry().intersects(placed)) {
-      setGeometry(placed);
-      return;
+  QRect placed;
+  if (FitOnScreen(left, top, width, height, placed)) setGeometry(placed);
+}
+
+// ----- the window's settings file -----
+
+std::unique_ptr<QSettings> MainWindow::OpenSettings() const {
+  // A FIFO would block QSettings for ever, a device could be written to.
+  if (RegularOrAbsent(options_.placement_file.toStdString())) {
+    return std::make_unique<QSettings>(options_.placement_file,
+                                       QSettings::IniFormat);
+  }
+  if (!settings_refused_) {
+    settings_refused_ = true;
+    std::fprintf(stderr,
+                 "vrq5-clone: %s is not a regular file; the window's "
+                 "settings are not read or kept\n",
+                 qPrintable(options_.placement_file));
+  }
+  return nullptr;
+}
+
+QVariant MainWindow::Setting(const QString& key,
+                             const QVariant& fallback) const {
+  if (auto settings = OpenSettings()) return settings->value(key, fallback);
+  return session_settings_.value(key, fallback);
+}
+
+void MainWindow::KeepSettings(const QVariantMap& values) const {
+  auto settings = OpenSettings();
+  for (auto it = values.begin(); it != values.end(); ++it) {
+    if (settings) {
+      settings->setValue(it.key(), it.value());
+    } else {
+      session_settings_.insert(it.key(), it.value());
     }
   }
+  if (settings) settings->sync();
 }
 
 }  // namespace vrq5::gui

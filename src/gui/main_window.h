@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "files/channel_csv.h"
+#include "files/file_stamp.h"
 #include "files/file_status.h"
 #include "gui/history.h"
 #include "gui/prompts.h"
@@ -26,6 +28,7 @@
 class QAction;
 class QDialog;
 class QMenu;
+class QSettings;
 class QProgressBar;
 class QPushButton;
 class QLabel;
@@ -51,8 +54,10 @@ class MainWindow : public QMainWindow {
   struct Options {
     // Where the port file lies.
     std::filesystem::path port_folder;
-    // Where the window placement is kept (an INI file); empty: the
-    // platform's per-user settings of this program.
+    // Where the window's settings (placement, model, recent files) are
+    // kept, an INI file; empty: vrq5-clone.conf in the program's
+    // configuration folder. Anything but a regular file there is neither
+    // read nor written.
     QString placement_file;
   };
 
@@ -242,6 +247,18 @@ class MainWindow : public QMainWindow {
   QPushButton* TransferButton(QWidget* parent, const char* name,
                               const char* text, UserCommand command);
   void StorePlacement();
+  // The window's settings file, or null when something other than a
+  // regular file is in its place (said once on standard error). Then the
+  // settings live in memory for this run only.
+  std::unique_ptr<QSettings> OpenSettings() const;
+  QVariant Setting(const QString& key, const QVariant& fallback = {}) const;
+  void KeepSettings(const QVariantMap& values) const;
+  // What the file at `path` is now, after it was opened or saved.
+  void KeepStamp(const QString& path);
+  // Before a save to `path`: when it is the file this window opened or
+  // last saved and another program changed it since, asks whether to
+  // overwrite it. False when nothing may be written.
+  bool MayOverwrite(const QString& path);
 
   Prompts& prompts_;
   Options options_;
@@ -252,6 +269,11 @@ class MainWindow : public QMainWindow {
   std::string chosen_port_;
   std::string port_file_after_choice_;
   bool total_warning_shown_ = false;
+  // The file opened or saved last (absolute) and its stamp.
+  QString stamped_path_;
+  FileStamp file_stamp_;
+  mutable bool settings_refused_ = false;
+  mutable QVariantMap session_settings_;
 
   QTabBar* tab_strip_ = nullptr;
   QStackedWidget* frames_ = nullptr;

@@ -5,6 +5,11 @@
 
 #include "files/file_status.h"
 
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace vrq5 {
 
 namespace {
@@ -20,17 +25,32 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 }  // namespace
 
+std::filesystem::path ConfigFolder() {
+#ifdef _WIN32
+  if (const char* appdata = std::getenv("APPDATA"); appdata && *appdata) {
+    return std::filesystem::path(appdata) / "vrq5";
+  }
+  return std::filesystem::path("vrq5");
+#else
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
+    return std::filesystem::path(xdg) / "vrq5";
+  }
+  std::filesystem::path home;
+  if (const char* env = std::getenv("HOME"); env && *env) {
+    home = env;
+  } else if (const passwd* user = ::getpwuid(::geteuid());
+             user && user->pw_dir && *user->pw_dir) {
+    home = user->pw_dir;
+  }
+  return home / ".config" / "vrq5";
+#endif
+}
+
 std::filesystem::path DefaultPortFolder(std::string_view program_path) {
   if (kNumberForm) {
     return std::filesystem::path(program_path).parent_path();
   }
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
-    return std::filesystem::path(xdg) / "vrq5";
-  }
-  if (const char* home = std::getenv("HOME"); home && *home) {
-    return std::filesystem::path(home) / ".config" / "vrq5";
-  }
-  return std::filesystem::path(".config") / "vrq5";
+  return ConfigFolder();
 }
 
 int PortNumberFromText(std::string_view text) {

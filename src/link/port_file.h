@@ -3,7 +3,7 @@
 // On Windows the file lies in the program's folder and holds the COM port
 // number as a decimal number followed by CR LF. Elsewhere ports are device
 // paths, so the file holds the path, and it lies in the per-user
-// configuration folder ($XDG_CONFIG_HOME/vrq5, or ~/.config/vrq5).
+// configuration folder (`ConfigFolder`).
 #ifndef VRQ5_LINK_PORT_FILE_H_
 #define VRQ5_LINK_PORT_FILE_H_
 
@@ -18,6 +18,13 @@ inline constexpr std::string_view kPortFileName = "VR-Q5.ini";
 inline constexpr int kPortNumberMax = 16;
 // The port name of the built-in simulated receiver.
 inline constexpr std::string_view kSimulatedPortName = "sim";
+
+// The program's per-user configuration folder, where the port file and the
+// window's settings lie: $XDG_CONFIG_HOME/vrq5, else $HOME/.config/vrq5,
+// else the home folder the password database gives the user +
+// /.config/vrq5 (HOME unset or empty). Relative (.config/vrq5) only when
+// no home is known at all. On Windows: %APPDATA%\vrq5.
+std::filesystem::path ConfigFolder();
 
 // The folder of the port file on this platform: beside the program
 // (`program_path` is its path) on Windows, the per-user configuration

@@ -1,4 +1,5 @@
-// Files that are not regular files, and bank sizes that an import must clip.
+// Files that are not regular files, the stamp that tells a file replaced
+// behind the program's back, and bank sizes that an import must clip.
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -7,12 +8,15 @@
 
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "files/channel_csv.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
+#include "files/file_stamp.h"
 #include "support/compare.h"
 #include "support/temp_dir.h"
 
@@ -52,6 +56,67 @@ TEST(NotRegularFileTest, RefusedAtOnceOnOpenAndImport) {
   EXPECT_LT(std::chrono::steady_clock::now() - started,
             std::chrono::seconds(30));
   close(fd);
+}
+
+// What another program may do to a file after it was opened or saved, and
+// whether a save must ask before it overwrites it.
+TEST(FileStampTest, ChangedOnlyWhenTheFileIsAnotherOne) {
+  namespace fs = std::filesystem;
+  TempDir dir;
+  const std::string path = dir.File("radio.VQ5");
+  const std::string other = dir.File("other.VQ5");
+  const std::string mine = "Korvex clone file\r\n0123456789\r\n";
+  std::string theirs = mine;
+  theirs[20] = '9';  // the same size
+  FileStamp stamp;
+  auto fresh = [&] {
+    testing::WriteFile(path, mine);
+    stamp = StampOf(path);
+    EXPECT_TRUE(stamp.exists && stamp.regular && stamp.hashed);
+    return fs::last_write_time(path);
+  };
+  // Untouched, only its time touched, a copy of the same bytes put in its
+  // place: the same file.
+  fresh();
+  EXPECT_FALSE(ChangedSince(stamp, path));
+  fs::last_write_time(path, fs::last_write_time(path) + std::chrono::hours(1));
+  EXPECT_FALSE(ChangedSince(stamp, path));
+  testing::WriteFile(other, mine);
+  fs::rename(other, path);
+  EXPECT_FALSE(ChangedSince(stamp, path));
+  // Other bytes of the same size and time, rewritten in place or put in its
+  // place (two saves within one tick of the clock), and a longer file.
+  auto time = fresh();
+  testing::WriteFile(path, theirs);
+  fs::last_write_time(path, time);
+  EXPECT_TRUE(ChangedSince(stamp, path));
+  time = fresh();
+  testing::WriteFile(other, theirs);
+  fs::last_write_time(other, time);
+  fs::rename(other, path);
+  EXPECT_TRUE(ChangedSince(stamp, path));
+  fresh();
+  testing::WriteFile(path, mine + "x");
+  EXPECT_TRUE(ChangedSince(stamp, path));
+  // Gone: written again without a question. A FIFO in its place is not
+  // the file (and is not read).
+  fresh();
+  fs::remove(path);
+  EXPECT_FALSE(ChangedSince(stamp, path));
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  EXPECT_TRUE(ChangedSince(stamp, path));
+  // Nothing there when stamped, a file now.
+  const FileStamp none = StampOf(other);
+  EXPECT_FALSE(ChangedSince(none, other));
+  testing::WriteFile(other, mine);
+  EXPECT_TRUE(ChangedSince(none, other));
+
+  // Only a regular file or nothing may be opened as a settings file.
+  EXPECT_TRUE(RegularOrAbsent(other));
+  EXPECT_TRUE(RegularOrAbsent(dir.File("absent.conf")));
+  EXPECT_FALSE(RegularOrAbsent(path));
+  EXPECT_FALSE(RegularOrAbsent(dir.path()));
+  EXPECT_FALSE(RegularOrAbsent("/dev/null"));
 }
 
 std::string BankCsv(std::initializer_list<int> sizes) {

@@ -1,6 +1,8 @@
 // The File and View menus, the toolbar, and closing the window.
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -379,6 +381,98 @@ TEST_F(FileMenuTest, ImportAndExportCsv) {
   }
 }
 
+// Another program wrote the open file (a read from the receiver into it,
+// a new file): a save asks before it overwrites that file.
+TEST_F(FileMenuTest, SaveAsksWhenTheFileChangedOnDisk) {
+  const std::string demo = CopyOfSample("demo.VQ5");
+  window->StartUp(CommandLinePath(demo));
+  ShowWindow();
+  EditRow(2, "446.00625");
+  Trigger("mnuFileSave");  // unchanged on disk: no question
+  EXPECT_TRUE(prompts.questions.empty());
+  EXPECT_EQ(LoadedFrom(demo).Mem[1].text[kFreq], "446.006250");
+
+  auto replace = [&] {
+    Document other;  // as `vrq5 new -o` writes it
+    EXPECT_EQ(SaveCloneFile(other, demo), FileStatus::kOk);
+    return ReadFile(demo);
+  };
+  const Message changed{
+      "demo.VQ5 has changed on disk since it was opened. Overwrite it?", "Save",
+      Message::Icon::kWarning};
+  std::string theirs = replace();
+  EditRow(3, "156.8");
+  prompts.answers = {gui::Answer::kNo};
+  Trigger("mnuFileSave");
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0], changed);
+  EXPECT_EQ(prompts.question_buttons[0], gui::Buttons::kYesNoDefaultNo);
+  EXPECT_EQ(ReadFile(demo), theirs);
+  EXPECT_EQ(doc().DataChanged, -1);
+  // "Save changes?" Yes, then No here: the window stays open.
+  prompts.answers = {gui::Answer::kYes, gui::Answer::kNo};
+  EXPECT_FALSE(window->close());
+  EXPECT_EQ(ReadFile(demo), theirs);
+  // Save As onto the same file asks too.
+  prompts.file_names = {QString::fromStdString(demo)};
+  prompts.answers = {gui::Answer::kNo};
+  Trigger("mnuFileSaveAs");
+  EXPECT_EQ(prompts.questions.size(), 4u);
+  EXPECT_EQ(ReadFile(demo), theirs);
+
+  prompts.answers = {gui::Answer::kYes};
+  Trigger("mnuFileSave");
+  EXPECT_EQ(LoadedFrom(demo).Mem[2].text[kFreq], "156.800000");
+  EXPECT_EQ(doc().DataChanged, 0);
+  // The file saved is this window's again; one opened anew is too.
+  EditRow(4, "27.185");
+  Trigger("mnuFileSave");
+  replace();
+  prompts.file_names = {QString::fromStdString(demo)};
+  Trigger("mnuFileOpen");
+  EXPECT_EQ(doc().ChannelsInUse(), 0);
+  EditRow(1, "145.5");
+  Trigger("mnuFileSave");
+  EXPECT_EQ(prompts.questions.size(), 5u);
+  EXPECT_EQ(LoadedFrom(demo).Mem[0].text[kFreq], "145.500000");
+}
+
+// A hand-edited placement (an overflowing size, a window larger than the
+// screen, one beside it) comes up inside the screen's available area.
+TEST_F(FileMenuTest, RestoredPlacementFitsTheScreen) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  struct Case {
+    const char* left;
+    const char* top;
+    const char* width;
+    const char* height;
+  };
+  const std::string right = std::to_string(area.right() - 50);
+  for (const Case& c :
+       {Case{"10", "20", "2147483647", "2147483647"},
+        Case{"100", "50", "3000", "2000"},
+        Case{right.c_str(), "0", "400", "300"},
+        Case{"-500", "-300", "1000", "700"}, Case{"30", "40", "600", "450"}}) {
+    SCOPED_TRACE(std::string(c.left) + "," + c.top + " " + c.width + "x" +
+                 c.height);
+    {
+      QSettings ini(PlacementFile(), QSettings::IniFormat);
+      ini.setValue("Settings/MainLeft", c.left);
+      ini.setValue("Settings/MainTop", c.top);
+      ini.setValue("Settings/MainWidth", c.width);
+      ini.setValue("Settings/MainHeight", c.height);
+    }
+    MakeWindow();
+    const QRect placed = window->geometry();
+    EXPECT_TRUE(area.contains(placed))
+        << placed.x() << "," << placed.y() << " " << placed.width() << "x"
+        << placed.height();
+    EXPECT_GE(window->width(), 400);
+  }
+  // One that fits is kept as it is.
+  EXPECT_EQ(window->geometry(), QRect(30, 40, 600, 450));
+}
+
 TEST_F(FileMenuTest, ClosingKeepsTheNewestPortAndWritesThePlacement) {
   std::filesystem::create_directory(dir.File("config"));
   WriteFile(dir.File("config/VR-Q5.ini"), "/dev/ttyUSB3\n");
@@ -415,9 +509,12 @@ TEST_F(FileMenuTest, ClosingKeepsTheNewestPortAndWritesThePlacement) {
   EXPECT_EQ(ini.value("Settings/MainHeight").toString(),
             QString::number(placed.height()));
 
-  // The next window comes up where this one was.
+  // The next window comes up where this one was, as far as the screen
+  // holds it (the offscreen one is smaller than this window).
   MakeWindow();
-  EXPECT_EQ(window->geometry(), placed);
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_EQ(window->geometry().size(), placed.size().boundedTo(area.size()));
+  EXPECT_TRUE(area.contains(window->geometry()));
 
   // A minimised window keeps the placement it had.
   ShowWindow();

@@ -1,4 +1,6 @@
 // Start-up: the defaults, and the clone file named on the command line.
+#include <sys/stat.h>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -144,6 +146,45 @@ TEST(LanguageTest, JapaneseMenusFromTheStringTable) {
   ASSERT_GE(window.menuBar()->actions().size(), 1);
   EXPECT_EQ(window.menuBar()->actions().front()->text().toStdString(),
             "File(&F)");
+}
+
+// A FIFO in place of the window's settings file (in the configuration
+// folder) would block the window at its splash screen for ever: it starts
+// with its defaults, writes nothing there, and says so once.
+TEST(SettingsFileTest, AFifoIsNeitherReadNorWritten) {
+  ScriptedPrompts prompts;
+  TempDir dir;
+  std::filesystem::create_directories(dir.File("home/vrq5"));
+  const std::string fifo = dir.File("home/vrq5/vrq5-clone.conf");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const char* old = std::getenv("XDG_CONFIG_HOME");
+  const std::string kept = old ? old : "";
+  setenv("XDG_CONFIG_HOME", dir.File("home").c_str(), 1);
+  gui::MainWindow::Options options;
+  options.port_folder = dir.File("config");
+  ::testing::internal::CaptureStderr();
+  {
+    gui::MainWindow window(prompts, options);
+    window.StartUp("");
+    window.show();
+    // Recent files are still kept for this run.
+    prompts.file_names = {QString::fromStdString(SamplePath("demo.VQ5"))};
+    window.mnuFileOpen_Click();
+    QAction* recent = window.findChild<QAction*>("mnuRecent_0");
+    ASSERT_NE(recent, nullptr);
+    EXPECT_EQ(recent->text(), "&1 demo.VQ5");
+    EXPECT_TRUE(window.close());
+  }
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  old ? setenv("XDG_CONFIG_HOME", kept.c_str(), 1)
+      : unsetenv("XDG_CONFIG_HOME");
+  const std::string line = "vrq5-clone: " + fifo +
+                           " is not a regular file; the window's settings "
+                           "are not read or kept\n";
+  const size_t at = err.find(line);
+  EXPECT_NE(at, std::string::npos) << err;
+  EXPECT_EQ(err.find(line, at + 1), std::string::npos) << "said twice";
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 }  // namespace

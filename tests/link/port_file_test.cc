@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -78,15 +83,23 @@ TEST_F(PortFileFolderTest, DefaultFolderFollowsTheConfigurationHome) {
     const char* home;
     std::filesystem::path want;
   };
-  for (const Case& c : {Case{folder.c_str(), "/home/u", folder_ / "vrq5"},
-                        Case{"", "/home/u", "/home/u/.config/vrq5"},
-                        Case{nullptr, "/home/u", "/home/u/.config/vrq5"},
-                        Case{nullptr, "", ".config/vrq5"},
-                        Case{nullptr, nullptr, ".config/vrq5"}}) {
+  // Without HOME: the home the password database gives the user, never a
+  // folder relative to wherever the program was started.
+  const passwd* user = ::getpwuid(::geteuid());
+  ASSERT_TRUE(user != nullptr && user->pw_dir != nullptr);
+  const std::filesystem::path user_home =
+      std::filesystem::path(user->pw_dir) / ".config" / "vrq5";
+  ASSERT_TRUE(user_home.is_absolute());
+  for (const Case& c :
+       {Case{folder.c_str(), "/home/u", folder_ / "vrq5"},
+        Case{"", "/home/u", "/home/u/.config/vrq5"},
+        Case{nullptr, "/home/u", "/home/u/.config/vrq5"},
+        Case{nullptr, "", user_home}, Case{"", nullptr, user_home}}) {
     ScopedEnv xdg("XDG_CONFIG_HOME", c.xdg);
     ScopedEnv home("HOME", c.home);
     EXPECT_EQ(DefaultPortFolder("/usr/bin/vrq5"), c.want)
         << (c.xdg ? c.xdg : "(unset)") << " " << (c.home ? c.home : "(unset)");
+    EXPECT_EQ(ConfigFolder(), c.want);
   }
 }
 #endif

@@ -715,9 +715,14 @@ void MainWindow::cmbClAll_Click() {
 
 // ----- files -----
 
-void MainWindow::ReportFile(FileStatus status) {
+void MainWindow::ReportFile(FileStatus status, const std::string& reason) {
   std::string_view text = FileStatusMessage(status);
-  if (!text.empty()) prompts_.Show(this, ErrorMessage(text));
+  if (text.empty()) return;
+  // The system's reason (a full disk, a file the user may not write) under
+  // the message.
+  Message message = ErrorMessage(text);
+  message.informative = reason;
+  prompts_.Show(this, message);
 }
 
 bool MainWindow::AskToSave() {
@@ -741,7 +746,8 @@ bool MainWindow::SaveTo(bool ask_name) {
     if (path.isEmpty()) return false;
   }
   if (!MayOverwrite(path)) return false;
-  FileStatus status = SaveCloneFile(doc_, path.toStdString());
+  std::string reason;
+  FileStatus status = SaveCloneFile(doc_, path.toStdString(), &reason);
   // The encoders may have clipped the bank sizes.
   bank_page_->ShowDocument();
   if (status == FileStatus::kOk) {
@@ -749,7 +755,7 @@ bool MainWindow::SaveTo(bool ask_name) {
     KeepStamp(path);
     RememberFile(path);
   }
-  ReportFile(status);
+  ReportFile(status, reason);
   UpdateTitle();
   return status == FileStatus::kOk;
 }
@@ -972,7 +978,10 @@ void MainWindow::ExportChannelList() {
   QString path = prompts_.SaveFileName(
       this, ChannelListDialog(Text("Export Channel List")));
   if (path.isEmpty()) return;
-  ReportFile(ExportChannelCsv(doc_, path.toStdString(), NoteToUtf8));
+  std::string reason;
+  FileStatus status =
+      ExportChannelCsv(doc_, path.toStdString(), NoteToUtf8, &reason);
+  ReportFile(status, reason);
 }
 
 // ----- recent files and dropped files -----
@@ -1072,7 +1081,9 @@ void MainWindow::mnuExport_Click() {
   QString path =
       prompts_.SaveFileName(this, CsvFileDialog(QStringLiteral("Export")));
   if (path.isEmpty()) return;
-  ReportFile(ExportCsv(doc_, path.toStdString()));
+  std::string reason;
+  FileStatus status = ExportCsv(doc_, path.toStdString(), &reason);
+  ReportFile(status, reason);
 }
 
 void MainWindow::mnuFilePageSetup_Click() { prompts_.PageSetup(this); }

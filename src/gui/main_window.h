@@ -213,7 +213,7 @@ class MainWindow : public QMainWindow {
   bool SaveTo(bool ask_name);
   void UpdateTitle();
   void UpdateStatus();
-  void ReportFile(FileStatus status);
+  void ReportFile(FileStatus status, const std::string& reason = {});
   void RestorePlacement();
   void TransferFinished(const TransferOutcome& outcome);
   // After "Region Error": offers the model the receiver took and runs the

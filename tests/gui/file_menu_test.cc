@@ -294,6 +294,7 @@ TEST_F(FileMenuTest, SaveAndSaveAsWriteTheDocument) {
   Trigger("mnuFileSaveAs");
   ASSERT_EQ(MessageTexts(), std::vector<std::string>{"File Open Error"});
   EXPECT_EQ(prompts.messages[0].title, "ERROR");
+  EXPECT_EQ(prompts.messages[0].informative, "No such file or directory");
   EXPECT_EQ(Title(), Titled("copy.VQ5"));
   EXPECT_EQ(doc().CurrentFileName, copy);
   EXPECT_EQ(doc().DataChanged, -1);
@@ -339,6 +340,7 @@ TEST_F(FileMenuTest, ImportAndExportCsv) {
   prompts.file_names = {QString::fromStdString(dir.File("none/out.csv"))};
   Trigger("mnuExport");
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"File Open Error"});
+  EXPECT_EQ(prompts.messages.back().informative, "No such file or directory");
 
   // Import into a new document.
   prompts.messages.clear();

@@ -1,10 +1,9 @@
 #include "cli/common.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 
 #ifdef _WIN32
@@ -66,12 +65,11 @@ int ReportFile(FileStatus status, const std::string& path,
 
 namespace {
 
-// True when both paths name a file that exists and they are one file.
+// True when both paths name a file that exists and they are one file (its
+// device and file number alike, whatever links led there).
 bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa {};
-  struct stat sb {};
-  return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 &&
-         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) && !error;
 }
 
 }  // namespace

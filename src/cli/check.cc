@@ -8,6 +8,7 @@
 #include "cli/common.h"
 #include "cli/port_option.h"
 #include "link/connection_check.h"
+#include "notes/note_text.h"
 #include "serial/qt_serial_port.h"
 
 namespace vrq5::cli {
@@ -56,14 +57,16 @@ int RunCheck(const Args& args) {
   g_interrupted = false;
   link.set_cancel_flag(&g_interrupted);
   auto previous = std::signal(SIGINT, OnCheckInterrupt);
-  std::cerr << "Checking " << choice->name << " ...\n";
+  std::cerr << "Checking " << choice->shown << " ...\n";
   ConnectionReport report = CheckConnection(link, doc.ModelIndex);
   choice->port->Close();
   std::signal(SIGINT, previous);
 
   std::vector<std::string> ports;
-  for (const auto& p : ListSerialPorts()) ports.push_back(p.name);
-  std::cout << VerdictText(report, choice->name, ports) << "\n";
+  for (const auto& p : ListSerialPorts()) {
+    ports.push_back(NoteForTerminal(p.name));
+  }
+  std::cout << VerdictText(report, choice->shown, ports) << "\n";
   return report.ok() ? kExitOk : kExitFailure;
 }
 

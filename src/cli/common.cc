@@ -1,6 +1,15 @@
 #include "cli/common.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include "files/clone_file.h"
 
@@ -54,11 +63,51 @@ int ReportFile(FileStatus status, const std::string& path,
   return kExitFailure;
 }
 
+namespace {
+
+// True when both paths name a file that exists and they are one file (its
+// device and file number alike, whatever links led there).
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+}  // namespace
+
+int CheckOutput(const std::string& command, const std::string& out,
+                const std::vector<std::string>& inputs, const char* help) {
+  if (out.empty()) return UsageError(command, "-o needs a file name", help);
+  if (out == kStandardOutput) return kExitOk;
+  for (const auto& in : inputs) {
+    if (SameFile(out, in)) {
+      return UsageError(command, "the output is the input file " + in, help);
+    }
+  }
+  std::string reason = SaveTargetProblem(out);
+  if (reason.empty()) return kExitOk;
+  return ReportFile(FileStatus::kFileOpenError, out, reason);
+}
+
+int WriteStandardOutput(std::string_view text) {
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);  // the text holds its CR LF already
+#endif
+  std::cout.flush();
+  errno = 0;
+  bool written =
+      std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+      std::fflush(stdout) == 0;
+  if (written) return kExitOk;
+  return ReportFile(FileStatus::kFileOpenError, "standard output",
+                    errno != 0 ? std::strerror(errno) : "");
+}
+
 int OpenDocument(Document& doc, const std::string& path) {
   return ReportFile(OpenNamedFile(doc, path), path);
 }
 
 int SaveDocument(Document& doc, const std::string& path) {
+  if (path == kStandardOutput) return WriteStandardOutput(CloneFileText(doc));
   std::string reason;
   FileStatus status = SaveCloneFile(doc, path, &reason);
   return ReportFile(status, path, reason);

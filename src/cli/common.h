@@ -5,6 +5,8 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/args.h"
 #include "files/file_status.h"
@@ -36,10 +38,27 @@ bool ApplyModel(const std::string& command, const ParsedArgs& parsed,
 int ReportFile(FileStatus status, const std::string& path,
                const std::string& reason = "");
 
+// The output name that means standard output.
+inline constexpr std::string_view kStandardOutput = "-";
+
+// Whether a command may write its output `out`, checked before it does any
+// work: an empty name, or a file that is one of `inputs` (the same file
+// also through a link or another spelling of its path), is a usage error;
+// an output that cannot be saved ("-" always can) is "File Open Error"
+// with the system's reason. 0 when the command may go on, else its exit
+// status (the message printed).
+int CheckOutput(const std::string& command, const std::string& out,
+                const std::vector<std::string>& inputs, const char* help);
+
+// Writes `text` byte for byte to standard output ("-"); a failed write is
+// "File Open Error" with the system's reason.
+int WriteStandardOutput(std::string_view text);
+
 // Opens a clone file into `doc` as the command line opens one.
 int OpenDocument(Document& doc, const std::string& path);
 
-// Saves `doc` to `path`.
+// Saves `doc` to `path`, or writes its clone file text to standard output
+// for "-".
 int SaveDocument(Document& doc, const std::string& path);
 
 // The check before a write of `scope`: prints every finding on `out`; true

@@ -25,7 +25,7 @@ std::string Shown(const Slot& s, int f) {
   if (f == kSkip) return s.value[kSkip] != 0 ? "*" : "-";
   if (s.text[f].empty()) return "(empty)";
   // Notes and names as the terminal shows them; other fields are ASCII.
-  return NoteForTerminal(s.text[f], TerminalIsUtf8());
+  return NoteForTerminal(s.text[f]);
 }
 
 // The differing fields of two slots as "Field: a -> b; ...".

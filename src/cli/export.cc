@@ -19,7 +19,8 @@ constexpr char kHelp[] =
     "                     CSV files) in UTF-8: the enabled memory channels\n"
     "                     in row order, Location being the memory slot\n"
     "                     (0..999)\n"
-    "  -o FILE            the CSV file to write\n";
+    "  -o FILE            the CSV file to write ('-': standard output); it\n"
+    "                     may not be the clone file read\n";
 }  // namespace
 
 int RunExport(const Args& args) {
@@ -36,8 +37,14 @@ int RunExport(const Args& args) {
   if (layout != "vrq5" && layout != "channels") {
     return UsageError("export", "unknown layout " + layout, kHelp);
   }
+  const std::string& in = parsed->positional[0];
+  if (int rc = CheckOutput("export", *out, {in}, kHelp)) return rc;
   Document doc;
-  if (int rc = OpenDocument(doc, parsed->positional[0])) return rc;
+  if (int rc = OpenDocument(doc, in)) return rc;
+  if (*out == kStandardOutput) {
+    return WriteStandardOutput(
+        layout == "channels" ? ChannelCsvText(doc, NoteToUtf8) : CsvText(doc));
+  }
   std::string reason;
   FileStatus status = layout == "channels"
                           ? ExportChannelCsv(doc, *out, NoteToUtf8, &reason)

@@ -32,7 +32,8 @@ constexpr char kHelp[] =
     "                     nothing is written\n"
     "  --base FILE        the clone file to merge onto\n"
     "  --model M          VR-Q5J (default), VR-Q70E, VR-Q70T or VR-Q70K\n"
-    "  -o FILE            the clone file to write\n";
+    "  -o FILE            the clone file to write ('-': standard output); it\n"
+    "                     may be the --base file, not the CSV file\n";
 
 // A whole number made of digits only, or -1.
 int Digits(const std::string& text) {
@@ -87,12 +88,14 @@ int RunImport(const Args& args) {
     return UsageError(
         "import", "--row, --bank and --by-location exclude each other", kHelp);
   }
+  const std::string& csv = parsed->positional[0];
   Document doc;
   if (!ApplyModel("import", *parsed, doc)) return kExitUsage;
+  // The output may be the --base file (a merge into it), never the CSV.
+  if (int rc = CheckOutput("import", *out, {csv}, kHelp)) return rc;
   if (auto base = parsed->Value("--base")) {
     if (int rc = OpenDocument(doc, *base)) return rc;
   }
-  const std::string& csv = parsed->positional[0];
   if (layout == "channels") {
     ChannelCsvTarget target;
     target.by_location = by_location;

@@ -42,16 +42,17 @@ int RunList(const Args& args) {
   rows.push_back(heading);
   bool all = parsed->Has("--all");
   // Notes and names as the terminal shows them (the file keeps its bytes).
-  const bool utf8 = TerminalIsUtf8();
+  const std::string& codeset = TerminalCodeset();
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (all || !doc.Mem[slot].IsEmpty()) {
       rows.push_back(MemoryRowCells(doc, slot));
-      for (auto& cell : rows.back()) cell = NoteForTerminal(cell, utf8);
+      for (auto& cell : rows.back()) cell = NoteForTerminal(cell, codeset);
     }
   }
-  // Columns as the terminal counts them: a wide character takes two.
-  auto columns = [utf8](const std::string& cell) {
-    return utf8 ? TerminalColumns(cell) : cell.size();
+  // Columns as the terminal shows them: in UTF-8 a wide character takes
+  // two, where the encoding lacks a character its "?" takes one.
+  auto columns = [&codeset](const std::string& cell) {
+    return TerminalColumns(cell, codeset);
   };
   std::array<size_t, kGridColumns> width{};
   for (const auto& row : rows) {

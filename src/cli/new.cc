@@ -12,7 +12,7 @@ constexpr char kHelp[] =
     "VFO bands, every channel empty, ten banks of 100 channels.\n"
     "\n"
     "  --model M   VR-Q5J (default), VR-Q70E, VR-Q70T or VR-Q70K\n"
-    "  -o FILE     the clone file to write\n";
+    "  -o FILE     the clone file to write ('-': standard output)\n";
 }  // namespace
 
 int RunNew(const Args& args) {
@@ -28,6 +28,7 @@ int RunNew(const Args& args) {
   if (!out) return UsageError("new", "-o FILE is required", kHelp);
   Document doc;
   if (!ApplyModel("new", *parsed, doc)) return kExitUsage;
+  if (int rc = CheckOutput("new", *out, {}, kHelp)) return rc;
   return SaveDocument(doc, *out);
 }
 

@@ -1,9 +1,20 @@
 #include "cli/port_option.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#endif
+
+#include <algorithm>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <utility>
+#include <vector>
 
 #include "link/port_file.h"
+#include "notes/note_text.h"
 #include "serial/port_choice.h"
 
 namespace vrq5::cli {
@@ -49,6 +60,49 @@ class RememberedPort : public SerialPort {
 
 }  // namespace
 
+bool IsOwnTerminal(const std::string& path) {
+#ifdef _WIN32
+  (void)path;
+  return false;  // COM ports are never the console
+#else
+  struct stat port {};
+  if (path == kSimulatedPortName || ::stat(path.c_str(), &port) != 0 ||
+      !S_ISCHR(port.st_mode)) {
+    return false;
+  }
+  std::vector<dev_t> own;
+  struct stat tty {};
+  if (::stat("/dev/tty", &tty) == 0 && S_ISCHR(tty.st_mode)) {
+    own.push_back(tty.st_rdev);
+  }
+  for (int fd = 0; fd <= 2; ++fd) {
+    struct stat standard {};
+    if (::isatty(fd) && ::fstat(fd, &standard) == 0) {
+      own.push_back(standard.st_rdev);
+    }
+  }
+#ifdef __linux__
+  // The controlling terminal, also when no standard stream is on it.
+  std::ifstream stat_file("/proc/self/stat");
+  std::string line;
+  std::getline(stat_file, line);
+  auto name_end = line.rfind(')');
+  if (name_end != std::string::npos) {
+    std::istringstream fields(line.substr(name_end + 1));
+    std::string state;
+    long parent = 0, group = 0, session = 0, tty_nr = 0;
+    if (fields >> state >> parent >> group >> session >> tty_nr &&
+        tty_nr != 0) {
+      auto number = static_cast<unsigned long>(tty_nr);
+      own.push_back(makedev((number >> 8) & 0xFFF,
+                            (number & 0xFF) | ((number >> 12) & 0xFFF00)));
+    }
+  }
+#endif
+  return std::find(own.begin(), own.end(), port.st_rdev) != own.end();
+#endif
+}
+
 std::optional<PortChoice> ChoosePort(const std::string& command,
                                      const ParsedArgs& parsed,
                                      const std::string& program,
@@ -73,6 +127,15 @@ std::optional<PortChoice> ChoosePort(const std::string& command,
   }
   PortChoice choice;
   choice.name = name;
+  // A port name is shown without the control characters it may hold.
+  choice.shown = NoteForTerminal(name);
+  if (IsOwnTerminal(name)) {
+    std::cerr << "vrq5 " << command << ": "
+              << (given ? "--port " : "the remembered port ") << choice.shown
+              << " is this program's own terminal"
+              << (given ? "" : ": give --port") << "\n";
+    return std::nullopt;
+  }
   choice.receiver = std::make_unique<radio::SimulatedReceiver>(model_index);
   choice.port = MakePort(name, *choice.receiver);
   if (name == kSimulatedPortName) {

@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "notes/note_text.h"
 #include "serial/qt_serial_port.h"
 
 namespace vrq5::cli {
@@ -29,7 +30,9 @@ int RunPorts(const Args& args) {
   auto ports = ListSerialPorts();
   if (ports.empty()) std::cout << "No serial ports found.\n";
   for (const auto& p : ports) {
-    std::cout << p.name << "\t" << p.path << "\t" << p.description << "\n";
+    // Names come from the system; none may steer the terminal.
+    std::cout << NoteForTerminal(p.name) << "\t" << NoteForTerminal(p.path)
+              << "\t" << NoteForTerminal(p.description) << "\n";
   }
   return kExitOk;
 }

@@ -99,9 +99,8 @@ void PrintInfo(const Document& doc, std::ostream& out) {
   }
   out << "\n";
   out << "File: "
-      << (doc.CurrentFileName.empty()
-              ? "(new document)"
-              : NoteForTerminal(doc.CurrentFileName, TerminalIsUtf8()))
+      << (doc.CurrentFileName.empty() ? "(new document)"
+                                      : NoteForTerminal(doc.CurrentFileName))
       << "\n";
   PrintBankSizes(doc, out);
   PrintChannelsInUse(doc, out);

@@ -37,7 +37,7 @@ constexpr char kReadHelp[] =
     "  --quick     read everything as --part all does, but only the channels\n"
     "              in use (the same clone file, in a fraction of the time\n"
     "              when few channels are in use)\n"
-    "  -o FILE     the clone file to write\n";
+    "  -o FILE     the clone file to write ('-': standard output)\n";
 
 constexpr char kWriteHelp[] =
     "Usage: vrq5 write [--port P] [--model M] [--part PART] [--force] "
@@ -133,6 +133,11 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
 
   Document doc;
   if (!ApplyModel(command, *parsed, doc)) return kExitUsage;
+  // A read whose file cannot be written is refused before the receiver is
+  // touched.
+  if (reading) {
+    if (int rc = CheckOutput(command, *out, {}, help)) return rc;
+  }
   if (!reading) {
     if (int rc = OpenDocument(doc, parsed->positional[0])) return rc;
     // The check of what the part sends, before the port is touched.
@@ -199,7 +204,7 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
   }
   if (result != CommandResult::kSuccess) {
     if (!port_opened) {
-      std::cerr << "vrq5 " << command << ": the port " << choice->name
+      std::cerr << "vrq5 " << command << ": the port " << choice->shown
                 << " could not be opened (see 'vrq5 ports')\n";
     }
     return kExitFailure;

@@ -101,6 +101,56 @@ contains "bad import" err.txt "File Open Error"
 cp a.VQ5 keep.VQ5
 "$V" new -o "$dir/missing/dir/x.VQ5" 2> err.txt; check "unwritable" 1 $?
 contains "unwritable" err.txt "File Open Error"
+# Outputs are checked before any work: an empty name and the very file read
+# (through a link or another spelling too) are usage errors, an output that
+# cannot be written fails at once; "-" is standard output, byte for byte.
+before=$(ls -A | wc -l)
+for c in "new" "export a.VQ5" "import add.csv"; do
+  $V $c -o "" 2> err.txt; check "$c -o ''" 2 $?
+  contains "$c -o ''" err.txt "-o needs a file name"
+done
+[ "$(ls -A | wc -l)" = "$before" ] || { echo "FAIL: an empty output wrote a file"; failures=$((failures + 1)); }
+cp a.VQ5 in.VQ5; ln -s in.VQ5 in-link.csv; ln in.VQ5 in-hard.csv
+cp add.csv in.csv; ln -s in.csv in-link.VQ5
+for o in in-link.csv in-hard.csv ./in.VQ5 "$dir/in.VQ5"; do
+  "$V" export in.VQ5 -o "$o" 2> err.txt; check "export -o $o" 2 $?
+  contains "export -o $o" err.txt "the output is the input file"
+done
+"$V" import in.csv -o in-link.VQ5 2> err.txt; check "import -o its CSV" 2 $?
+cmp -s in.VQ5 a.VQ5 && cmp -s in.csv add.csv && [ -L in-link.csv ] ||
+  { echo "FAIL: an input was overwritten"; failures=$((failures + 1)); }
+"$V" import add.csv --base in.VQ5 -o in.VQ5; check "import into its base" 0 $?
+cmp -s in.VQ5 b.VQ5 || { echo "FAIL: import into its base"; failures=$((failures + 1)); }
+"$V" export missing.VQ5 -o missing/x.csv 2> err.txt; check "export into a missing folder" 1 $?
+[ "$(cat err.txt)" = "File Open Error: missing/x.csv (No such file or directory)" ] ||
+  { echo "FAIL: export into a missing folder:"; cat err.txt; failures=$((failures + 1)); }
+"$V" new -o - > std.VQ5; check "new -o -" 0 $?
+"$V" export b.VQ5 -o - > std.csv; check "export -o -" 0 $?
+"$V" export b.VQ5 --layout channels -o - > std-ch.csv; check "export channels -o -" 0 $?
+"$V" import add.csv --base a.VQ5 -o - > std-b.VQ5; check "import -o -" 0 $?
+"$V" export b.VQ5 -o b.csv
+cmp -s std.VQ5 a.VQ5 && cmp -s std.csv b.csv && cmp -s std-ch.csv ch.csv && cmp -s std-b.VQ5 b.VQ5 && [ ! -e ./- ] ||
+  { echo "FAIL: -o - is not the file text"; failures=$((failures + 1)); }
+"$V" new -o - > /dev/full 2> err.txt; check "new -o - > /dev/full" 1 $?
+contains "new -o - > /dev/full" err.txt "File Open Error: standard output (No space left on device)"
+ln -s target.VQ5 out-link.VQ5
+"$V" new -o out-link.VQ5; check "new through a link" 0 $?
+[ -L out-link.VQ5 ] && cmp -s target.VQ5 a.VQ5 || { echo "FAIL: the link was not kept"; failures=$((failures + 1)); }
+# A file the user may not write (root may: run as nobody where possible).
+chmod 711 "$dir"; mkdir ro; chmod 777 ro; cp a.VQ5 ro/r.VQ5; chmod 444 ro/r.VQ5
+as_user=()
+[ "$(id -u)" = 0 ] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+if [ "$(id -u)" != 0 ] || "${as_user[@]}" "$V" --help > /dev/null 2>&1; then
+  "${as_user[@]}" "$V" new --model VR-Q70T -o ro/r.VQ5 2> err.txt; check "read-only output" 1 $?
+  contains "read-only output" err.txt "File Open Error: ro/r.VQ5 (Permission denied)"
+  cmp -s ro/r.VQ5 a.VQ5 || { echo "FAIL: a read-only file was replaced"; failures=$((failures + 1)); }
+fi
+# Under a locale that is not UTF-8 the columns still line up.
+LC_ALL=C "$V" list "$(dirname "$0")/../data/demo.VQ5" > out.txt; check "list under LC_ALL=C" 0 $?
+! LC_ALL=C grep -q '[^ -~]' out.txt || { echo "FAIL: list under LC_ALL=C is not ASCII"; failures=$((failures + 1)); }
+[ "$(head -1 out.txt | awk '{ print index($0, "Name") }')" = "$(grep '^00-011 .*??' out.txt | awk '{ print index($0, "APP 2") }')" ] ||
+  { echo "FAIL: list columns under LC_ALL=C:"; cat out.txt; failures=$((failures + 1)); }
+
 "$V" new 2> /dev/null; check "new without -o" 2 $?
 "$V" list 2> /dev/null; check "list without file" 2 $?
 "$V" info --model XYZ 2> /dev/null; check "bad model" 2 $?

@@ -79,6 +79,26 @@ lacks "missing port" err.txt "simulated receiver"
 contains "empty port" err.txt "--port needs a port name"
 [ "$(cat config/vrq5/VR-Q5.ini)" = "$kept" ] || fail "empty port was remembered"
 
+# The output of a read is checked before the port is chosen; "-" is
+# standard output. The program's own terminal is no port, and a port name
+# never reaches the terminal with its control characters.
+"$V" read --port sim -o "" 2> err.txt; check "read -o ''" 2 $?
+"$V" read --port sim -o missing/x.VQ5 2> err.txt; check "read into a missing folder" 1 $?
+contains "read into a missing folder" err.txt "File Open Error: missing/x.VQ5 (No such file or directory)"
+lacks "read into a missing folder" err.txt "simulated receiver"
+"$V" read --port sim -o sim.VQ5 2> /dev/null
+"$V" read --port sim -o - > std.VQ5 2> err.txt; check "read -o -" 0 $?
+contains "read -o -" err.txt "Successed!!"
+cmp -s std.VQ5 sim.VQ5 || fail "read -o - is not the file text"
+"$V" read --port sim -o - > /dev/full 2> err.txt; check "read -o - > /dev/full" 1 $?
+contains "read -o - > /dev/full" err.txt "File Open Error: standard output"
+"$V" read --port /dev/tty -o never.VQ5 2> err.txt; check "--port /dev/tty" 2 $?
+contains "--port /dev/tty" err.txt "vrq5 read: --port /dev/tty is this program's own terminal"
+"$V" check --port "$dir/bad"$'\e[31m' > out.txt 2>&1; check "port name with ESC" 1 $?
+if grep -q $'\x1b' out.txt; then fail "a port name's control character reached the terminal"; fi
+[ ! -e never.VQ5 ] || fail "a refused read wrote its output"
+[ "$(cat config/vrq5/VR-Q5.ini)" = "$kept" ] || fail "a refused port was remembered"
+
 # Ctrl+C between exchanges.
 start_sim --timing
 "$V" read --port "$dev" -o never.VQ5 2> err.txt &

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -28,6 +29,16 @@ std::string_view FileStatusMessage(FileStatus status) {
       return "";
   }
 }
+
+namespace {
+
+// Sets the reason of a failed save and gives false.
+bool Fail(std::string& why, std::string reason) {
+  why = std::move(reason);
+  return false;
+}
+
+}  // namespace
 
 #ifndef _WIN32
 
@@ -133,19 +144,16 @@ std::string SaveTargetProblem(const std::string& path) {
   return "";
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view content,
-                         std::string* reason) {
+namespace {
+
+// Replaces the file at `path` (which SaveTargetProblem found fit) with
+// `content` through a temporary file; on failure `why` holds the reason.
+bool ReplaceFile(const std::string& path, std::string_view content,
+                 std::string& why) {
   namespace fs = std::filesystem;
-  auto fail = [&](const std::string& why) {
-    if (reason) *reason = why;
-    return false;
-  };
-  if (std::string problem = SaveTargetProblem(path); !problem.empty()) {
-    return fail(problem);
-  }
   std::string file;
   int error = 0;
-  if (!ResolveLinks(path, file, error)) return fail(Reason(error));
+  if (!ResolveLinks(path, file, error)) return Fail(why, Reason(error));
   fs::path target(file);
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
@@ -173,7 +181,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view content,
   if (fd < 0) {
     error = errno;
     release();
-    return fail(Reason(error));
+    return Fail(why, Reason(error));
   }
 
   // Keep the owner, group and permissions of the file being replaced; a new
@@ -205,8 +213,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view content,
   }
   if (!ok) ::unlink(temp);
   release();
-  return ok || fail(Reason(error));
+  return ok || Fail(why, Reason(error));
 }
+
+}  // namespace
 
 void RemoveUnfinishedSavesOnSignals() {
   for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
@@ -243,16 +253,11 @@ std::string SaveTargetProblem(const std::string& path) {
   return "";
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view content,
-                         std::string* reason) {
+namespace {
+
+bool ReplaceFile(const std::string& path, std::string_view content,
+                 std::string& why) {
   namespace fs = std::filesystem;
-  auto fail = [&](const std::string& why) {
-    if (reason) *reason = why;
-    return false;
-  };
-  if (std::string problem = SaveTargetProblem(path); !problem.empty()) {
-    return fail(problem);
-  }
   std::error_code ec;
   fs::path target(path);
   fs::path temp = target;
@@ -264,21 +269,31 @@ bool WriteFileAtomically(const std::string& path, std::string_view content,
     if (!out) {
       out.close();
       fs::remove(temp, ec);
-      return fail("the file could not be written");
+      return Fail(why, "the file could not be written");
     }
   }
   fs::rename(temp, target, ec);
   if (ec) {
-    std::string why = ec.message();
+    std::string reason = ec.message();
     fs::remove(temp, ec);
-    return fail(why);
+    return Fail(why, reason);
   }
   return true;
 }
 
+}  // namespace
+
 void RemoveUnfinishedSavesOnSignals() {}
 
 #endif
+
+bool WriteFileAtomically(const std::string& path, std::string_view content,
+                         std::string* reason) {
+  std::string why = SaveTargetProblem(path);
+  if (why.empty() && ReplaceFile(path, content, why)) return true;
+  if (reason) *reason = why;
+  return false;
+}
 
 bool ReadFileHead(const std::string& path, size_t limit, std::string& out,
                   bool& truncated) {

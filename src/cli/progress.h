@@ -3,9 +3,10 @@
 #ifndef VRQ5_CLI_PROGRESS_H_
 #define VRQ5_CLI_PROGRESS_H_
 
-#include <chrono>
 #include <cstdio>
 #include <string>
+
+#include "link/transfer_pace.h"
 
 namespace vrq5::cli {
 
@@ -15,24 +16,22 @@ class ProgressBar {
   explicit ProgressBar(std::string label, std::FILE* out = stderr);
   ~ProgressBar() { Finish(); }
 
-  // Steps done of `maximum`; redrawn at most ten times a second.
+  // Steps done of `maximum`; redrawn as often as TransferPace says.
   void Update(int value, int maximum);
   // Ends the bar's line (before a message is printed).
   void Finish();
 
   // The bar's text for a state, e.g. "Read ALL [#####     ] 650/1300  12s
-  // left". Exposed for tests.
+  // left" (no time left when `seconds_left` is negative). Exposed for tests.
   static std::string Render(const std::string& label, int value, int maximum,
-                            double elapsed_seconds, int width = 30);
+                            int seconds_left, int width = 30);
 
  private:
   std::string label_;
   std::FILE* out_;
   bool enabled_;
   bool drawn_ = false;
-  std::chrono::steady_clock::time_point start_;
-  std::chrono::steady_clock::time_point last_draw_{};
-  int last_maximum_ = -1;
+  TransferPace pace_;
 };
 
 }  // namespace vrq5::cli

@@ -158,9 +158,10 @@ std::string VerdictHeadline(Verdict verdict, bool simulated) {
   return "";
 }
 
-std::string VerdictText(const ConnectionReport& report, const std::string& port,
-                        const std::vector<std::string>& ports) {
-  std::string text = VerdictHeadline(report.verdict, report.simulated) + "\n";
+std::string VerdictDetails(const ConnectionReport& report,
+                           const std::string& port,
+                           const std::vector<std::string>& ports) {
+  std::string text;
   auto known_ports = [&] {
     if (ports.empty()) {
       return std::string(
@@ -250,6 +251,12 @@ std::string VerdictText(const ConnectionReport& report, const std::string& port,
       break;
   }
   return text;
+}
+
+std::string VerdictText(const ConnectionReport& report, const std::string& port,
+                        const std::vector<std::string>& ports) {
+  return VerdictHeadline(report.verdict, report.simulated) + "\n" +
+         VerdictDetails(report, port, ports);
 }
 
 }  // namespace vrq5

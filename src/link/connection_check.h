@@ -58,9 +58,14 @@ ModelSearch FindAcceptedModel(Link& link, int refused_model);
 // answers.".
 std::string VerdictHeadline(Verdict verdict, bool simulated = false);
 
-// The whole verdict for the user: the headline, what it means and what to
-// do. `port` is the port checked; `ports` the serial ports of the machine,
+// What the verdict means and what to do, the lines under the headline.
+// `port` is the port checked; `ports` the serial ports of the machine,
 // listed where the port could not be opened.
+std::string VerdictDetails(const ConnectionReport& report,
+                           const std::string& port,
+                           const std::vector<std::string>& ports);
+
+// The whole verdict for the user: the headline, a line end, the details.
 std::string VerdictText(const ConnectionReport& report, const std::string& port,
                         const std::vector<std::string>& ports);
 

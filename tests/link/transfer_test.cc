@@ -7,6 +7,7 @@
 #include "codec/tables.h"
 #include "codec/text.h"
 #include "link/scripted_port.h"
+#include "link/transfer_pages.h"
 #include "radio/receiver.h"
 #include "radio/sim_port.h"
 #include "store/bank_rules.h"
@@ -761,6 +762,38 @@ TEST_F(TransferTest, BankChannelOfSlot) {
   EXPECT_EQ(BankChannelOfSlot(doc, 1300), "");
   SetBanks(doc, {10});
   EXPECT_EQ(BankChannelOfSlot(doc, 10), "");  // no bank covers it
+}
+
+// The page each command shows before it starts, from each page, and after
+// it ends.
+TEST(TransferPagesTest, BeforeAndAfter) {
+  using C = UserCommand;
+  const int S1 = kTabSettings1, S2 = kTabSettings2, M = kTabMemory,
+            B = kTabBank;
+  struct Row {
+    C command;
+    int from[4];  // the page shown from Settings 1, Settings 2, Memory, Bank
+  };
+  const Row rows[] = {
+      {C::kRead, {M, M, M, M}},
+      {C::kWrite, {M, M, M, M}},
+      {C::kReadSettings, {S1, S2, S1, B}},
+      {C::kWriteSettings, {S1, S2, S1, S1}},
+      {C::kWriteAll, {S1, S2, S1, S1}},
+      {C::kReadAll, {S1, S1, S1, S1}},
+      {C::kReadQuick, {S1, S1, S1, S1}},
+      {C::kReadBank, {S1, S2, M, B}},
+      {C::kWriteGroup, {S1, S2, M, B}},
+  };
+  for (const Row& row : rows) {
+    for (int page = S1; page <= B; ++page) {
+      EXPECT_EQ(PageBeforeTransfer(row.command, page), row.from[page - 1])
+          << static_cast<int>(row.command) << " from " << page;
+    }
+  }
+  EXPECT_EQ(PageAfterTransfer(C::kWriteAll, CommandResult::kSuccess, S2), M);
+  EXPECT_EQ(PageAfterTransfer(C::kWriteAll, CommandResult::kFailure, S2), S2);
+  EXPECT_EQ(PageAfterTransfer(C::kWrite, CommandResult::kSuccess, B), B);
 }
 
 }  // namespace

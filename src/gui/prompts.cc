@@ -133,4 +133,13 @@ FileDialog CsvFileDialog(const QString& caption) {
       QStringLiteral("csv")};
 }
 
+void ShowFileStatus(Prompts& prompts, QWidget* parent, FileStatus status,
+                    const std::string& reason) {
+  std::string_view text = FileStatusMessage(status);
+  if (text.empty()) return;
+  Message message = ErrorMessage(text);
+  message.informative = reason;
+  prompts.Show(parent, message);
+}
+
 }  // namespace vrq5::gui

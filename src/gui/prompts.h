@@ -6,7 +6,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 
+#include "files/file_status.h"
 #include "store/message.h"
 
 class QDialog;
@@ -74,6 +76,11 @@ class QtPrompts : public Prompts {
 // The two filters of each kind of file.
 FileDialog CloneFileDialog(const QString& caption);
 FileDialog CsvFileDialog(const QString& caption);
+
+// The message of a file command's status (none for success), with the
+// system's reason (a full disk, a file the user may not write) under it.
+void ShowFileStatus(Prompts& prompts, QWidget* parent, FileStatus status,
+                    const std::string& reason = {});
 
 }  // namespace vrq5::gui
 

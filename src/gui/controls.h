@@ -1,0 +1,33 @@
+// Small helpers every part of the window uses: a text of the string table
+// in the interface's language, and a named action or button.
+#ifndef VRQ5_GUI_CONTROLS_H_
+#define VRQ5_GUI_CONTROLS_H_
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QString>
+
+namespace vrq5::gui {
+
+// A caption or tooltip of the string table, in the interface's language.
+inline QString Text(const char* text) {
+  return QCoreApplication::translate("vrq5", text);
+}
+
+inline QAction* Action(QObject* parent, const char* name, const char* text) {
+  auto* action = new QAction(Text(text), parent);
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
+}
+
+inline QPushButton* Button(const char* name, const char* text,
+                           QWidget* parent) {
+  auto* button = new QPushButton(QString::fromLatin1(text), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
+}
+
+}  // namespace vrq5::gui
+
+#endif  // VRQ5_GUI_CONTROLS_H_

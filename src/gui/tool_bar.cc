@@ -1,0 +1,36 @@
+#include "gui/tool_bar.h"
+
+#include <QAction>
+#include <QStyle>
+
+#include "gui/controls.h"
+
+namespace vrq5::gui {
+
+ToolBar::ToolBar(const Actions& actions, QWidget* parent)
+    : QToolBar(QStringLiteral("Tool Bar"), parent) {
+  setObjectName(QStringLiteral("tbToolBar"));
+  setMovable(false);
+  AddButton(actions.file_new, "tbNew", "New", QStyle::SP_FileIcon);
+  AddButton(actions.open, "tbOpen", "Open", QStyle::SP_DialogOpenButton);
+  save_ =
+      AddButton(actions.save, "tbSave", "Save", QStyle::SP_DialogSaveButton);
+  addSeparator();
+  undo_ = AddButton(actions.undo, "tbUndo", "Undo", QStyle::SP_ArrowBack);
+  redo_ = AddButton(actions.redo, "tbRedo", "Redo", QStyle::SP_ArrowForward);
+  addSeparator();
+  help_ = addAction(style()->standardIcon(QStyle::SP_DialogHelpButton),
+                    Text("Help"));
+  help_->setObjectName(QStringLiteral("tbHelp"));
+}
+
+QAction* ToolBar::AddButton(QAction* action, const char* name, const char* tip,
+                            QStyle::StandardPixmap icon) {
+  QAction* button = addAction(style()->standardIcon(icon), Text(tip));
+  button->setObjectName(QString::fromLatin1(name));
+  button->setToolTip(Text(tip));
+  connect(button, &QAction::triggered, action, &QAction::trigger);
+  return button;
+}
+
+}  // namespace vrq5::gui

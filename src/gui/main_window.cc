@@ -30,6 +30,7 @@
 #include "gui/vfo_grid.h"
 #include "gui/window_settings.h"
 #include "link/port_file.h"
+#include "link/transfer_pages.h"
 #include "store/bank_rules.h"
 
 namespace vrq5::gui {
@@ -614,7 +615,7 @@ radio::SimulatedReceiver& MainWindow::SimulatedReceiver() {
 
 void MainWindow::RunTransfer(UserCommand command) {
   if (!transfer_->MayStart(command)) return;
-  const int tab = TransferController::PageBefore(command, CurrentTab());
+  const int tab = PageBeforeTransfer(command, CurrentTab());
   if (tab != CurrentTab()) tab_strip_->setCurrentIndex(tab - 1);
   transfer_->Start(command);
 }
@@ -642,10 +643,9 @@ void MainWindow::TransferFinished(const TransferOutcome& outcome) {
                                             : Text("Read from the receiver"),
             Refresh::kAll);
   }
-  if (outcome.command == UserCommand::kWriteAll &&
-      outcome.result == CommandResult::kSuccess) {
-    tab_strip_->setCurrentIndex(kTabMemory - 1);
-  }
+  const int after =
+      PageAfterTransfer(outcome.command, outcome.result, CurrentTab());
+  if (after != CurrentTab()) tab_strip_->setCurrentIndex(after - 1);
   for (const Message& m : outcome.messages) prompts_.Show(this, m);
   if (outcome.accepted_model >= 0) OfferModel(outcome);
 }

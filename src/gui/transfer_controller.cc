@@ -156,24 +156,6 @@ bool TransferController::MayStart(UserCommand command) {
   return Ready() && (!IsWriteCommand(command) || CheckBeforeWriting(command));
 }
 
-int TransferController::PageBefore(UserCommand command, int tab) {
-  switch (command) {
-    case UserCommand::kRead:
-    case UserCommand::kWrite:
-      return kTabMemory;
-    case UserCommand::kReadSettings:
-      return tab == kTabMemory ? kTabSettings1 : tab;
-    case UserCommand::kWriteSettings:
-    case UserCommand::kWriteAll:
-      return tab == kTabMemory || tab == kTabBank ? kTabSettings1 : tab;
-    case UserCommand::kReadAll:
-    case UserCommand::kReadQuick:
-      return kTabSettings1;
-    default:
-      return tab;
-  }
-}
-
 bool TransferController::CheckBeforeWriting(UserCommand command) {
   const std::vector<Finding> findings =
       CheckBeforeWrite(doc_, WriteScopeOf(command));
@@ -193,7 +175,7 @@ void TransferController::ShowStarting(bool counted) {
   progress_->setRange(0, counted ? 1 : 0);
   progress_->setValue(0);
   time_left_->clear();
-  first_progress_ms_ = -1;
+  pace_ = TransferPace();
   SetControlsEnabled(false);
 }
 
@@ -218,21 +200,14 @@ radio::SimulatedReceiver& TransferController::SimulatedReceiver() {
 }
 
 void TransferController::ShowProgress(int value, int maximum) {
+  if (!pace_.Step(value, maximum)) return;
   progress_->setRange(0, std::max(1, maximum));
   progress_->setValue(value);
-  // The time left follows the pace since the first step of this count:
-  // the probes and the identification before it take their own time once.
-  qint64 now = QDateTime::currentMSecsSinceEpoch();
-  if (first_progress_ms_ < 0 || maximum != progress_maximum_) {
-    first_progress_ms_ = now;
-    first_progress_value_ = value;
-    progress_maximum_ = maximum;
-    return;
-  }
-  int done = value - first_progress_value_;
-  if (done > 0 && maximum > value) {
-    qint64 left = (now - first_progress_ms_) * (maximum - value) / done / 1000;
-    time_left_->setText(QStringLiteral("%1 s left").arg(left));
+  const int left = pace_.SecondsLeft();
+  if (left > 0) {
+    time_left_->setText(Text("%1 s left").arg(left));
+  } else {
+    time_left_->clear();
   }
 }
 
@@ -280,12 +255,12 @@ int TransferController::ShowVerdict(const ConnectionReport& report) {
   for (const SerialPortInfo& info : ListSerialPorts()) {
     ports.push_back(info.name);
   }
-  const std::string text = VerdictText(report, port_name_, ports);
   // The headline in the interface's language, the details as they are.
   const std::string headline =
       VerdictHeadline(report.verdict, report.simulated);
-  QString shown = Text(headline.c_str()) +
-                  QString::fromStdString(text.substr(headline.size()));
+  QString shown =
+      Text(headline.c_str()) + QStringLiteral("\n") +
+      QString::fromStdString(VerdictDetails(report, port_name_, ports));
   Message m{
       shown.toStdString(), Text("Check Connection").toStdString(),
       report.ok() ? Message::Icon::kInformation : Message::Icon::kCritical};

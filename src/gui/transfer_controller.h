@@ -17,6 +17,7 @@
 
 #include "gui/transfer_runner.h"
 #include "link/transfer.h"
+#include "link/transfer_pace.h"
 #include "radio/receiver.h"
 #include "store/document.h"
 
@@ -91,8 +92,6 @@ class TransferController : public QObject {
   // transfer runs or no port is chosen; for a write, the check before
   // writing too.
   bool MayStart(UserCommand command);
-  // The tab (1..4) `command` shows before it starts, from tab `tab`.
-  static int PageBefore(UserCommand command, int tab);
   // Starts `command` on the worker (after MayStart).
   void Start(UserCommand command);
   // Tool > Check Connection: the check on the worker (after Ready); its
@@ -151,9 +150,7 @@ class TransferController : public QObject {
   QProgressBar* progress_ = nullptr;
   QPushButton* cancel_ = nullptr;
   QLabel* time_left_ = nullptr;
-  qint64 first_progress_ms_ = -1;  // when the transfer's first step came
-  int first_progress_value_ = 0;
-  int progress_maximum_ = 0;
+  TransferPace pace_;  // the time left and how often the bar is redrawn
 };
 
 }  // namespace vrq5::gui

@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "codec/code_fields.h"
 #include "codec/tables.h"
 #include "codec/text.h"
 #include "store/entry.h"
@@ -17,20 +18,13 @@ namespace vrq5 {
 namespace {
 
 // Tuning steps in kHz by step code 0..17, and as the layout writes them.
-constexpr std::array<double, 18> kStepKhz = {5,   6.25, 8.33, 10,   12.5, 15,
-                                             20,  25,   30,   50,   100,  125,
-                                             150, 200,  500,  1000, 1,    9};
-constexpr std::array<std::string_view, 18> kStepColumn = {
+constexpr std::array<double, kStepCodes> kStepKhz = {
+    5,  6.25, 8.33, 10,  12.5, 15,  20,   25, 30,
+    50, 100,  125,  150, 200,  500, 1000, 1,  9};
+constexpr std::array<std::string_view, kStepCodes> kStepColumn = {
     "5.00",   "6.25",   "8.33",   "10.00",   "12.50",  "15.00",
     "20.00",  "25.00",  "30.00",  "50.00",   "100.00", "125.00",
     "150.00", "200.00", "500.00", "1000.00", "1.00",   "9.00"};
-
-// What a new channel gets where the list says nothing: the edit dialog's
-// defaults.
-constexpr int kDefaultStep = 6;  // 20KHz
-constexpr int kDefaultTone = 8;  // 88.5Hz
-constexpr int kDefaultSecret = 11;
-constexpr int kDefaultCarrier = 28;  // JR
 
 constexpr size_t kNameLength = 6;
 // A note lives only in the clone file, one line of it; a comment far
@@ -56,7 +50,7 @@ std::string_view Trim(std::string_view t) {
 
 // The tone of code `tone` in Hz as the layout writes it ("88.5").
 std::string ToneColumn(int tone) {
-  if (tone < 0 || tone >= static_cast<int>(ToneName.size())) {
+  if (tone < 0 || tone >= kToneCodes) {
     tone = kDefaultTone;
   }
   std::string_view name = ToneName[tone];
@@ -122,8 +116,8 @@ std::string ChannelCsvText(const Document& doc, const NoteToUtf8Fn& to_utf8) {
   for (int s = 0; s < kMemoryChannels; ++s) {
     const Slot& slot = doc.Mem[s];
     if (doc.MemFlag[s] != -1 || !SlotHoldsChannel(slot)) continue;
-    int option = Code(slot.value[kOption], 5);
-    int tone = Code(slot.value[kTone], static_cast<int>(ToneName.size()));
+    int option = Code(slot.value[kOption], kOptionCodes);
+    int tone = Code(slot.value[kTone], kToneCodes);
     int direction = Code(slot.value[kShiftDir], 3);
     int mode = Code(slot.value[kMode], 3);
     int step = Code(slot.value[kStep], static_cast<int>(kStepKhz.size()));
@@ -425,7 +419,7 @@ std::string CutCharacters(std::string_view text, size_t limit, bool& cut) {
 
 int NearestTone(double hz) {
   int best = 0;
-  for (int i = 1; i < static_cast<int>(ToneName.size()); ++i) {
+  for (int i = 1; i < kToneCodes; ++i) {
     if (std::fabs(ToneHz(i) - hz) < std::fabs(ToneHz(best) - hz)) best = i;
   }
   return best;
@@ -487,20 +481,15 @@ class ChannelBuilder {
     int step = StepCode();
     auto [option, tone] = ToneCodes();
     auto [direction, offset] = Shift();
-    s.value[kMode] = mode;
-    s.text[kMode] = std::string(ModeText(mode));
-    s.value[kStep] = step;
-    s.text[kStep] = std::string(StepName[step]);
-    s.value[kOption] = option;
-    s.text[kOption] = std::string(OptionText(option));
-    s.value[kSecret] = kDefaultSecret;
-    s.text[kSecret] = std::to_string(kDefaultSecret);
-    s.value[kCarrier] = kDefaultCarrier;
-    s.text[kCarrier] = CarrierText(kDefaultCarrier);
-    s.value[kTone] = tone;
-    s.text[kTone] = ToneText(tone);
-    s.value[kShiftDir] = direction;
-    s.text[kShiftDir] = std::string(ShiftText(direction));
+    // Where the list says nothing, a new channel gets the editor's
+    // defaults.
+    SetCode(s, kMode, mode);
+    SetCode(s, kStep, step);
+    SetCode(s, kOption, option);
+    SetCode(s, kSecret, kDefaultSecret);
+    SetCode(s, kCarrier, kDefaultCarrier);
+    SetCode(s, kTone, tone);
+    SetCode(s, kShiftDir, direction);
     s.value[kOffset] = offset;
     s.text[kOffset] = FormatOffset(offset);
     s.value[kSkip] = SkipFlag();

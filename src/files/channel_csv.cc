@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "codec/blank.h"
 #include "codec/code_fields.h"
 #include "codec/tables.h"
 #include "codec/text.h"
@@ -38,15 +39,6 @@ constexpr size_t kMaxImport = 16u << 20;
 constexpr size_t kMaxNotes = 5000;
 // Columns of a header beyond these are not looked at.
 constexpr size_t kMaxHeaderColumns = 256;
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
-
-std::string_view Trim(std::string_view t) {
-  while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
-  while (!t.empty() && IsBlank(t.back())) t.remove_suffix(1);
-  return t;
-}
 
 // The tone of code `tone` in Hz as the layout writes it ("88.5").
 std::string ToneColumn(int tone) {

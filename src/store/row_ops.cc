@@ -4,6 +4,7 @@
 #include <bit>
 #include <utility>
 
+#include "codec/blank.h"
 #include "codec/record.h"
 #include "codec/text.h"
 #include "store/bank_rules.h"
@@ -47,14 +48,6 @@ std::string OneLine(std::string_view text) {
   std::string out = NoteText(text);
   std::replace(out.begin(), out.end(), '\t', ' ');
   return out;
-}
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trim(std::string_view t) {
-  while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
-  while (!t.empty() && IsBlank(t.back())) t.remove_suffix(1);
-  return t;
 }
 
 }  // namespace
@@ -470,8 +463,7 @@ struct SortItem {
 
 // The key text of a name or note: letter case and trailing blanks ignored.
 std::string KeyText(std::string_view text) {
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return ToUpperAscii(text);
+  return ToUpperAscii(TrimEnd(text));
 }
 
 // Whether `a` sorts before `b`: channels before the rest; by frequency; by

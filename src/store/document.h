@@ -15,6 +15,10 @@
 
 namespace vrq5 {
 
+// A memory-grid row (1..1300: row r shows slot r - 1) and a slot (0..1299).
+constexpr bool IsGridRow(int row) { return row >= 1 && row <= kSlotCount; }
+constexpr bool IsSlotIndex(int slot) { return slot >= 0 && slot < kSlotCount; }
+
 inline constexpr int kBankCount = 50;
 inline constexpr int kMemoryChannels = 1000;
 inline constexpr int kVfoBands = 14;

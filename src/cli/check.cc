@@ -1,12 +1,12 @@
 // vrq5 check: the connection check, with its verdict in plain words.
 #include <QCoreApplication>
-#include <atomic>
 #include <csignal>
 #include <iostream>
 
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/port_option.h"
+#include "cli/stop_signals.h"
 #include "link/connection_check.h"
 #include "notes/note_text.h"
 #include "serial/qt_serial_port.h"
@@ -25,10 +25,6 @@ constexpr char kHelp[] =
     "  --port P    a device path, a port name as 'vrq5 ports' lists it, or\n"
     "              'sim'; without it the port remembered from the last --port\n"
     "  --model M   VR-Q5J (default), VR-Q70E, VR-Q70T or VR-Q70K\n";
-
-std::atomic<bool> g_interrupted{false};
-
-extern "C" void OnCheckInterrupt(int) { g_interrupted.store(true); }
 
 }  // namespace
 
@@ -54,13 +50,14 @@ int RunCheck(const Args& args) {
   if (!choice) return kExitUsage;
 
   Link link(*choice->port);
-  g_interrupted = false;
-  link.set_cancel_flag(&g_interrupted);
-  auto previous = std::signal(SIGINT, OnCheckInterrupt);
-  std::cerr << "Checking " << choice->shown << " ...\n";
-  ConnectionReport report = CheckConnection(link, doc.ModelIndex);
-  choice->port->Close();
-  std::signal(SIGINT, previous);
+  ConnectionReport report;
+  {
+    StopSignals stop({SIGINT});
+    link.set_cancel_flag(stop.stopped());
+    std::cerr << "Checking " << choice->shown << " ...\n";
+    report = CheckConnection(link, doc.ModelIndex);
+    choice->port->Close();
+  }
 
   std::vector<std::string> ports;
   for (const auto& p : ListSerialPorts()) {

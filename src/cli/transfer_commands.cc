@@ -2,17 +2,18 @@
 // line, through a serial port, a pseudo-terminal or the built-in simulated
 // receiver ("sim").
 #include <QCoreApplication>
-#include <atomic>
 #include <csignal>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/port_option.h"
 #include "cli/progress.h"
+#include "cli/stop_signals.h"
 #include "link/port_file.h"
 #include "link/transfer.h"
 #include "radio/receiver.h"
@@ -55,30 +56,6 @@ constexpr char kWriteHelp[] =
     "  --model M   VR-Q5J (default), VR-Q70E, VR-Q70T or VR-Q70K\n"
     "  --part P    all (default: Write > ALL), settings, memory, bank, group\n"
     "  --force     write in spite of errors the check finds\n";
-
-std::atomic<bool> g_interrupted{false};
-// A second signal also stops the closing "QV~FINISH".
-std::atomic<bool> g_interrupted_again{false};
-std::atomic<int> g_signal{0};
-
-extern "C" void OnInterrupt(int signal) {
-  if (g_interrupted.exchange(true)) g_interrupted_again.store(true);
-  g_signal.store(signal);
-}
-
-// The signals that stop a transfer as Ctrl+C does.
-constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
-
-const char* SignalName(int signal) {
-  switch (signal) {
-    case SIGTERM:
-      return "SIGTERM";
-    case SIGHUP:
-      return "SIGHUP";
-    default:
-      return "Ctrl+C";
-  }
-}
 
 struct Part {
   UserCommand read;
@@ -157,13 +134,10 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
   if (!choice) return kExitUsage;
 
   Link link(*choice->port);
-  g_interrupted = false;
-  g_interrupted_again = false;
-  link.set_cancel_flag(&g_interrupted);
-  std::vector<void (*)(int)> previous;
-  for (int signal : kStopSignals) {
-    previous.push_back(std::signal(signal, OnInterrupt));
-  }
+  // The signals that stop a transfer as Ctrl+C does.
+  auto stop = std::make_unique<StopSignals>(
+      std::initializer_list<int>{SIGINT, SIGTERM, SIGHUP});
+  link.set_cancel_flag(stop->stopped());
 
   std::string label =
       quick ? "Read Channels in use"
@@ -182,19 +156,18 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
                                                 : part->second.write);
   bar.Finish();
   bool port_opened = choice->port->IsOpen();
-  if (g_interrupted && port_opened) {
+  if (stop->stopped()->load() && port_opened) {
     // The receiver is left unlinked, unless a second signal stops that too.
-    link.set_cancel_flag(&g_interrupted_again);
+    link.set_cancel_flag(stop->stopped_again());
     Transfer(link, doc).SendQVFINISH();
   }
   choice->port->Close();
-  for (size_t i = 0; i < previous.size(); ++i) {
-    std::signal(kStopSignals[i], previous[i]);
-  }
+  const bool stopped = stop->stopped()->load();
+  const std::string signal_name = stop->name();
+  stop.reset();
 
-  if (g_interrupted) {
-    std::cerr << "Stopped by " << SignalName(g_signal)
-              << " between two exchanges; "
+  if (stopped) {
+    std::cerr << "Stopped by " << signal_name << " between two exchanges; "
               << (reading ? "nothing was saved.\n"
                           : "the receiver holds what was written so far.\n");
     return kExitFailure;

@@ -1,5 +1,6 @@
 #include "codec/record.h"
 
+#include "codec/code_fields.h"
 #include "codec/tables.h"
 #include "codec/text.h"
 
@@ -64,6 +65,13 @@ class RecordReader {
 
 constexpr uint32_t kUnusedHz = 0xFFFFFFFF;
 
+// Bytes 0..3 hold the frequency, 6..9 the offset; the one-byte codes lie
+// around them (codec/code_fields.h). Bytes 0..14 are common to channels
+// and VFO bands.
+constexpr int kFreqBytes = 4;
+constexpr int kOffsetByte = 6;
+constexpr int kCommonBytes = 15;
+
 // An unused record: its frequency digits are FFFFFFFF. Known before any
 // digit is parsed, so the empty slots of a file cost next to nothing.
 bool IsUnused(std::string_view record) {
@@ -85,64 +93,20 @@ bool EncodesAsZeros(const Slot& s) {
   return s.text[kName].empty();
 }
 
-// Texts of the secret code and carrier values 0..28.
-const std::array<std::string, 29>& SecretTexts() {
-  static const std::array<std::string, 29> texts = [] {
-    std::array<std::string, 29> t;
-    for (int i = 0; i < 29; ++i) t[i] = std::to_string(i);
-    return t;
-  }();
-  return texts;
-}
-
-const std::array<std::string, 29>& CarrierTexts() {
-  static const std::array<std::string, 29> texts = [] {
-    std::array<std::string, 29> t;
-    for (int i = 0; i < 29; ++i) t[i] = CarrierText(i);
-    return t;
-  }();
-  return texts;
-}
-
 // Fields 0..8 from bytes 0..14 (steps shared by channels and VFO bands).
+// A code above the receiver's highest reads as the receiver reads it back.
 void DecodeCommonFields(const RecordReader& r, uint32_t hz, Slot& s) {
   s.value[kFreq] = HzToMhz(hz);
   s.text[kFreq] = FormatMicroUnits(hz);
 
-  int mode = r.Byte(4);
-  if (mode > 2) mode = 0;
-  s.value[kMode] = mode;
-  s.text[kMode].assign(ModeText(mode));
+  for (const CodeField& f : kCodeFields) {
+    if (f.field == kSkip) continue;
+    int code = r.Byte(f.byte);
+    if (f.read_back != kNoCode && code > f.highest) code = f.read_back;
+    SetCode(s, f.field, code);
+  }
 
-  int step = r.Byte(5);
-  if (step > 18) step = 0;
-  s.value[kStep] = step;
-  s.text[kStep].assign(StepName[step]);
-
-  int option = r.Byte(11);
-  s.value[kOption] = option;
-  s.text[kOption].assign(OptionText(option));
-
-  int secret = r.Byte(13);
-  if (secret > 28) secret = 11;
-  s.value[kSecret] = secret;
-  s.text[kSecret] = SecretTexts()[secret];
-
-  int carrier = r.Byte(14);
-  if (carrier > 28) carrier = 0;
-  s.value[kCarrier] = carrier;
-  s.text[kCarrier] = CarrierTexts()[carrier];
-
-  int tone = r.Byte(12);
-  if (tone > 38) tone = 0;
-  s.value[kTone] = tone;
-  s.text[kTone].assign(ToneName[tone]);
-
-  int direction = r.Byte(10);
-  s.value[kShiftDir] = direction;
-  s.text[kShiftDir].assign(ShiftText(direction));
-
-  uint32_t offset = r.Word32(6);
+  uint32_t offset = r.Word32(kOffsetByte);
   s.value[kOffset] = HzToMhz(offset);
   s.text[kOffset] = FormatMicroUnits(offset);
 }
@@ -179,20 +143,22 @@ class RecordWriter {
 
 // Bytes 0..14 of a record (shared by channels and VFO bands).
 void EncodeCommonFields(const Slot& s, int model_option, RecordWriter& out) {
-  out.Word32(MhzToHz(s.value[kFreq]));
-  out.Code(s.value[kMode]);
-  out.Code(s.value[kStep]);
-  out.Word32(MhzToHz(s.value[kOffset]));
-  out.Code(s.value[kShiftDir]);
-  int option = static_cast<int>(RoundToRange(s.value[kOption], 0, 255));
+  std::array<int, kCommonBytes> code{};
+  for (const CodeField& f : kCodeFields) {
+    if (f.byte < kCommonBytes) {
+      code[f.byte] = static_cast<int>(RoundToRange(s.value[f.field], 0, 255));
+    }
+  }
   // Only the VR-Q5J has the train option and only the VR-Q70E the secret
   // option; the receiver gets "off" for an option its model lacks.
+  int& option = code[CodeFieldOf(kOption).byte];
   if (option == 4 && model_option != 1) option = 0;
   if (option == 1 && model_option != 0) option = 0;
-  out.Byte(option);
-  out.Code(s.value[kTone]);
-  out.Code(s.value[kSecret]);
-  out.Code(s.value[kCarrier]);
+
+  out.Word32(MhzToHz(s.value[kFreq]));
+  for (int k = kFreqBytes; k < kOffsetByte; ++k) out.Byte(code[k]);
+  out.Word32(MhzToHz(s.value[kOffset]));
+  for (int k = kOffsetByte + 4; k < kCommonBytes; ++k) out.Byte(code[k]);
 }
 
 }  // namespace
@@ -220,8 +186,9 @@ int16_t DecodeChannel(std::string_view record, Slot& slot) {
   }
   DecodeCommonFields(r, hz, slot);
   slot.text[kName] = HexToName(Mid(record, BytePos(26), 12));
-  int skip = r.Byte(17);
-  if (skip > 1) skip = 0;
+  const CodeField& skip_field = CodeFieldOf(kSkip);
+  int skip = r.Byte(skip_field.byte);
+  if (skip > skip_field.highest) skip = skip_field.read_back;
   slot.value[kSkip] = skip;
   return -1;
 }

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "codec/blank.h"
 #include "codec/tables.h"
 #include "codec/text.h"
 #include "store/slot_text.h"
@@ -136,7 +137,7 @@ class FieldReader {
       ++pos_;
     }
     std::string_view raw = text_.substr(start, pos_ - start);
-    while (!raw.empty() && IsBlank(raw.back())) raw.remove_suffix(1);
+    raw = TrimEnd(raw);
     ConsumeDelimiter();
     if (raw == "#TRUE#" || raw == "#FALSE#") {
       field.is_truth = true;
@@ -147,12 +148,10 @@ class FieldReader {
   }
 
  private:
-  static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
   bool DoubledQuoteAt(size_t at) const {
     return at != std::string_view::npos && at + 1 < text_.size() &&
            text_[at + 1] == '"';
   }
-  static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
   void SkipToDelimiter() {
     while (pos_ < text_.size() && text_[pos_] != ',' &&

@@ -36,10 +36,8 @@ class EditDialog : public QDialog {
   // emits vfoStored(). Rows of bands a model lacks open nothing.
   void OpenVfo(int row);
 
-  // What is being edited: 1 a memory slot, 0 a VFO band; its 1-based
-  // number.
+  // What is being edited: 1 a memory slot, 0 a VFO band.
   int EditTarget() const { return edit_target_; }
-  int EditIndex() const { return edit_index_; }
 
   // The controls as the rules see them, and back.
   EntryControls Controls() const;

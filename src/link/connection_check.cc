@@ -5,15 +5,12 @@
 
 #include "codec/tables.h"
 #include "codec/text.h"
+#include "link/protocol.h"
 #include "link/transfer.h"
 
 namespace vrq5 {
 
 namespace {
-
-constexpr int kProbeAddress = 0x0022;
-constexpr int kProbeAttempts = 3;
-constexpr int kIdentityModels = 4;
 
 std::string Model(int index) {
   return std::string(ModelName[std::clamp(index, 0, kIdentityModels - 1)]);
@@ -35,7 +32,7 @@ Verdict PortVerdict(OpenError why) {
 // After the identity was taken: the one-byte write and the read of
 // LinkBank, as every read sends them.
 Verdict CompleteLink(Link& link, ConnectionReport& report) {
-  if (!link.CommandLoop(WriteCommandLine(0x0FD01, "00")).ok()) {
+  if (!link.CommandLoop(WriteCommandLine(kLinkWriteAddress, "00")).ok()) {
     return link.cancelled() ? Verdict::kCancelled : Verdict::kLinkIncomplete;
   }
   QueryOutcome q = link.QueryLoop(ReadCommandLine(kProbeAddress));
@@ -49,7 +46,7 @@ Verdict CompleteLink(Link& link, ConnectionReport& report) {
 
 // Leaves the receiver unidentified, as after a write.
 Verdict Finish(Link& link, Verdict verdict) {
-  if (link.CommandLoop("QV~FINISH\r").ok()) return verdict;
+  if (link.CommandLoop(kFinishLine).ok()) return verdict;
   if (link.cancelled()) return Verdict::kCancelled;
   return verdict == Verdict::kLinked ? Verdict::kLinkIncomplete : verdict;
 }
@@ -65,7 +62,7 @@ Verdict Check(Link& link, ConnectionReport& report) {
     // Still linked from an earlier run: its model is not known until it is
     // unlinked and identified once more.
     report.already_linked = true;
-    if (!link.CommandLoop("QV~FINISH\r").ok()) {
+    if (!link.CommandLoop(kFinishLine).ok()) {
       return link.cancelled() ? Verdict::kCancelled : Verdict::kLinkIncomplete;
     }
   }

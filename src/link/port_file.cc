@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "codec/blank.h"
 #include "files/file_status.h"
 
 #ifndef _WIN32
@@ -21,7 +22,7 @@ constexpr bool kNumberForm =
     false;
 #endif
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlankOrLineEnd(char c) { return IsBlank(c) || IsLineEnd(c); }
 
 }  // namespace
 
@@ -55,7 +56,7 @@ std::filesystem::path DefaultPortFolder(std::string_view program_path) {
 
 int PortNumberFromText(std::string_view text) {
   size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
+  while (i < text.size() && IsBlankOrLineEnd(text[i])) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
     negative = text[i] == '-';
@@ -92,9 +93,7 @@ int PortNumberOfName(std::string_view name) {
 std::string PortPathFromText(std::string_view text) {
   size_t end = text.find_first_of("\r\n");
   std::string_view line = text.substr(0, end);
-  while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
-  while (!line.empty() && IsBlank(line.back())) line.remove_suffix(1);
-  return std::string(line);
+  return std::string(Trim(line));
 }
 
 std::string LoadPortName(const std::filesystem::path& folder) {

@@ -13,17 +13,6 @@ namespace vrq5 {
 
 namespace {
 
-constexpr int kProbeAddress = 0x0022;
-constexpr int kSettings1Address = 0x0000;
-constexpr int kSettings2Address = 0x0020;
-constexpr int kGroupAddress = 0x0080;
-constexpr int kBankTableAddress = 0x0100;
-constexpr int kClearAreaAddress = 0x0180;
-constexpr int kEnableAddress = 0x0200;
-constexpr int kVfoAddress = 0x0300;
-constexpr int kChannelAddress = 0x0A00;
-constexpr int kBlockBytes = 32;
-constexpr int kProbeAttempts = 3;
 constexpr int kProgressMaximum = kSlotCount - 1;
 // Slots from here on have no bit in the receiver's enable bitmap, which
 // covers five 32-byte blocks.
@@ -71,25 +60,6 @@ std::vector<int> SlotsInUse(const FlagArray& flags) {
     if (s >= kFirstSlotWithoutEnableBit || flags[s] == -1) slots.push_back(s);
   }
   return slots;
-}
-
-std::string ReadCommandLine(int address) {
-  return "QV~F" + HexText(static_cast<uint64_t>(address), 5) + "R\r";
-}
-
-std::string WriteCommandLine(int address, std::string_view data) {
-  std::string line = "QV~F" + HexText(static_cast<uint64_t>(address), 5);
-  line += 'W';
-  line += data;
-  line += '\r';
-  return line;
-}
-
-std::string IdentityLine(int model_index) {
-  static constexpr std::array<std::string_view, 4> kIdentities = {
-      "QV~VR-Q5J", "QV~VR-Q70E", "QV~VR-Q70T", "QV~VR-Q70K"};
-  int i = std::clamp(model_index, 0, 3);
-  return std::string(kIdentities[i]) + "\r";
 }
 
 std::string BankChannelOfSlot(const Document& doc, int slot) {
@@ -180,27 +150,22 @@ R Transfer::Guarded(R busy, F body) {
   return body();
 }
 
+int Transfer::CheckLink() {
+  return Guarded(kResultBusy, [this] { return CheckLinkHeld(); });
+}
+int Transfer::SendQVFINISH() {
+  return Guarded(kResultBusy, [this] { return SendQVFINISHHeld(); });
+}
+int Transfer::ReadBank() {
+  return Guarded(kResultBusy, [this] { return ReadBankHeld(); });
+}
+int Transfer::WriteMemory() {
+  return Guarded(kResultBusy, [this] { return WriteMemoryHeld(); });
+}
+
 // ----- identification and link commands -----
 
-int Transfer::CheckLink() {
-  return Guarded(kResultBusy, [this] { return CheckLinkImpl(); });
-}
-
-int Transfer::SendQVVRQ5(int /*flag*/) { return CheckLink(); }
-
-int Transfer::SendQVVRQ5Main(int flag) {
-  return Guarded(kResultBusy, [&] { return SendQVVRQ5MainImpl(flag); });
-}
-
-int Transfer::SendQVFINISH() {
-  return Guarded(kResultBusy, [this] { return FinishImpl("QV~FINISH\r"); });
-}
-
-int Transfer::SendQVIM() {
-  return Guarded(kResultBusy, [this] { return FinishImpl("QV~IM\r"); });
-}
-
-int Transfer::CheckLinkImpl() {
+int Transfer::CheckLinkHeld() {
   if (!link_.EnsureOpen()) return kResultFailed;
   const std::string probe = ReadCommandLine(kProbeAddress);
   const bool relink = std::exchange(relink_, false);
@@ -208,10 +173,10 @@ int Transfer::CheckLinkImpl() {
     if (!relink) return kResultOk;
     // Still linked from an earlier command, perhaps as another model: the
     // selected model's identity must be taken before anything is sent.
-    if (!link_.CommandLoop("QV~FINISH\r").ok()) return kResultFailed;
+    if (!link_.CommandLoop(kFinishLine).ok()) return kResultFailed;
   }
   if (link_.cancelled()) return kResultFailed;
-  int identified = SendQVVRQ5MainImpl(1);
+  int identified = SendQVVRQ5Main(1);
   if (identified != kResultOk) return identified;
   QueryOutcome q = link_.QueryLoop(probe);
   if (!q.ok()) {
@@ -225,10 +190,8 @@ int Transfer::CheckLinkImpl() {
   return kResultOk;
 }
 
-int Transfer::SendQVVRQ5MainImpl(int /*flag*/) {
-  if (doc_->opbModel >= 0 && doc_->opbModel <= 3) {
-    doc_->ModelIndex = static_cast<int16_t>(doc_->opbModel);
-  }
+int Transfer::SendQVVRQ5Main(int /*flag*/) {
+  doc_->FollowModelOption();
   if (!link_.EnsureOpen()) return kResultFailed;
   identity_model_ = doc_->ModelIndex;
   CommandOutcome id = link_.CommandLoop(IdentityLine(identity_model_));
@@ -236,36 +199,26 @@ int Transfer::SendQVVRQ5MainImpl(int /*flag*/) {
     return id.end == LoopEnd::kStopped && id.status == kRefused ? kResultRefused
                                                                 : kResultFailed;
   }
-  CommandOutcome w = link_.CommandLoop(WriteCommandLine(0x0FD01, "00"));
+  CommandOutcome w =
+      link_.CommandLoop(WriteCommandLine(kLinkWriteAddress, "00"));
   return w.ok() ? kResultOk : kResultFailed;
 }
 
-int Transfer::FinishImpl(std::string_view command) {
+int Transfer::SendQVFINISHHeld() {
   link_.EnsureOpen();
-  return link_.CommandLoop(command).ok() ? kResultOk : kResultFailed;
+  return link_.CommandLoop(kFinishLine).ok() ? kResultOk : kResultFailed;
+}
+
+int Transfer::SendQVIM() {
+  link_.EnsureOpen();
+  return link_.CommandLoop(kEraseLine).ok() ? kResultOk : kResultFailed;
 }
 
 // ----- read routines -----
 
 int Transfer::ReadSettings() {
-  return Guarded(kResultBusy, [this] { return ReadSettingsImpl(); });
-}
-int Transfer::ReadMemory() {
-  return Guarded(kResultBusy, [this] { return ReadMemoryImpl(false); });
-}
-int Transfer::ReadBank() {
-  return Guarded(kResultBusy, [this] { return ReadBankImpl(); });
-}
-int Transfer::ReadGroupArea() {
-  return Guarded(kResultBusy, [this] { return ReadGroupAreaImpl(); });
-}
-int Transfer::ReadEnableArea() {
-  return Guarded(kResultBusy, [this] { return ReadEnableAreaImpl(); });
-}
-
-int Transfer::ReadSettingsImpl() {
   link_.EnsureOpen();
-  int linked = CheckLinkImpl();
+  int linked = CheckLinkHeld();
   if (linked != kResultOk) return linked;
   const int steps = 2 + kVfoBands;
   Progress(0, steps);
@@ -299,9 +252,9 @@ int Transfer::ReadSettingsImpl() {
   return complete ? kResultOk : kResultFailed;
 }
 
-int Transfer::ReadMemoryImpl(bool quick) {
+int Transfer::ReadMemory(bool quick) {
   link_.EnsureOpen();
-  int linked = CheckLinkImpl();
+  int linked = CheckLinkHeld();
   if (linked != kResultOk) return linked;
   // The quick read knows its number of slots once the bitmap is in.
   if (!quick) Progress(0, kProgressMaximum);
@@ -310,14 +263,14 @@ int Transfer::ReadMemoryImpl(bool quick) {
   std::array<int16_t, kSlotCount - kFirstSlotWithoutEnableBit> tail_flags;
   std::copy(doc_->MemFlag.begin() + kFirstSlotWithoutEnableBit,
             doc_->MemFlag.end(), tail_flags.begin());
-  if (ReadEnableAreaImpl() != -1) return kResultFailed;
+  if (ReadEnableArea() != kResultOk) return kResultFailed;
   std::copy(tail_flags.begin(), tail_flags.end(),
             doc_->MemFlag.begin() + kFirstSlotWithoutEnableBit);
-  if (ReadBankImpl() != kResultOk) return kResultFailed;
+  if (ReadBankHeld() != kResultOk) return kResultFailed;
   doc_->HexToBankSizes();
   doc_->ShowBankSizes();
   doc_->LayoutMemoryRows();
-  if (ReadGroupAreaImpl() != kResultOk) return kResultFailed;
+  if (ReadGroupArea() != kResultOk) return kResultFailed;
   doc_->ShowGroupTable();
   std::vector<int> slots = quick ? SlotsInUse(doc_->MemFlag) : AllSlots();
   const int maximum = quick ? static_cast<int>(slots.size()) : kProgressMaximum;
@@ -350,8 +303,8 @@ int Transfer::ReadMemoryImpl(bool quick) {
   return complete ? kResultOk : kResultFailed;
 }
 
-int Transfer::ReadBankImpl() {
-  int linked = CheckLinkImpl();
+int Transfer::ReadBankHeld() {
+  int linked = CheckLinkHeld();
   if (linked != kResultOk) return linked;
   link_.EnsureOpen();
   for (int i = 0; i < 4; ++i) {
@@ -362,7 +315,7 @@ int Transfer::ReadBankImpl() {
   return kResultOk;
 }
 
-int Transfer::ReadGroupAreaImpl() {
+int Transfer::ReadGroupArea() {
   doc_->GroupHex.clear();
   for (int i = 0; i < 3; ++i) {
     QueryOutcome q = ReadBlock(kGroupAddress + kBlockBytes * i);
@@ -373,34 +326,21 @@ int Transfer::ReadGroupAreaImpl() {
   return kResultOk;
 }
 
-int Transfer::ReadEnableAreaImpl() {
+int Transfer::ReadEnableArea() {
   for (int i = 0; i < 5; ++i) {
     QueryOutcome q = ReadBlock(kEnableAddress + kBlockBytes * i);
-    if (!q.ok()) return 0;
+    if (!q.ok()) return kResultFailed;
     doc_->EnableBitsHex[i] = FrameData(q.reply);
   }
   doc_->EnableHexToFlags();
-  return -1;
+  return kResultOk;
 }
 
 // ----- write routines -----
 
 int Transfer::WriteSettings() {
-  return Guarded(kResultBusy, [this] { return WriteSettingsImpl(); });
-}
-int Transfer::WriteMemory() {
-  return Guarded(kResultBusy, [this] { return WriteMemoryImpl(); });
-}
-int Transfer::WriteBankTable(bool send_im) {
-  return Guarded(kResultBusy, [&] { return WriteBankTableImpl(send_im); });
-}
-int Transfer::WriteGroupArea() {
-  return Guarded(kResultBusy, [this] { return WriteGroupAreaImpl(); });
-}
-
-int Transfer::WriteSettingsImpl() {
   link_.EnsureOpen();
-  int linked = CheckLinkImpl();
+  int linked = CheckLinkHeld();
   if (linked != kResultOk) return linked;
   doc_->EncodeSettings();
   const int steps = 2 + kVfoBands;
@@ -443,19 +383,19 @@ int Transfer::WriteClearArea() {
   return kResultOk;
 }
 
-int Transfer::WriteMemoryImpl() {
+int Transfer::WriteMemoryHeld() {
   // Channels are addressed by their row labels, which need bank sizes
   // that cover all 1000 memory rows.
   if (RefuseBankTotal()) return kResultFailed;
   link_.EnsureOpen();
-  int linked = CheckLinkImpl();
+  int linked = CheckLinkHeld();
   if (linked != kResultOk) return linked;
   Progress(0, kProgressMaximum);
-  int banks = WriteBankTableImpl(true);
+  int banks = WriteBankTable(true);
   if (banks != kResultOk) return banks;
   doc_->LayoutMemoryRows();
   doc_->ReadGroupChecks();
-  int groups = WriteGroupAreaImpl();
+  int groups = WriteGroupArea();
   if (groups != kResultOk) return groups;
   // Slots whose record holds no frequency are not sent: the erase left
   // them empty.
@@ -474,8 +414,7 @@ int Transfer::WriteMemoryImpl() {
     if (!records[s].empty()) {
       std::string where = BankChannelOfSlot(*doc_, s);
       if (where.empty()) return kResultFailed;
-      CommandOutcome c =
-          link_.CommandLoop("QV~BC" + where + "W" + records[s] + "\r");
+      CommandOutcome c = link_.CommandLoop(ChannelWriteLine(where, records[s]));
       if (!c.ok()) {
         ReportLoop(c.end);
         return kResultFailed;
@@ -485,7 +424,7 @@ int Transfer::WriteMemoryImpl() {
     ++counter;
   }
   if (WriteClearArea() != kResultOk) return kResultFailed;
-  QueryOutcome q = link_.QueryLoop("QV~BC" + doc_->LinkBank + "000R\r");
+  QueryOutcome q = link_.QueryLoop(ChannelReadLine(doc_->LinkBank + "000"));
   if (!q.ok()) {
     if (q.end != LoopEnd::kCancelled) Error(kMsgComPortError);
     return kResultFailed;
@@ -494,8 +433,8 @@ int Transfer::WriteMemoryImpl() {
   return kResultOk;
 }
 
-int Transfer::WriteBankTableImpl(bool send_im) {
-  int linked = CheckLinkImpl();
+int Transfer::WriteBankTable(bool send_im) {
+  int linked = CheckLinkHeld();
   if (linked != kResultOk) return linked;
   doc_->BankSizesToHex();
   for (int i = 0; i < 4; ++i) {
@@ -508,10 +447,10 @@ int Transfer::WriteBankTableImpl(bool send_im) {
   }
   if (!send_im) return kResultOk;
   erased_ = true;
-  return FinishImpl("QV~IM\r");
+  return SendQVIM();
 }
 
-int Transfer::WriteGroupAreaImpl() {
+int Transfer::WriteGroupArea() {
   doc_->GroupTableToHex();
   static constexpr std::array<int, 3> kLengths = {64, 64, 48};
   size_t pos = 1;
@@ -592,7 +531,7 @@ void Transfer::ReportEnd(UserCommand command, CommandResult result) {
     accepted_model_ = search.model;
     if (search.model >= 0) {
       // Left unidentified, as it was before the command.
-      link_.CommandLoop("QV~FINISH\r");
+      link_.CommandLoop(kFinishLine);
     } else {
       Error(kMsgRefusesEveryModel);
     }
@@ -602,91 +541,80 @@ void Transfer::ReportEnd(UserCommand command, CommandResult result) {
 CommandResult Transfer::Dispatch(UserCommand command) {
   switch (command) {
     case UserCommand::kRead:
-      return RunReadImpl();
+      return ReadCommand(ReadMemory(false));
     case UserCommand::kReadSettings:
-      return RunReadSettingsImpl();
+      return ReadCommand(ReadSettings());
     case UserCommand::kReadBank:
-      return RunReadBankImpl();
+      return ReadBankCommand();
     case UserCommand::kReadGroup:
-      return RunReadGroupImpl();
+      return ReadGroupCommand();
     case UserCommand::kReadAll:
-      return RunReadAllImpl(false);
+      return ReadAllCommand(false);
     case UserCommand::kReadQuick:
-      return RunReadQuickImpl();
+      return ReadAllCommand(true);
     case UserCommand::kWrite:
-      return RunWriteImpl();
-    case UserCommand::kWriteSettings:
-      return RunWriteSettingsImpl();
+      return WriteCommand();
+    case UserCommand::kWriteSettings: {
+      int result = WriteSettings();
+      return result == kResultOk ? Succeed() : Fail(result, kMsgWriteFailed);
+    }
     case UserCommand::kWriteBank:
-      return RunWriteBankImpl();
+      return WriteBankCommand();
     case UserCommand::kWriteGroup:
-      return RunWriteGroupImpl();
+      return WriteGroupCommand();
     case UserCommand::kWriteAll:
-      return RunWriteAllImpl();
+      return WriteAllCommand();
   }
   return CommandResult::kFailure;
 }
 
-CommandResult Transfer::RunReadImpl() {
-  int result = ReadMemoryImpl(false);
+CommandResult Transfer::ReadCommand(int result) {
   return result == kResultOk ? Succeed() : Fail(result, kMsgReadFailed);
 }
 
-CommandResult Transfer::RunReadSettingsImpl() {
-  int result = ReadSettingsImpl();
-  return result == kResultOk ? Succeed() : Fail(result, kMsgReadFailed);
-}
-
-CommandResult Transfer::RunReadBankImpl() {
-  int result = ReadBankImpl();
+CommandResult Transfer::ReadBankCommand() {
+  int result = ReadBankHeld();
   if (result != kResultOk) return Fail(result, kMsgReadFailed);
   doc_->HexToBankSizes();
   doc_->ShowBankSizes();
-  if (ReadGroupAreaImpl() != kResultOk) return CommandResult::kFailure;
+  if (ReadGroupArea() != kResultOk) return CommandResult::kFailure;
   doc_->ShowGroupTable();
   return Succeed();
 }
 
-CommandResult Transfer::RunReadGroupImpl() {
+CommandResult Transfer::ReadGroupCommand() {
   link_.EnsureOpen();
-  int linked = CheckLinkImpl();
+  int linked = CheckLinkHeld();
   if (linked != kResultOk) return Fail(linked, kMsgReadFailed);
-  if (ReadGroupAreaImpl() != kResultOk) return CommandResult::kFailure;
+  if (ReadGroupArea() != kResultOk) return CommandResult::kFailure;
   doc_->ShowGroupTable();
   return Succeed();
 }
 
-CommandResult Transfer::RunReadAllImpl(bool quick) {
-  int settings = ReadSettingsImpl();
+CommandResult Transfer::ReadAllCommand(bool quick) {
+  int settings = ReadSettings();
   if (settings != kResultOk) return Fail(settings, kMsgReadFailed);
   doc_->LayoutMemoryRows();
   doc_->RefillMemory();
   // A refused identity here still reads as "Read Failed...".
-  if (ReadMemoryImpl(quick) != kResultOk) {
+  if (ReadMemory(quick) != kResultOk) {
     return Fail(kResultFailed, kMsgReadFailed);
   }
   return Succeed();
 }
 
-CommandResult Transfer::RunReadQuickImpl() { return RunReadAllImpl(true); }
-
-CommandResult Transfer::RunWriteImpl() {
+CommandResult Transfer::WriteCommand() {
   if (RefuseBankTotal()) return CommandResult::kFailure;
-  int result = WriteMemoryImpl();
+  int result = WriteMemoryHeld();
   if (result != kResultOk) return Fail(result, kMsgWriteFailed);
-  if (FinishImpl("QV~FINISH\r") != kResultOk) {
+  if (SendQVFINISHHeld() != kResultOk) {
     return Fail(kResultFailed, kMsgWriteFailed);
   }
   return Succeed();
 }
 
-CommandResult Transfer::RunWriteSettingsImpl() {
-  int result = WriteSettingsImpl();
-  return result == kResultOk ? Succeed() : Fail(result, kMsgWriteFailed);
-}
-
-CommandResult Transfer::RunWriteBankImpl() {
-  int result = WriteBankTableImpl(false);
+CommandResult Transfer::WriteBankCommand() {
+  int result = WriteBankTable(false);
   if (result != kResultOk) return Fail(result, kMsgWriteFailed);
   doc_->LayoutMemoryRows();
   doc_->RefillMemory();
@@ -694,29 +622,29 @@ CommandResult Transfer::RunWriteBankImpl() {
   return Succeed();
 }
 
-CommandResult Transfer::RunWriteGroupImpl() {
+CommandResult Transfer::WriteGroupCommand() {
   link_.EnsureOpen();
-  int linked = CheckLinkImpl();
+  int linked = CheckLinkHeld();
   if (linked != kResultOk) return Fail(linked, kMsgWriteFailed);
   doc_->ReadGroupChecks();
-  if (WriteGroupAreaImpl() != kResultOk) {
+  if (WriteGroupArea() != kResultOk) {
     return Fail(kResultFailed, kMsgWriteFailed);
   }
   return Succeed();
 }
 
-CommandResult Transfer::RunWriteAllImpl() {
+CommandResult Transfer::WriteAllCommand() {
   if (RefuseBankTotal()) return CommandResult::kFailure;
-  int settings = WriteSettingsImpl();
+  int settings = WriteSettings();
   if (settings != kResultOk) return Fail(settings, kMsgWriteFailed);
   doc_->LayoutMemoryRows();
   doc_->RefillMemory();
   // A refused identity here still reads as "Write Failed...".
-  if (WriteMemoryImpl() != kResultOk)
+  if (WriteMemoryHeld() != kResultOk)
     return Fail(kResultFailed, kMsgWriteFailed);
   // A finish that fails after a complete write of everything is reported
   // as a communication failure.
-  if (FinishImpl("QV~FINISH\r") != kResultOk) {
+  if (SendQVFINISHHeld() != kResultOk) {
     return Fail(kResultFailed, kMsgCommunicationError);
   }
   return Succeed();

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "link/exchange.h"
+#include "link/protocol.h"
 #include "store/document.h"
 #include "store/message.h"
 #include "store/write_check.h"
@@ -106,33 +107,20 @@ class Transfer {
   // model."); kNoIdentityRefused after any other outcome.
   int accepted_model() const { return accepted_model_; }
 
-  // ----- identification and link commands -----
+  // ----- routines with callers of their own -----
+  // Each takes the link's transfer guard (result kResultBusy when another
+  // transfer holds it) and runs its routine below.
+  //
   // Probes address 0x0022 (3 attempts); without an answer identifies the
   // receiver and reads LinkBank from 0x0022. 0, 1 or 4.
   int CheckLink();
-  // The entry every transfer calls first; the flag (1 reads, 0 writes) is
-  // not used further. Returns CheckLink's result.
-  int SendQVVRQ5(int flag);
-  // Identity of the selected model, then the one-byte write at 0x0FD01.
-  int SendQVVRQ5Main(int flag);
-  int SendQVFINISH();  // 0 or 1
-  int SendQVIM();      // 0 or 1
-
-  // ----- read routines -----
-  int ReadSettings();
-  int ReadMemory();
+  // Leaves the receiver unidentified ("QV~FINISH"). 0 or 1.
+  int SendQVFINISH();
+  // Reads the four blocks of the bank table. 0, 1 or 4.
   int ReadBank();
-  int ReadGroupArea();
-  // -1 success, 0 failure (kResultBusy when refused).
-  int ReadEnableArea();
-
-  // ----- write routines -----
-  int WriteSettings();
   // Refuses (message "Total CH must be 1000", result 1) before anything is
   // sent when the bank sizes would not label all 1000 memory rows.
   int WriteMemory();
-  int WriteBankTable(bool send_im);
-  int WriteGroupArea();
 
   // ----- user commands -----
   // A user command. A read changes the document only when the whole
@@ -162,37 +150,40 @@ class Transfer {
   static bool BankSizesFitMemory(const Document& doc);
 
  private:
-  // Unguarded bodies; the public members take the link's transfer guard.
-  int CheckLinkImpl();
-  int SendQVVRQ5MainImpl(int flag);
-  int FinishImpl(std::string_view command);
-  int ReadSettingsImpl();
+  // The routines; the caller holds the link's transfer guard.
+  int CheckLinkHeld();
+  int SendQVFINISHHeld();
+  int ReadBankHeld();
+  int WriteMemoryHeld();
+  // Identity of the selected model, then the one-byte write at 0x0FD01.
+  // The flag (1 reads, 0 writes) is not used further.
+  int SendQVVRQ5Main(int flag);
+  // Erases the receiver's channels ("QV~IM"). 0 or 1.
+  int SendQVIM();
+  int ReadSettings();
   // `quick` reads only the slots SlotsInUse names.
-  int ReadMemoryImpl(bool quick);
-  int ReadBankImpl();
-  int ReadGroupAreaImpl();
-  int ReadEnableAreaImpl();
-  int WriteSettingsImpl();
-  int WriteMemoryImpl();
-  int WriteBankTableImpl(bool send_im);
-  int WriteGroupAreaImpl();
+  int ReadMemory(bool quick);
+  int ReadGroupArea();
+  int ReadEnableArea();
+  int WriteSettings();
+  int WriteBankTable(bool send_im);
+  int WriteGroupArea();
   int WriteClearArea();
   CommandResult RunCommand(UserCommand command);
   CommandResult Dispatch(UserCommand command);
   // What the command left to say once it has ended.
   void ReportEnd(UserCommand command, CommandResult result);
-  CommandResult RunReadImpl();
-  CommandResult RunReadSettingsImpl();
-  CommandResult RunReadBankImpl();
-  CommandResult RunReadGroupImpl();
-  CommandResult RunReadAllImpl(bool quick);
-  CommandResult RunReadQuickImpl();
-  CommandResult RunWriteImpl();
-  CommandResult RunWriteSettingsImpl();
-  CommandResult RunWriteBankImpl();
-  CommandResult RunWriteGroupImpl();
-  CommandResult RunWriteAllImpl();
+  CommandResult ReadCommand(int result);
+  CommandResult ReadBankCommand();
+  CommandResult ReadGroupCommand();
+  CommandResult ReadAllCommand(bool quick);
+  CommandResult WriteCommand();
+  CommandResult WriteBankCommand();
+  CommandResult WriteGroupCommand();
+  CommandResult WriteAllCommand();
 
+  // Runs `body` holding the link's transfer guard; `busy` when another
+  // transfer holds it.
   template <typename R, typename F>
   R Guarded(R busy, F body);
 
@@ -243,12 +234,6 @@ bool IsWriteCommand(UserCommand command);
 // them could not change the document.
 std::vector<int> SlotsInUse(const FlagArray& flags);
 
-// A read command line: "QV~F" + five hex digits + "R" + CR.
-std::string ReadCommandLine(int address);
-// A write command line: "QV~F" + five hex digits + "W" + data + CR.
-std::string WriteCommandLine(int address, std::string_view data);
-// The identity line of a model index (3 and above: VR-Q70K).
-std::string IdentityLine(int model_index);
 // Bank and channel digits of a slot for "QV~BC": from the slot's row label
 // for memory slots, "50".."52" and the number for the others.
 std::string BankChannelOfSlot(const Document& doc, int slot);

@@ -26,10 +26,6 @@ SerialPort::Clock::time_point SimulatedPort::Now() const {
   return mode_ == TimeMode::kVirtual ? virtual_now_ : Clock::now();
 }
 
-void SimulatedPort::Advance(Clock::duration d) {
-  if (mode_ == TimeMode::kVirtual) virtual_now_ += d;
-}
-
 bool SimulatedPort::Write(std::string_view data) {
   if (!open_ || io_fails_) return false;
   auto now = Now();

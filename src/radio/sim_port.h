@@ -43,8 +43,6 @@ class SimulatedPort : public SerialPort {
   }
   void set_io_fails(bool fails) { io_fails_ = fails; }
 
-  // Virtual time: moves the clock on (output due by then arrives).
-  void Advance(Clock::duration d);
   // Characters sent by the receiver and not yet taken.
   size_t pending() const { return pending_.size(); }
 

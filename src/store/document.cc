@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "codec/code_fields.h"
 #include "codec/tables.h"
 #include "codec/text.h"
 
@@ -76,7 +77,7 @@ Document::Document() {
     txtBank[b] = BankSizeText[b];
   }
   BankSize[kBankCount] = 0;
-  lblAll = "1000";
+  ShowBankTotal();
   SettingsHex1 = DefaultSettings1(opbModel);
   SettingsHex2 = DefaultSettings2(opbModel);
   DecodeSettings();
@@ -186,13 +187,11 @@ void Document::HexToBankSizes() {
 }
 
 void Document::ShowBankSizes() {
-  int total = 0;
   for (int b = 0; b < kBankCount; ++b) {
     txtBank[b] = BankSizeText[b];
     BankSize[b] = BankSizeValue(BankSizeText[b]);
-    total += BankSize[b];
   }
-  lblAll = std::to_string(total);
+  ShowBankTotal();
 }
 
 void Document::ReadBankSizeBoxes() {
@@ -204,8 +203,10 @@ void Document::ReadBankSizeBoxes() {
   BankSize[kBankCount] = static_cast<int16_t>(
       total <= kMemoryChannels - 1 ? std::min(kMemoryChannels - total, 32767)
                                    : 0);
-  lblAll = std::to_string(total);
+  ShowBankTotal();
 }
+
+void Document::ShowBankTotal() { lblAll = std::to_string(BankBoxTotal()); }
 
 int Document::BankBoxTotal() const {
   int total = 0;
@@ -287,25 +288,20 @@ void Document::LoadVfoDefaults() {
                            : opbModel == 1 ? kLowBandsQ70E
                                            : kLowBandsQ70T;
   const BandDefault* high = opbModel == 0 ? kHighBandsQ5J : kHighBandsOther;
-  int low_secret = opbModel == 0 || opbModel == 1 ? 11 : 8;
+  int low_secret = opbModel == 0 || opbModel == 1 ? kDefaultSecret : 8;
   for (int band = 0; band < kVfoBands; ++band) {
     const BandDefault& d = band < 8 ? low[band] : high[band - 8];
-    int secret = band < 8 ? low_secret : 11;
+    int secret = band < 8 ? low_secret : kDefaultSecret;
     Slot& row = Vfo[band];
     row.value[kFreq] = d.freq;
     row.text[kFreq] = FormatFrequency(d.freq);
     row.value[kMode] = d.mode;
     row.text[kMode] = std::string(ModeText(d.mode));
-    row.value[kStep] = d.step;
-    row.text[kStep] = StepText(d.step);
-    row.value[kOption] = 0;
-    row.text[kOption] = "OFF";
-    row.value[kSecret] = secret;
-    row.text[kSecret] = std::to_string(secret);
-    row.value[kCarrier] = 28;
-    row.text[kCarrier] = "JR";
-    row.value[kTone] = 8;
-    row.text[kTone] = ToneText(8);
+    SetCode(row, kStep, d.step);
+    SetCode(row, kOption, kDefaultOption);
+    SetCode(row, kSecret, secret);
+    SetCode(row, kCarrier, kDefaultCarrier);
+    SetCode(row, kTone, kDefaultTone);
     row.value[kShiftDir] = 0;
     row.text[kShiftDir] = "OFF";
     row.value[kOffset] = d.offset;
@@ -325,7 +321,7 @@ void Document::NewData() {
     BankSizeText[b] = b < 10 ? "100" : "0";
     txtBank[b] = BankSizeText[b];
   }
-  lblAll = "1000";
+  ShowBankTotal();
   // The group table follows the boxes when it is next read from them.
   chkGrp.fill(0);
   LayoutMemoryRows();
@@ -337,15 +333,19 @@ void Document::NewData() {
 void Document::SelectModel(int model_option) {
   opbModel = model_option;
   NewData();
-  if (model_option >= 0 && model_option < kModelCount) {
-    ModelIndex = static_cast<int16_t>(model_option);
+  FollowModelOption();
+}
+
+void Document::FollowModelOption() {
+  if (opbModel >= 0 && opbModel < kModelCount) {
+    ModelIndex = static_cast<int16_t>(opbModel);
   }
 }
 
 void Document::AdoptModel(int model) {
   if (model < 0 || model >= kModelCount) return;
   opbModel = model;
-  ModelIndex = static_cast<int16_t>(model);
+  FollowModelOption();
   DataChanged = -1;
 }
 

@@ -15,6 +15,10 @@
 
 namespace vrq5 {
 
+// A memory-grid row (1..1300: row r shows slot r - 1) and a slot (0..1299).
+constexpr bool IsGridRow(int row) { return row >= 1 && row <= kSlotCount; }
+constexpr bool IsSlotIndex(int slot) { return slot >= 0 && slot < kSlotCount; }
+
 inline constexpr int kBankCount = 50;
 inline constexpr int kMemoryChannels = 1000;
 inline constexpr int kVfoBands = 14;
@@ -83,6 +87,8 @@ class Document {
   void ReadGroupChecks();
   // Total of the bank-size boxes.
   int BankBoxTotal() const;
+  // The total label (lblAll) shows BankBoxTotal().
+  void ShowBankTotal();
 
   // ----- bit maps -----
   void GroupHexToTable();
@@ -104,6 +110,9 @@ class Document {
   // document to that model's defaults, as a model change answered "No"
   // does. ModelIndex follows for members 0..3.
   void SelectModel(int model_option);
+  // ModelIndex follows the selected model option when it is one of the
+  // four models (0..3); members 4 and 5 leave it as it is.
+  void FollowModelOption();
   // Takes the model `model` (0..3) for the data the document holds, which
   // stays: a clone file names no model, so a file read from one model's
   // receiver may have been opened as another's. Marks the document changed.

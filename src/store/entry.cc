@@ -1,5 +1,6 @@
 #include "store/entry.h"
 
+#include "codec/code_fields.h"
 #include "codec/tables.h"
 #include "codec/text.h"
 
@@ -13,8 +14,6 @@ const std::array<std::string_view, 3> kShiftCaptions = {"OFF", "+", "-"};
 namespace {
 
 constexpr std::string_view kDefaultFrequency = "145.000000";
-constexpr int kDefaultSecret = 11;
-constexpr int kDefaultCarrier = 28;
 
 // The index a stored code selects among `count` members, or -1.
 int Member(double code, int count) {
@@ -64,9 +63,9 @@ bool SlotHoldsChannel(const Slot& slot) {
 void LoadEntryDefaults(EntryControls& c) {
   c.txtFreq = kDefaultFrequency;
   c.opbWave = 0;
-  c.opbStep = 6;
-  c.opbTone = 0;
-  c.cbbTxTone = 8;
+  c.opbStep = kDefaultStep;
+  c.opbTone = kDefaultOption;
+  c.cbbTxTone = kDefaultTone;
   c.opbSift = 0;
   c.txtShift = "0.600000";
   c.chkEnable = 1;
@@ -95,7 +94,7 @@ void LoadEntryFromSlot(EntryControls& c, const Slot& slot, int16_t flag) {
   c.opbTone = Member(slot.value[kOption], kOptionButtons);
   if (c.cbbSecEnabled) c.cbbSec = Member(slot.value[kSecret], kSecretItems);
   if (c.cbbAirEnabled) c.cbbAir = Member(slot.value[kCarrier], kCarrierItems);
-  c.cbbTxTone = Member(slot.value[kTone], static_cast<int>(ToneName.size()));
+  c.cbbTxTone = Member(slot.value[kTone], kToneCodes);
   c.opbSift = Member(slot.value[kShiftDir], 3);
   c.txtShift = slot.text[kOffset];
   c.txtNote = slot.text[kNote];
@@ -219,24 +218,11 @@ void StoreRecordFields(Slot& s, const EntryControls& c) {
     s.value[kMode] = c.opbWave;
     s.text[kMode] = std::string(ModeText(c.opbWave));
   }
-  if (c.opbStep >= 0) {
-    s.value[kStep] = c.opbStep;
-    s.text[kStep] = StepText(c.opbStep);
-  }
-  if (c.opbTone >= 0) {
-    s.value[kOption] = c.opbTone;
-    s.text[kOption] = std::string(OptionText(c.opbTone));
-  }
-  int secret = c.cbbSec < 0 ? kDefaultSecret : c.cbbSec;
-  s.value[kSecret] = secret;
-  s.text[kSecret] = std::to_string(secret);
-  int carrier = c.cbbAir < 0 ? kDefaultCarrier : c.cbbAir;
-  s.value[kCarrier] = carrier;
-  s.text[kCarrier] = CarrierText(carrier);
-  if (c.cbbTxTone >= 0) {
-    s.value[kTone] = c.cbbTxTone;
-    s.text[kTone] = ToneText(c.cbbTxTone);
-  }
+  if (c.opbStep >= 0) SetCode(s, kStep, c.opbStep);
+  if (c.opbTone >= 0) SetCode(s, kOption, c.opbTone);
+  SetCode(s, kSecret, c.cbbSec < 0 ? kDefaultSecret : c.cbbSec);
+  SetCode(s, kCarrier, c.cbbAir < 0 ? kDefaultCarrier : c.cbbAir);
+  if (c.cbbTxTone >= 0) SetCode(s, kTone, c.cbbTxTone);
   if (c.opbSift >= 0) {
     s.value[kShiftDir] = c.opbSift;
     s.text[kShiftDir] = std::string(ShiftText(c.opbSift));

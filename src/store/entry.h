@@ -11,15 +11,16 @@
 #include <string>
 #include <string_view>
 
+#include "codec/code_fields.h"
 #include "store/document.h"
 #include "store/message.h"
 
 namespace vrq5 {
 
-inline constexpr int kStepButtons = 18;  // "5KHz" .. "9KHz"
-inline constexpr int kOptionButtons = 5;
-inline constexpr int kCarrierItems = 29;  // 300Hz .. 3000Hz, "JR"
-inline constexpr int kSecretItems = 29;   // "0" .. "28"
+inline constexpr int kStepButtons = kStepCodes;  // "5KHz" .. "9KHz"
+inline constexpr int kOptionButtons = kOptionCodes;
+inline constexpr int kCarrierItems = kCarrierCodes;  // 300Hz .. 3000Hz, "JR"
+inline constexpr int kSecretItems = kSecretCodes;    // "0" .. "28"
 
 // Captions of the option buttons and the shift buttons of the dialog.
 extern const std::array<std::string_view, 3> kWaveCaptions;

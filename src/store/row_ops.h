@@ -1,7 +1,7 @@
 // Editing many rows of the memory grid at once: the areas rows belong to,
-// copying rows to the clipboard (as text a spreadsheet takes, and exactly),
-// pasting them, cut, moving selected rows, sorting, inserting an empty row,
-// and finding a channel by frequency, range or text.
+// copying rows (their clipboard formats are in store/clipboard.h), pasting
+// them, cut, moving selected rows, sorting and inserting an empty row.
+// Finding a channel is in store/find.h.
 //
 // Rows are memory-grid rows 1..1300 (row r shows slot r - 1). A row outside
 // 1..1300 is dropped from every selection and refused as a target; no
@@ -32,7 +32,9 @@
 #include <string_view>
 #include <vector>
 
+#include "store/clipboard.h"
 #include "store/document.h"
+#include "store/find.h"
 
 namespace vrq5 {
 
@@ -74,15 +76,6 @@ std::vector<int> ValidRows(const std::vector<int>& rows);
 
 // ----- clipboard -----
 
-// One copied row: the slot it came from (-1 when not known), its content
-// and its enable flag.
-struct CopiedRow {
-  int slot = -1;
-  Slot content;
-  int16_t flag = 0;
-  friend bool operator==(const CopiedRow&, const CopiedRow&) = default;
-};
-
 // The selected rows' slots, in row order.
 std::vector<CopiedRow> CopyRows(const Document& doc,
                                 const std::vector<int>& rows);
@@ -91,39 +84,12 @@ std::vector<CopiedRow> CopyRows(const Document& doc,
 // and disabled; DataChanged set when a row was cut).
 std::vector<CopiedRow> CutRows(Document& doc, const std::vector<int>& rows);
 
-// The rows as tab-separated text, one CR LF line a row, with the items of
-// the CSV export's channel records in their order and formats: "VR-Q5", the
-// section, the channel, the eleven field texts, the skip item ("#TRUE#" or
-// "#FALSE#") and the enable item. No quotes; a tab, CR or LF inside a text
-// becomes a blank, so every line has sixteen items.
-std::string RowsAsText(const std::vector<CopiedRow>& rows);
-
-// Lines of tab-separated text back into rows, as a spreadsheet gives them
-// (CR LF, LF or CR line ends; a cell in double quotes loses them, a doubled
-// quote inside is one). A line whose first cell is "VR-Q5" carries the
-// section and the channel before the field texts; any other line begins
-// with the frequency. The field texts are read as CSV import reads them,
-// but keep their letter case; the skip cell is set by "#TRUE#", "TRUE",
-// "1" or "*", the enable cell (when present) clear by anything but those,
-// an absent enable cell leaves the row enabled. A line that does not give
-// a channel (too few cells, no frequency in 0.1 .. 1299.995, an unknown
-// mode or step) is skipped. The rows carry the slot -1.
-std::vector<CopiedRow> RowsFromText(std::string_view text);
-
-// The program's own clipboard format: every text, every number and the
-// flag of each row, exactly, with a checksum.
-std::string RowsAsData(const std::vector<CopiedRow>& rows);
-// Reads that format back; nothing when the bytes are not exactly such data
-// (damaged, cut short, extended, of another format). Zero bytes after the
-// end are ignored, as some clipboards pad what they hold.
-std::optional<std::vector<CopiedRow>> RowsFromData(std::string_view data);
-
 // ----- paste -----
 
 struct PastePlan {
   std::vector<int> targets;  // where rows 0, 1, ... of the paste land
-  int in_use = 0;          // how many of those slots are in use now
-  int not_fitting = 0;     // rows that find no slot
+  int in_use = 0;            // how many of those slots are in use now
+  int not_fitting = 0;       // rows that find no slot
 };
 
 // Where `count` rows pasted at `target_row` land: consecutive slots from the
@@ -165,34 +131,6 @@ bool SortBank(Document& doc, int bank, SortKey key);
 // in no area, or not a row at all; nothing then changes. DataChanged is set
 // on success.
 std::optional<std::string> InsertEmptyRow(Document& doc, int row);
-
-// ----- find -----
-
-struct FindQuery {
-  enum class Kind { kNothing, kFrequency, kRange, kText };
-  Kind kind = Kind::kNothing;
-  uint32_t low_hz = 0;   // kFrequency: the frequency; kRange: the lower end
-  uint32_t high_hz = 0;  // kRange: the upper end
-  std::string text;      // kText: upper-cased
-};
-
-// What the user typed: a number ("145.5") is a frequency in MHz, matched
-// to the Hz; two numbers joined by "-" ("144-146", "146 - 144") a range,
-// ends included, in either order; anything else a text found in the name
-// or the note, letter case ignored. Blanks around are dropped; an empty
-// text finds nothing.
-FindQuery ParseFindQuery(std::string_view typed);
-
-// Whether the slot of `row` matches (only rows holding a channel do).
-bool RowMatches(const Document& doc, int row, const FindQuery& query);
-
-// The next matching row after `from_row` (or the previous one before it),
-// wrapping around the ends; `from_row` itself is tried last. `from_row` 0
-// starts before row 1 (FindNext) or after row 1300 (FindPrevious).
-std::optional<int> FindNext(const Document& doc, const FindQuery& query,
-                            int from_row);
-std::optional<int> FindPrevious(const Document& doc, const FindQuery& query,
-                                int from_row);
 
 }  // namespace vrq5
 

@@ -1,5 +1,6 @@
 #include "store/slot_text.h"
 
+#include "codec/code_fields.h"
 #include "codec/tables.h"
 #include "codec/text.h"
 
@@ -10,13 +11,15 @@ namespace {
 // Upper-case step and option labels and the numeric values of the tone
 // labels, which every record is matched against.
 struct MatchTables {
-  std::array<std::string, 18> steps;
-  std::array<std::string, 5> options;
-  std::array<double, 39> tones;
+  std::array<std::string, kStepCodes> steps;
+  std::array<std::string, kOptionCodes> options;
+  std::array<double, kToneCodes> tones;
   MatchTables() {
-    for (int i = 0; i < 18; ++i) steps[i] = ToUpperAscii(StepName[i]);
-    for (int i = 0; i < 5; ++i) options[i] = ToUpperAscii(OptionName[i]);
-    for (int i = 0; i < 39; ++i) tones[i] = Val(ToneName[i]);
+    for (int i = 0; i < kStepCodes; ++i) steps[i] = ToUpperAscii(StepName[i]);
+    for (int i = 0; i < kOptionCodes; ++i) {
+      options[i] = ToUpperAscii(OptionName[i]);
+    }
+    for (int i = 0; i < kToneCodes; ++i) tones[i] = Val(ToneName[i]);
   }
 };
 
@@ -77,31 +80,34 @@ bool SlotFromTexts(const std::array<std::string_view, kVfoFieldCount>& f,
 
   const MatchTables& tables = Tables();
   int step = -1;
-  for (int i = 0; i < 18 && step < 0; ++i) {
+  for (int i = 0; i < kStepCodes && step < 0; ++i) {
     if (is(f[kStep], tables.steps[i])) step = i;
   }
   if (step < 0) return false;
 
-  int option = 0;
-  for (int i = 0; i < 5; ++i) {
+  int option = kDefaultOption;
+  for (int i = 0; i < kOptionCodes; ++i) {
     if (is(f[kOption], tables.options[i])) option = i;
   }
 
   // Secret codes are 0..28; anything else is the code a record read back
   // would give for it.
+  const CodeField& secret_field = CodeFieldOf(kSecret);
   int secret = Whole(Val(f[kSecret]));
-  if (secret < 0 || secret > 28) secret = 11;
+  if (secret < 0 || secret > secret_field.highest) {
+    secret = secret_field.read_back;
+  }
 
-  int carrier = 28;
+  int carrier = kCarrierJr;
   if (!is(f[kCarrier], "JR")) {
     double c = RoundHalfEven(Val(f[kCarrier]));
     double code = RoundHalfEven(c / 100 - 3);
-    if (code >= 0 && code <= 27) carrier = static_cast<int>(code);
+    if (code >= 0 && code < kCarrierJr) carrier = static_cast<int>(code);
   }
 
-  int tone = 8;
+  int tone = kDefaultTone;
   double tone_value = Val(f[kTone]);
-  for (int i = 0; i < 39; ++i) {
+  for (int i = 0; i < kToneCodes; ++i) {
     if (tables.tones[i] == tone_value) {
       tone = i;
       break;
@@ -117,26 +123,18 @@ bool SlotFromTexts(const std::array<std::string_view, kVfoFieldCount>& f,
   double offset = Val(f[kOffset]);
   if (!(offset >= 0 && offset < 100)) offset = 0;
 
-  s.value = {freq,
-             double(mode),
-             double(step),
-             double(option),
-             double(secret),
-             double(carrier),
-             double(tone),
-             double(direction),
-             offset,
-             0,
-             0,
-             s.value[kSkip]};
+  s.value[kFreq] = freq;
+  s.value[kOffset] = offset;
+  s.value[kNote] = 0;
+  s.value[kName] = 0;
   s.text[kFreq] = FormatFrequency(freq);
-  s.text[kMode].assign(ModeText(mode));
-  s.text[kStep].assign(StepName[step]);
-  s.text[kOption].assign(OptionName[option]);
-  s.text[kSecret] = std::to_string(secret);
-  s.text[kCarrier] = CarrierText(carrier);
-  s.text[kTone].assign(ToneName[tone]);
-  s.text[kShiftDir].assign(ShiftText(direction));
+  SetCode(s, kMode, mode);
+  SetCode(s, kStep, step);
+  SetCode(s, kOption, option);
+  SetCode(s, kSecret, secret);
+  SetCode(s, kCarrier, carrier);
+  SetCode(s, kTone, tone);
+  SetCode(s, kShiftDir, direction);
   s.text[kOffset] = FormatOffset(offset);
   s.text[kNote] = NoteText(f[kNote]);
   // The record holds six name bytes.

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <map>
 
+#include "codec/code_fields.h"
 #include "codec/record.h"
 #include "codec/tables.h"
 #include "codec/text.h"
@@ -87,52 +88,10 @@ std::string RowList(const std::vector<std::string>& rows) {
   return out;
 }
 
-// The text of a code in its field ("FM", "5KHz", "88.5Hz"), or empty.
-std::string CodeLabel(Field field, int code) {
-  switch (field) {
-    case kMode:
-      return std::string(ModeText(code));
-    case kStep:
-      return code < static_cast<int>(StepName.size())
-                 ? std::string(StepName[code])
-                 : "";
-    case kOption:
-      return code < static_cast<int>(OptionName.size())
-                 ? std::string(OptionName[code])
-                 : "";
-    case kCarrier:
-      return code <= 28 ? CarrierText(code) : "";
-    case kTone:
-      return code < static_cast<int>(ToneName.size()) ? ToneText(code) : "";
-    case kShiftDir:
-      return std::string(ShiftText(code));
-    case kSkip:
-      return code == 1 ? "skip" : code == 0 ? "no skip" : "";
-    default:
-      return "";
-  }
-}
-
 std::string CodeWithLabel(Field field, int code) {
-  std::string label = CodeLabel(field, code);
+  std::string label = CodeFieldOf(field).label(code);
   return std::to_string(code) + (label.empty() ? "" : " (" + label + ")");
 }
-
-// A one-byte code of the record: its field, its byte in the record, and
-// the highest code the receiver has (the decoder's range).
-struct CodeField {
-  Field field;
-  const char* name;
-  int byte;
-  int highest;
-};
-
-constexpr CodeField kCodeFields[] = {
-    {kMode, "Mode", 4, 2},         {kStep, "Step", 5, 18},
-    {kOption, "Option", 11, 4},    {kSecret, "Secret code", 13, 28},
-    {kCarrier, "Carrier", 14, 28}, {kTone, "Tone", 12, 38},
-    {kShiftDir, "Shift", 10, 2},   {kSkip, "Skip", 17, 1},
-};
 
 class Checker {
  public:
@@ -436,7 +395,7 @@ class Checker {
           (held == 1 || held == 4)) {
         // Only the VR-Q5J has the train option, only the VR-Q70E the
         // secret option.
-        text = "Option " + CodeLabel(kOption, static_cast<int>(held)) +
+        text = "Option " + CodeFieldOf(kOption).label(static_cast<int>(held)) +
                " (code " + Number(held) + ") exists only on the " +
                ModelLabel(held == 1 ? 0 : 1) + "; a write to the " +
                ModelLabel(model_option_) +
@@ -454,7 +413,7 @@ class Checker {
         }
         text += ".";
       }
-      Add(FindingKind::kError, row, code.name, std::move(text));
+      Add(FindingKind::kError, row, std::string(code.name), std::move(text));
     }
   }
 

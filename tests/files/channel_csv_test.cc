@@ -30,18 +30,6 @@ std::string Export(const Document& doc) {
   return ChannelCsvText(doc, NoteToUtf8);
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) end = text.size();
-    out.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return out;
-}
-
 // A channel of the edit dialog's kind in `slot`, enabled.
 void PutChannel(Document& doc, int slot, double mhz, int option, int tone,
                 int direction, double offset, const std::string& name) {
@@ -107,7 +95,7 @@ TEST(ChannelCsvExportTest, EnabledMemoryChannelsInRowOrder) {
   doc.MemFlag[9] = 0;                                // disabled: not written
   PutChannel(doc, 1200, 150.0, 0, 8, 0, 0, "PRIO");  // not a memory row
 
-  auto lines = Lines(Export(doc));
+  auto lines = testing::SplitCrLf(Export(doc));
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[0] + "\r\n", kHeader);
   // Location is the slot; the receiver's tone squelch is "TSQL".
@@ -134,7 +122,7 @@ TEST(ChannelCsvExportTest, NotesOfAnyEncodingAreWrittenInUtf8) {
   // The conversion is the one given, for names and notes alike.
   PutChannel(doc, 0, 146.52, 0, 8, 0, 0, "\x82\xa0 ");
   doc.Mem[0].text[kNote] = "n";
-  auto lines = Lines(ChannelCsvText(
+  auto lines = testing::SplitCrLf(ChannelCsvText(
       doc, [](std::string_view b) { return "<" + std::string(b) + ">"; }));
   EXPECT_EQ(lines[1].substr(0, 7), "0,<\x82\xa0>,");
   EXPECT_NE(lines[1].find(",<n>,"), std::string::npos);
@@ -150,7 +138,7 @@ TEST(ChannelCsvExportTest, CodesOutsideTheTablesAreWrittenAsDefaults) {
   PutChannel(doc, 1, 146.52, -1, -2, -3, 0.6, "NEG");
   doc.Mem[1].value[kMode] = -1;
   doc.Mem[1].value[kStep] = -4;
-  auto lines = Lines(Export(doc));
+  auto lines = testing::SplitCrLf(Export(doc));
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[1], "0,ODD,146.520000,,0.600000,,88.5,88.5,023,NN,FM,,,,,,,");
   EXPECT_EQ(lines[2], "1,NEG,146.520000,,0.600000,,88.5,88.5,023,NN,FM,,,,,,,");
@@ -702,7 +690,7 @@ TEST(ChannelCsvFileTest, HandWrittenListThroughFiles) {
 
   ASSERT_EQ(ExportChannelCsv(doc, dir.File("out.csv"), NoteToUtf8),
             FileStatus::kOk);
-  auto lines = Lines(testing::ReadFile(dir.File("out.csv")));
+  auto lines = testing::SplitCrLf(testing::ReadFile(dir.File("out.csv")));
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[1],
             "0,W1AW,146.940000,-,0.600000,,100.0,100.0,023,NN,FM,5.00,,"

@@ -275,6 +275,15 @@ TEST(VfoDefaultsTest, PerModel) {
   EXPECT_EQ(doc.VfoValue(6, kStep), 4);
   EXPECT_EQ(doc.VfoText(7, kFreq), "180.750000");
   EXPECT_EQ(doc.SettingsHex2, DefaultSettings2(1));
+  // Members 4 and 5 name no model of their own: ModelIndex stays; a model
+  // outside 0..3 is not adopted.
+  doc.SelectModel(5);
+  EXPECT_EQ(doc.ModelIndex, 1);
+  doc.AdoptModel(4);
+  EXPECT_EQ(doc.opbModel, 5);
+  EXPECT_EQ(doc.ModelIndex, 1);
+  doc.AdoptModel(3);
+  EXPECT_EQ(doc.ModelIndex, 3);
 }
 
 TEST(NewDataTest, ResetsEverythingButTheNotes) {

@@ -388,8 +388,8 @@
         <translation>閉じる</translation>
     </message>
     <message>
-        <source>From row %1 on</source>
-        <translation>%1 行目から</translation>
+        <source>From %1 on</source>
+        <translation>%1 から</translation>
     </message>
     <message>
         <source>Into bank</source>

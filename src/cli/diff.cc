@@ -88,7 +88,7 @@ int RunDiff(const Args& args) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     std::string label = a.SlotLabel(slot);
     if (label != b.SlotLabel(slot)) label += "/" + b.SlotLabel(slot);
-    if (label.empty()) label = "slot " + std::to_string(slot);
+    label = RowName(label, slot);
     std::string changes = SlotChanges(a.Mem[slot], b.Mem[slot], kFieldCount);
     if (a.MemFlag[slot] != b.MemFlag[slot]) {
       changes += std::string(changes.empty() ? "" : "; ") +

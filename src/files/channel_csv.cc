@@ -123,8 +123,7 @@ std::vector<int> TargetSlots(const RowLayout& rows,
 }
 
 std::string RowName(const RowLayout& rows, int slot) {
-  const std::string& label = rows.label[slot];
-  return label.empty() ? "slot " + std::to_string(slot) : label;
+  return vrq5::RowName(rows.label[slot], slot);
 }
 
 ChannelCsvResult Refused(int line, std::string field, std::string text) {

@@ -21,12 +21,11 @@ ChannelImportDialog::ChannelImportDialog(const Document& doc, int first_slot,
   setObjectName(QStringLiteral("dlgChannelImport"));
   setWindowTitle(Text("Import Channel List"));
   auto* layout = new QVBoxLayout(this);
-  std::string label = doc.SlotLabel(first_slot);
-  auto* from_row = new QRadioButton(
-      Text("From row %1 on")
-          .arg(QString::fromStdString(
-              label.empty() ? std::to_string(first_slot + 1) : label)),
-      this);
+  auto* from_row =
+      new QRadioButton(Text("From %1 on")
+                           .arg(QString::fromStdString(
+                               RowName(doc.SlotLabel(first_slot), first_slot))),
+                       this);
   from_row->setObjectName(QStringLiteral("optFromRow"));
   from_row->setChecked(true);
   into_bank_ = new QRadioButton(Text("Into bank"), this);

@@ -90,9 +90,8 @@ MainWindow::MainWindow(Prompts& prompts, Options options, QWidget* parent)
   });
   edit_dialog_ = new EditDialog(doc_, prompts_, this);
   connect(edit_dialog_, &EditDialog::stored, this, [this](int slot) {
-    Changed(Text("Edit %1").arg(QString::fromStdString(
-                doc_.SlotLabel(slot).empty() ? std::to_string(slot)
-                                             : doc_.SlotLabel(slot))),
+    Changed(Text("Edit %1").arg(
+                QString::fromStdString(RowName(doc_.SlotLabel(slot), slot))),
             Refresh::kMemory);
   });
   connect(edit_dialog_, &EditDialog::vfoStored, this,

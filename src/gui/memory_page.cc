@@ -334,15 +334,7 @@ void MemoryPage::MoveRowsDown() { MoveSelection(1); }
 
 void MemoryPage::SortSelection(SortKey key) {
   if (!Editable() || CurrentRow() < 1) return;
-  std::vector<int> rows = SelectedRows();
-  if (rows.size() < 2) {
-    // One row: its whole bank (or fixed area).
-    Area area = AreaOfSlot(doc_, CurrentRow() - 1);
-    rows.clear();
-    for (int slot = area.first; slot <= area.last; ++slot) {
-      rows.push_back(slot + 1);
-    }
-  }
+  std::vector<int> rows = RowsToSort(doc_, SelectedRows(), CurrentRow());
   if (!SortRows(doc_, rows, key)) {
     ShowWarning(Text("The rows to sort must lie in one bank."), Text("Sort"));
     return;

@@ -15,6 +15,11 @@ SlotKind KindOfSlot(int slot) {
   return SlotKind::kPriority;
 }
 
+std::string RowName(std::string_view label, int slot) {
+  if (!label.empty()) return std::string(label);
+  return "Row " + std::to_string(slot + 1);
+}
+
 std::string FixedSlotLabel(int slot) {
   switch (KindOfSlot(slot)) {
     case SlotKind::kMemory:

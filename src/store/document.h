@@ -141,6 +141,11 @@ RowLayout LayoutOfBoxes(const std::array<std::string, kBankCount>& boxes);
 // Pr0 .. Pr99. Memory slots have no fixed label.
 std::string FixedSlotLabel(int slot);
 
+// The name of a row in messages and reports: its label ("03-005"), or for
+// a memory row no bank covers, "Row N" with the grid's row number (the
+// slot plus one).
+std::string RowName(std::string_view label, int slot);
+
 // The row label of bank group g (1..10) on the Bank page: GRP1 .. GRP9,
 // GRP-B.
 std::string GroupLabel(int group);

@@ -238,14 +238,30 @@ bool SortRows(Document& doc, const std::vector<int>& rows, SortKey key) {
   return true;
 }
 
-bool SortBank(Document& doc, int bank, SortKey key) {
-  Area area = AreaOfBank(doc, bank);
-  if (area.kind == AreaKind::kNone) return false;
+namespace {
+
+std::vector<int> RowsOfArea(const Area& area) {
   std::vector<int> rows;
+  if (area.kind == AreaKind::kNone) return rows;
   for (int slot = area.first; slot <= area.last; ++slot) {
     rows.push_back(slot + 1);
   }
-  return SortRows(doc, rows, key);
+  return rows;
+}
+
+}  // namespace
+
+bool SortBank(Document& doc, int bank, SortKey key) {
+  Area area = AreaOfBank(doc, bank);
+  if (area.kind == AreaKind::kNone) return false;
+  return SortRows(doc, RowsOfArea(area), key);
+}
+
+std::vector<int> RowsToSort(const Document& doc, const std::vector<int>& rows,
+                            int current_row) {
+  if (rows.size() >= 2) return rows;
+  if (!IsGridRow(current_row)) return {};
+  return RowsOfArea(AreaOfSlot(doc, current_row - 1));
 }
 
 // ---------------------------------------------------------------- insert
@@ -258,7 +274,7 @@ std::optional<std::string> InsertEmptyRow(Document& doc, int row) {
   int slot = row - 1;
   Area area = AreaOfSlot(doc, slot);
   if (area.kind == AreaKind::kNone) {
-    return "Row " + std::to_string(row) + " belongs to no bank" +
+    return RowName(doc.SlotLabel(slot), slot) + " belongs to no bank" +
            std::string(kNothing);
   }
   if (SlotInUse(doc, area.last)) {

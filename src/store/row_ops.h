@@ -124,6 +124,11 @@ enum class SortKey { kFrequency, kName, kNote };
 bool SortRows(Document& doc, const std::vector<int>& rows, SortKey key);
 // The same for every row of bank 0..49.
 bool SortBank(Document& doc, int bank, SortKey key);
+// The rows Sort works on: the selected rows (grid rows 1..1300), or for a
+// selection of one row or none, every row of the area of `current_row`
+// (its bank or fixed area; none for a row no area holds).
+std::vector<int> RowsToSort(const Document& doc, const std::vector<int>& rows,
+                            int current_row);
 
 // Inserts an empty, disabled row at `row`: that row's slot and the rest of
 // its area move down by one, the area's last slot dropping out. Refused

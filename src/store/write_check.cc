@@ -140,8 +140,7 @@ class Checker {
   }
 
   std::string Row(int slot) const {
-    const std::string& label = layout_.SlotLabel(slot);
-    return label.empty() ? "Row " + std::to_string(slot + 1) : label;
+    return RowName(layout_.SlotLabel(slot), slot);
   }
 
   static std::string BandRow(int band) { return "VFO " + std::to_string(band); }

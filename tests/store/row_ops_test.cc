@@ -438,6 +438,16 @@ TEST(SortRowsTest, StableWithEmptySlotsLast) {
   EXPECT_EQ(doc.Mem[102], before.Mem[100]);
   EXPECT_EQ(doc.Mem[103], before.Mem[103]);
 
+  // What Sort takes: a selection of two rows or more as it is; one row (or
+  // none) stands for its whole area, a row no area holds for nothing.
+  EXPECT_EQ(RowsToSort(before, {101, 105}, 101), (std::vector<int>{101, 105}));
+  const std::vector<int> bank1 = RowsToSort(before, {103}, 103);
+  ASSERT_EQ(bank1.size(), 100u);
+  EXPECT_EQ(bank1.front(), 101);
+  EXPECT_EQ(bank1.back(), 200);
+  EXPECT_EQ(RowsToSort(before, {}, 1101).size(), 100u);  // S0 .. S99
+  EXPECT_TRUE(RowsToSort(before, {}, 0).empty());
+
   // A selection is sorted among its own rows only.
   doc = before;
   ASSERT_TRUE(SortRows(doc, {101, 105, 104}, SortKey::kFrequency));

@@ -280,32 +280,18 @@ void MemoryPage::PasteRows() {
   }
   if (!rows && mime->hasText()) rows = RowsFromText(mime->text().toStdString());
   if (!rows || rows->empty()) {
-    ShowWarning(Text("The clipboard holds no channels."), Text("Paste"));
+    prompts_.Show(window(), PasteNothingMessage());
     return;
   }
   PastePlan plan = PlanPaste(doc_, CurrentRow(), rows->size());
   if (plan.targets.empty()) {
-    ShowWarning(Text("Nothing can be pasted on this row."), Text("Paste"));
+    prompts_.Show(window(), PasteNowhereMessage());
     return;
   }
-  if (plan.in_use > 0 || plan.not_fitting > 0) {
-    QString question;
-    if (plan.in_use > 0) {
-      question +=
-          Text("%1 of the rows pasted over are in use.\r\n").arg(plan.in_use);
-    }
-    if (plan.not_fitting > 0) {
-      question += Text("%1 rows do not fit and are left out.\r\n")
-                      .arg(plan.not_fitting);
-    }
-    question += Text("Paste anyway?");
-    if (prompts_.Ask(
-            window(),
-            Message{question.toStdString(), Text("Paste").toStdString(),
-                    Message::Icon::kWarning},
-            Buttons::kYesNoDefaultNo) != Answer::kYes) {
-      return;
-    }
+  if (std::optional<Message> question = PasteQuestion(plan);
+      question && prompts_.Ask(window(), *question, Buttons::kYesNoDefaultNo) !=
+                      Answer::kYes) {
+    return;
   }
   ApplyPaste(doc_, plan, *rows);
   std::vector<int> pasted;
@@ -336,7 +322,7 @@ void MemoryPage::SortSelection(SortKey key) {
   if (!Editable() || CurrentRow() < 1) return;
   std::vector<int> rows = RowsToSort(doc_, SelectedRows(), CurrentRow());
   if (!SortRows(doc_, rows, key)) {
-    ShowWarning(Text("The rows to sort must lie in one bank."), Text("Sort"));
+    prompts_.Show(window(), SortRefusedMessage());
     return;
   }
   Changed(Text("Sort"), rows);

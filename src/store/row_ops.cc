@@ -240,6 +240,40 @@ bool SortRows(Document& doc, const std::vector<int>& rows, SortKey key) {
 
 namespace {
 
+Message Warning(std::string text, std::string_view title) {
+  return Message{std::move(text), std::string(title), Message::Icon::kWarning};
+}
+
+}  // namespace
+
+Message PasteNothingMessage() {
+  return Warning("The clipboard holds no channels.", "Paste");
+}
+
+Message PasteNowhereMessage() {
+  return Warning("Nothing can be pasted on this row.", "Paste");
+}
+
+std::optional<Message> PasteQuestion(const PastePlan& plan) {
+  if (plan.in_use <= 0 && plan.not_fitting <= 0) return std::nullopt;
+  std::string text;
+  if (plan.in_use > 0) {
+    text += std::to_string(plan.in_use) +
+            " of the rows pasted over are in use.\r\n";
+  }
+  if (plan.not_fitting > 0) {
+    text += std::to_string(plan.not_fitting) +
+            " rows do not fit and are left out.\r\n";
+  }
+  return Warning(text + "Paste anyway?", "Paste");
+}
+
+Message SortRefusedMessage() {
+  return Warning("The rows to sort must lie in one bank.", "Sort");
+}
+
+namespace {
+
 std::vector<int> RowsOfArea(const Area& area) {
   std::vector<int> rows;
   if (area.kind == AreaKind::kNone) return rows;

@@ -35,6 +35,7 @@
 #include "store/clipboard.h"
 #include "store/document.h"
 #include "store/find.h"
+#include "store/message.h"
 
 namespace vrq5 {
 
@@ -102,6 +103,14 @@ PastePlan PlanPaste(const Document& doc, int target_row, size_t count);
 std::vector<int> ApplyPaste(Document& doc, const PastePlan& plan,
                             const std::vector<CopiedRow>& rows);
 
+// The messages of Paste (title "Paste", the exclamation mark): the
+// clipboard holds no channels; the row takes none; and the question (Yes /
+// No, No the default) before a paste over rows in use or with rows left
+// out, none when neither.
+Message PasteNothingMessage();
+Message PasteNowhereMessage();
+std::optional<Message> PasteQuestion(const PastePlan& plan);
+
 // ----- move, sort, insert -----
 
 // Moves the selected rows up (delta -1) or down (+1) by one row within their
@@ -129,6 +138,8 @@ bool SortBank(Document& doc, int bank, SortKey key);
 // (its bank or fixed area; none for a row no area holds).
 std::vector<int> RowsToSort(const Document& doc, const std::vector<int>& rows,
                             int current_row);
+// Sort refused: the rows lie in more than one area (title "Sort").
+Message SortRefusedMessage();
 
 // Inserts an empty, disabled row at `row`: that row's slot and the rest of
 // its area move down by one, the area's last slot dropping out. Refused

@@ -91,11 +91,15 @@ TEST(PastePlanTest, RunsOnThroughBanksButNeverIntoTheFixedAreas) {
   EXPECT_EQ(plan.targets, (std::vector<int>{994, 995, 996, 997, 998, 999}));
   EXPECT_EQ(plan.in_use, 2);
   EXPECT_EQ(plan.not_fitting, 4);
+  EXPECT_EQ(PasteQuestion(plan)->text,
+            "2 of the rows pasted over are in use.\r\n4 rows do not fit and "
+            "are left out.\r\nPaste anyway?");
 
-  // From bank 3 on into bank 4.
+  // From bank 3 on into bank 4: free rows, no question.
   plan = PlanPaste(doc, 399, 4);
   EXPECT_EQ(plan.targets, (std::vector<int>{398, 399, 400, 401}));
   EXPECT_EQ(plan.not_fitting, 0);
+  EXPECT_FALSE(PasteQuestion(plan));
 
   plan = PlanPaste(doc, 1100, 5);  // 49B, the last program-scan edge
   EXPECT_EQ(plan.targets, std::vector<int>{1099});

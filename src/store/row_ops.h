@@ -122,8 +122,8 @@ std::optional<std::vector<CopiedRow>> RowsFromData(std::string_view data);
 
 struct PastePlan {
   std::vector<int> targets;  // where rows 0, 1, ... of the paste land
-  int in_use = 0;          // how many of those slots are in use now
-  int not_fitting = 0;     // rows that find no slot
+  int in_use = 0;            // how many of those slots are in use now
+  int not_fitting = 0;       // rows that find no slot
 };
 
 // Where `count` rows pasted at `target_row` land: consecutive slots from the

@@ -218,59 +218,64 @@ std::string SimulatedReceiver::Interpret(std::string_view line) {
               mem_.begin() + kEnableArea + kEnableBits / 8, 0);
     return std::string(kOk);
   }
-  auto data_reply = [this](int address) {
-    std::string out = "\r\n";
-    for (int i = 0; i < kBlockBytes; ++i) out += HexByte(mem_[address + i]);
-    return out + "\r\n";
-  };
-  if (body.substr(0, 1) == "F") {
-    size_t op = body.find_first_of("RW", 1);
-    if (op == std::string_view::npos) return std::string(kNotUnderstood);
-    int address = ParseAddress(body.substr(1, op - 1));
-    std::string_view data = body.substr(op + 1);
-    if (address < 0) return std::string(kNotUnderstood);
-    if (body[op] == 'R') {
-      if (!data.empty() || address + kBlockBytes > kMemorySize) {
-        return std::string(kNotUnderstood);
-      }
-      return data_reply(address);
-    }
-    size_t bytes = data.size() / 2;
-    if (data.empty() || data.size() % 2 != 0 || bytes > kBlockBytes ||
-        !AllHex(data) || address + bytes > kMemorySize) {
-      return std::string(kNotUnderstood);
-    }
-    PokeLocked(address, data);
-    return std::string(kOk);
-  }
-  if (body.substr(0, 2) == "BC") {
-    size_t op = body.find_first_of("RW", 2);
-    if (op == std::string_view::npos) return std::string(kNotUnderstood);
-    std::string_view digits = body.substr(2, op - 2);
-    if (digits.size() < 3 || digits.size() > 5 || !AllDecimal(digits)) {
-      return std::string(kNotUnderstood);
-    }
-    int bank = digits.size() > 3
-                   ? std::stoi(std::string(digits.substr(0, digits.size() - 3)))
-                   : 0;
-    int channel = std::stoi(std::string(digits.substr(digits.size() - 3)));
-    int slot = SlotOfLocked(bank, channel);
-    std::string_view data = body.substr(op + 1);
-    if (body[op] == 'R') {
-      if (!data.empty()) return std::string(kNotUnderstood);
-      if (slot < 0) return "\r\n" + std::string(64, 'F') + "\r\n";
-      return data_reply(kChannelArea + kBlockBytes * slot);
-    }
-    if (slot < 0 || data.size() != 2 * kBlockBytes || !AllHex(data)) {
-      return std::string(kNotUnderstood);
-    }
-    PokeLocked(kChannelArea + kBlockBytes * slot, data);
-    if (slot < kEnableBits) {
-      mem_[kEnableArea + slot / 8] |= static_cast<uint8_t>(0x80 >> (slot % 8));
-    }
-    return std::string(kOk);
-  }
+  if (body.substr(0, 1) == "F") return InterpretBlock(body);
+  if (body.substr(0, 2) == "BC") return InterpretChannel(body);
   return std::string(kNotUnderstood);
+}
+
+std::string SimulatedReceiver::DataReply(int address) const {
+  std::string out = "\r\n";
+  for (int i = 0; i < kBlockBytes; ++i) out += HexByte(mem_[address + i]);
+  return out + "\r\n";
+}
+
+std::string SimulatedReceiver::InterpretBlock(std::string_view body) {
+  size_t op = body.find_first_of("RW", 1);
+  if (op == std::string_view::npos) return std::string(kNotUnderstood);
+  int address = ParseAddress(body.substr(1, op - 1));
+  std::string_view data = body.substr(op + 1);
+  if (address < 0) return std::string(kNotUnderstood);
+  if (body[op] == 'R') {
+    if (!data.empty() || address + kBlockBytes > kMemorySize) {
+      return std::string(kNotUnderstood);
+    }
+    return DataReply(address);
+  }
+  size_t bytes = data.size() / 2;
+  if (data.empty() || data.size() % 2 != 0 || bytes > kBlockBytes ||
+      !AllHex(data) || address + bytes > kMemorySize) {
+    return std::string(kNotUnderstood);
+  }
+  PokeLocked(address, data);
+  return std::string(kOk);
+}
+
+std::string SimulatedReceiver::InterpretChannel(std::string_view body) {
+  size_t op = body.find_first_of("RW", 2);
+  if (op == std::string_view::npos) return std::string(kNotUnderstood);
+  std::string_view digits = body.substr(2, op - 2);
+  if (digits.size() < 3 || digits.size() > 5 || !AllDecimal(digits)) {
+    return std::string(kNotUnderstood);
+  }
+  int bank = digits.size() > 3
+                 ? std::stoi(std::string(digits.substr(0, digits.size() - 3)))
+                 : 0;
+  int channel = std::stoi(std::string(digits.substr(digits.size() - 3)));
+  int slot = SlotOfLocked(bank, channel);
+  std::string_view data = body.substr(op + 1);
+  if (body[op] == 'R') {
+    if (!data.empty()) return std::string(kNotUnderstood);
+    if (slot < 0) return "\r\n" + std::string(64, 'F') + "\r\n";
+    return DataReply(kChannelArea + kBlockBytes * slot);
+  }
+  if (slot < 0 || data.size() != 2 * kBlockBytes || !AllHex(data)) {
+    return std::string(kNotUnderstood);
+  }
+  PokeLocked(kChannelArea + kBlockBytes * slot, data);
+  if (slot < kEnableBits) {
+    mem_[kEnableArea + slot / 8] |= static_cast<uint8_t>(0x80 >> (slot % 8));
+  }
+  return std::string(kOk);
 }
 
 std::vector<Delivery> SimulatedReceiver::Receive(std::string_view bytes) {

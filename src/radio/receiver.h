@@ -114,6 +114,12 @@ class SimulatedReceiver {
 
  private:
   std::string Interpret(std::string_view line);
+  // The commands after the identity: a block by address (`F`) and a
+  // channel by bank and number (`BC`).
+  std::string InterpretBlock(std::string_view body);
+  std::string InterpretChannel(std::string_view body);
+  // A read's answer: the block at `address` as hex between line ends.
+  std::string DataReply(int address) const;
   int SlotOfLocked(int bank, int channel) const;
   void ResetLocked();
   void PokeLocked(int address, std::string_view hex);

@@ -45,7 +45,7 @@ void ChannelRecord(std::string& out, std::string_view section,
 
 std::string CsvText(const Document& doc) {
   std::string out;
-  out.reserve(256 * 1024);
+  out.reserve(size_t{256} * 1024);
   out +=
       "\"MODEL\",\"BANK\",\"CHANNEL\",\"FREQUENCY\",\"MODE\",\"STEP\","
       "\"OPTION\",\"SECRET\",\"TRAIN\",\"TONE\",\"SHIFT\",\"SHIFT "

@@ -278,16 +278,43 @@ std::string SimulatedReceiver::InterpretChannel(std::string_view body) {
   return std::string(kOk);
 }
 
+std::chrono::nanoseconds SimulatedReceiver::Wire(size_t chars) const {
+  return faults_.timing ? kCharTime * static_cast<long>(chars)
+                        : std::chrono::nanoseconds(0);
+}
+
+bool SimulatedReceiver::Chance(double p) {
+  return p > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) < p;
+}
+
+void SimulatedReceiver::Reply(std::string answer, size_t sent_chars,
+                              std::vector<Delivery>& out) {
+  if (answer.empty() || Chance(faults_.drop_reply)) return;
+  if (Chance(faults_.corrupt_reply)) {
+    size_t at =
+        std::uniform_int_distribution<size_t>(0, answer.size() - 1)(rng_);
+    answer[at] = static_cast<char>(answer[at] ^ 0x80);
+  }
+  auto start =
+      Wire(sent_chars) +
+      std::chrono::nanoseconds(faults_.timing ? faults_.turnaround
+                                              : std::chrono::microseconds(0));
+  if (Chance(faults_.late_reply)) start += faults_.late_delay;
+  int pieces =
+      std::clamp<int>(faults_.split_pieces, 1, static_cast<int>(answer.size()));
+  size_t done = 0;
+  for (int p = 0; p < pieces; ++p) {
+    size_t end = answer.size() * (p + 1) / pieces;
+    std::string piece = answer.substr(done, end - done);
+    auto when = start + Wire(end) + faults_.split_gap * p;
+    out.push_back({when, std::move(piece)});
+    done = end;
+  }
+}
+
 std::vector<Delivery> SimulatedReceiver::Receive(std::string_view bytes) {
   std::lock_guard lock(mu_);
   std::vector<Delivery> out;
-  auto wire = [this](size_t chars) {
-    return faults_.timing ? kCharTime * static_cast<long>(chars)
-                          : std::chrono::nanoseconds(0);
-  };
-  auto chance = [this](double p) {
-    return p > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) < p;
-  };
   auto silent = [this](long line_number) {
     return faults_.silent_from > 0 && line_number >= faults_.silent_from;
   };
@@ -304,34 +331,13 @@ std::vector<Delivery> SimulatedReceiver::Receive(std::string_view bytes) {
     line_.clear();
     lines_.push_back(line);
     if (!echo.empty()) {
-      out.push_back({wire(i + 1), std::move(echo)});
+      out.push_back({Wire(i + 1), std::move(echo)});
       echo.clear();
     }
     if (silent(commands_) || faults_.not_in_clone_mode) continue;
-    std::string answer = Interpret(line);
-    if (answer.empty() || chance(faults_.drop_reply)) continue;
-    if (chance(faults_.corrupt_reply)) {
-      size_t at =
-          std::uniform_int_distribution<size_t>(0, answer.size() - 1)(rng_);
-      answer[at] = static_cast<char>(answer[at] ^ 0x80);
-    }
-    auto start =
-        wire(i + 1) +
-        std::chrono::nanoseconds(faults_.timing ? faults_.turnaround
-                                                : std::chrono::microseconds(0));
-    if (chance(faults_.late_reply)) start += faults_.late_delay;
-    int pieces = std::clamp<int>(faults_.split_pieces, 1,
-                                 static_cast<int>(answer.size()));
-    size_t done = 0;
-    for (int p = 0; p < pieces; ++p) {
-      size_t end = answer.size() * (p + 1) / pieces;
-      std::string piece = answer.substr(done, end - done);
-      auto when = start + wire(end) + faults_.split_gap * p;
-      out.push_back({when, std::move(piece)});
-      done = end;
-    }
+    Reply(Interpret(line), i + 1, out);
   }
-  if (!echo.empty()) out.push_back({wire(bytes.size()), std::move(echo)});
+  if (!echo.empty()) out.push_back({Wire(bytes.size()), std::move(echo)});
   return out;
 }
 

@@ -8,6 +8,6 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 ./scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --target vrq5-clone vrq5 >&2
+cmake --preset release >/dev/null
+cmake --build --preset window >&2
 exec ./build/src/gui/vrq5-clone "$@"

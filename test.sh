@@ -1,12 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and
-# UndefinedBehaviorSanitizer in build-asan/ and runs every test.
+# Installs what is missing, checks the C++ files' format, builds with
+# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ (warnings
+# are errors) and runs every test: the CMake preset "asan".
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DVRQ5_SANITIZE=ON -DVRQ5_BUILD_BENCH=OFF >/dev/null
-cmake --build build-asan
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir build-asan --output-on-failure -j2
+
+# Every C++ file of the project is as clang-format (.clang-format) leaves it.
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  mapfile -t sources < <(git ls-files '*.cc' '*.h')
+else
+  mapfile -t sources < <(find src tests fuzz bench -name '*.cc' -o -name '*.h')
+fi
+if ! clang-format --dry-run --Werror "${sources[@]}"; then
+  echo "test.sh: the files above are not formatted; run clang-format -i on them" >&2
+  exit 1
+fi
+
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan

@@ -10,8 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build >/dev/null
+cmake --preset release >/dev/null
+cmake --build --preset release >/dev/null
 
 work=$(mktemp -d)
 sim_pid=""

@@ -71,13 +71,11 @@ for dir in build-fuzz build-fuzz-fast; do
     [ "$(build_dir "$t")" = "$dir" ] && wanted="$wanted ${t}_fuzz"
   done
   [ -z "$wanted" ] && continue
-  fast=OFF
-  [ "$dir" = build-fuzz-fast ] && fast=ON
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++-14 -DVRQ5_FUZZ=ON -DVRQ5_FUZZ_FAST=$fast \
-    -DVRQ5_BUILD_TESTS=OFF -DVRQ5_BUILD_BENCH=OFF >/dev/null || exit 1
+  # The presets "fuzz" (build-fuzz/) and "fuzz-fast" (build-fuzz-fast/).
+  preset=${dir#build-}
+  cmake --preset "$preset" >/dev/null || exit 1
   # shellcheck disable=SC2086
-  cmake --build "$dir" --target $wanted || exit 1
+  cmake --build --preset "$preset" --target $wanted || exit 1
 done
 
 mkdir -p build-fuzz/findings build-fuzz/logs

@@ -7,14 +7,17 @@ tree. The copy is rebuilt and tested; the first failing test names the
 mutant caught. The mutants come from scripts/mutants.list or, with
 --random N --seed S, are drawn from every line of the core.
 
-The tests run in two rounds: the fast ones (the core, files, link, radio and
-command-line unit tests, the fuzz corpora, the command-line scripts) and,
-only for a mutant none of them caught, the slow ones side by side (the
-window's tests, the serial tests, the cable-fault matrix, the transfer
-commands).
+The tests run in two rounds, chosen by their ctest labels: every test not
+labelled slow (the core, files, link, radio and command-line unit tests, the
+fuzz corpora, the command-line scripts) and, only for a mutant none of them
+caught, the ones labelled slow side by side (the window's tests, the serial
+tests, the cable-fault matrix, the transfer commands). A new test is tried
+on the mutants as soon as it has its labels. The copies are configured with
+the CMake preset "mutants".
 """
 
 import argparse
+import json
 import concurrent.futures
 import os
 import random
@@ -28,31 +31,10 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CORE = ("src/codec", "src/store", "src/files", "src/link", "src/radio")
 
-FAST_TARGETS = ["vrq5_core_tests", "vrq5_files_tests", "vrq5_link_tests",
-                "vrq5_radio_tests", "vrq5_cli_tests", "vrq5"] + [
-    t + "_replay" for t in (
-        "clone_file", "csv_import", "channel_csv", "settings", "link_reply",
-        "receiver", "clone_file_shaped", "csv_import_shaped",
-        "channel_csv_shaped", "link_reply_shaped", "receiver_shaped")]
-SLOW_TARGETS = ["vrq5_gui_tests", "vrq5_serial_tests",
-                "vrq5_fault_matrix_tests"]
-
-# (kind, what) in the order they run; "gtest" runs a test binary, "ctest"
-# the tests of the build whose names match.
-FAST_TESTS = [
-    ("gtest", "tests/vrq5_core_tests"),
-    ("gtest", "tests/files/vrq5_files_tests"),
-    ("gtest", "tests/link/vrq5_link_tests"),
-    ("gtest", "tests/radio/vrq5_radio_tests"),
-    ("gtest", "tests/vrq5_cli_tests"),
-    ("ctest", r"^(fuzz\.replay\.|cli\.(info|help|file_commands|notes|verify))"),
-]
-SLOW_TESTS = [
-    ("gtest", "tests/gui/vrq5_gui_tests"),
-    ("gtest", "tests/serial/vrq5_serial_tests"),
-    ("ctest", r"^cli\.transfer_commands$"),
-    ("gtest", "tests/serial/vrq5_fault_matrix_tests"),
-]
+# The two rounds are the tests' ctest labels: every test but the slow ones
+# and the package first, then the slow ones (the package is never built).
+FAST_LABELS = ["-LE", "slow|package"]
+SLOW_LABELS = ["-L", "slow", "-LE", "package"]
 TEST_TIMEOUT = 300  # seconds a test binary may take before it counts as hung
 
 
@@ -300,19 +282,23 @@ class Copy:
     def __init__(self, work, n, env):
         # Each copy keeps its build beside its sources, so that the compiler
         # sees the same relative paths in every copy and the cache serves all.
-        self.src = os.path.join(work, "copy%d" % n, "src")
-        self.build = os.path.join(work, "copy%d" % n, "build")
+        self.src = os.path.abspath(os.path.join(work, "copy%d" % n, "src"))
+        self.build = os.path.abspath(os.path.join(work, "copy%d" % n,
+                                                  "build"))
         self.env = env
 
     def prepare(self):
         sync_copy(self.src)
         if not os.path.isfile(os.path.join(self.build, "build.ninja")):
-            run(["cmake", "-S", self.src, "-B", self.build, "-G", "Ninja",
-                 "-DCMAKE_BUILD_TYPE=None", "-DCMAKE_CXX_FLAGS=-O1",
-                 "-DVRQ5_BUILD_BENCH=OFF",
-                 "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache",
-                 "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld"], self.env,
-                check=True)
+            # The preset's build folder is the copy's "build", beside "src".
+            run(["cmake", "--preset", "mutants", "-S", self.src], self.env,
+                check=True, cwd=self.src)
+
+    def rounds(self):
+        """The two rounds of tests and the targets each needs, read from
+        the labels of the built copy: ([(kind, what)], [target])."""
+        return (tests_of(self.build, FAST_LABELS, self.env),
+                tests_of(self.build, SLOW_LABELS, self.env))
 
     def make(self, targets):
         r = run(["ninja", "-C", self.build] + targets, self.env)
@@ -345,10 +331,8 @@ class Copy:
         None. The others are stopped then."""
         env = dict(self.env, QT_QPA_PLATFORM="offscreen")
         running = []
-        for kind, what in tests:
-            out = open(os.path.join(self.build, "mutant-%s.log" %
-                                    os.path.basename(what).strip("^$\\.")),
-                       "w+")
+        for n, (kind, what) in enumerate(tests):
+            out = open(os.path.join(self.build, "mutant-%d.log" % n), "w+")
             proc = subprocess.Popen(self.command(kind, what), env=env,
                                     stdout=out, stderr=subprocess.STDOUT,
                                     text=True, start_new_session=True)
@@ -400,8 +384,57 @@ def failing_test(kind, what, r):
     return m.group(1) if m else "ctest (exit %d)" % r.returncode
 
 
-def run(cmd, env, check=False):
-    r = subprocess.run(cmd, env=env, stdout=subprocess.PIPE,
+def tests_of(build, labels, env):
+    """The tests ctest selects by `labels`, in ctest's order, and the
+    targets they run. A test binary all of whose tests are selected runs
+    once as a whole ("gtest"); any other test runs through ctest by its
+    name ("ctest")."""
+    def listed(args):
+        r = subprocess.run(["ctest", "--test-dir", build,
+                            "--show-only=json-v1"] + args, env=env,
+                           capture_output=True, text=True, check=True)
+        return json.loads(r.stdout)["tests"]
+
+    def gtest_binary(test):
+        command = test.get("command") or []
+        if any(a.startswith("--gtest_filter=") for a in command[1:]):
+            return command[0]
+        return None
+
+    every = {}
+    for t in listed([]):
+        exe = gtest_binary(t)
+        if exe:
+            every.setdefault(exe, set()).add(t["name"])
+    chosen, targets, names, binaries = [], [], [], {}
+    for t in listed(labels):
+        exe = gtest_binary(t)
+        if exe:
+            binaries.setdefault(exe, set()).add(t["name"])
+        else:
+            names.append(t["name"])
+        # What the command names inside the build is built first.
+        for arg in t.get("command") or []:
+            arg = os.path.normpath(arg)
+            if arg.startswith(build + os.sep) and os.path.isfile(arg):
+                name = os.path.basename(arg)
+                if name not in targets:
+                    targets.append(name)
+    for exe, tests in binaries.items():
+        rel = os.path.relpath(os.path.normpath(exe), build)
+        if tests == every[exe]:
+            chosen.append(("gtest", rel))
+        else:
+            chosen.append(("ctest", "^(%s)$" % "|".join(
+                re.escape(n) for n in sorted(tests))))
+    if names:
+        chosen.append(("ctest", "^(%s)$" % "|".join(
+            re.escape(n) for n in names)))
+    return chosen, targets
+
+
+def run(cmd, env, check=False, cwd=None):
+    r = subprocess.run(cmd, env=env, stdout=subprocess.PIPE, cwd=cwd,
                        stderr=subprocess.STDOUT, text=True, errors="replace")
     if check and r.returncode != 0:
         sys.exit("failed: %s\n%s" % (" ".join(cmd), r.stdout[-3000:]))
@@ -410,8 +443,9 @@ def run(cmd, env, check=False):
 
 # --- one mutant -------------------------------------------------------------
 
-def try_mutant(copy, m):
+def try_mutant(copy, m, rounds):
     """Returns (built, caught_by or None, seconds)."""
+    (fast_tests, fast_targets), (slow_tests, slow_targets) = rounds
     start = time.time()
     path = os.path.join(copy.src, m.path)
     with open(path, encoding="utf-8") as f:
@@ -423,22 +457,22 @@ def try_mutant(copy, m):
     try:
         with open(path, "w", encoding="utf-8") as f:
             f.write(mutated)
-        built, _ = copy.make(FAST_TARGETS)
+        built, _ = copy.make(fast_targets)
         if not built:
             return False, None, time.time() - start
-        caught = copy.run_tests(FAST_TESTS)
+        caught = copy.run_tests(fast_tests)
         if caught is None:
-            built, _ = copy.make(SLOW_TARGETS)
+            built, _ = copy.make(slow_targets)
             if not built:
                 return False, None, time.time() - start
-            caught = copy.run_tests_together(SLOW_TESTS)
+            caught = copy.run_tests_together(slow_tests)
             if caught:
                 # A slow test that waits on real timers can fail when the
                 # machine is busy: a catch counts only once that test fails
                 # again on its own; otherwise the slow tests run one by one.
-                kind, what = next(t for t in SLOW_TESTS if t[1] == caught[1])
+                kind, what = next(t for t in slow_tests if t[1] == caught[1])
                 again = copy.run_tests([(kind, what)])
-                caught = again or copy.run_tests(SLOW_TESTS)
+                caught = again or copy.run_tests(slow_tests)
             else:
                 caught = None
         return True, caught, time.time() - start
@@ -495,11 +529,22 @@ def main():
           flush=True)
     for c in copies:
         c.prepare()
-        ok, out = c.make(FAST_TARGETS + SLOW_TARGETS)
+        ok, out = c.make([])
         if not ok:
             sys.exit("the unchanged copy does not build:\n" + out[-3000:])
+    # The labels are the same in every copy and for every mutant.
+    rounds = copies[0].rounds()
+    for (tests, _), name in zip(rounds, ("first", "second")):
+        if not tests:
+            sys.exit("no tests in the %s round: are the tests labelled?" %
+                     name)
+    for (tests, targets), name in zip(rounds, ("First", "Second")):
+        print("%s round: %s (builds %s)" % (
+            name, ", ".join(what for _, what in tests), " ".join(targets)),
+            flush=True)
     failed = not args.no_baseline and (
-        copies[0].run_tests(FAST_TESTS) or copies[0].run_tests(SLOW_TESTS))
+        copies[0].run_tests(rounds[0][0]) or
+        copies[0].run_tests(rounds[1][0]))
     if failed:
         sys.exit("the tests fail without a mutant: " + failed)
 
@@ -513,7 +558,7 @@ def main():
         with lock:
             copy = free.pop()
         try:
-            return m, try_mutant(copy, m)
+            return m, try_mutant(copy, m, rounds)
         finally:
             with lock:
                 free.append(copy)

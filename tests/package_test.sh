@@ -33,7 +33,8 @@ for f in bin/vrq5 bin/vrq5-clone \
          share/icons/hicolor/256x256/apps/vrq5-clone.png \
          share/metainfo/org.vrq5.clone.metainfo.xml \
          share/man/man1/vrq5.1 share/man/man1/vrq5-clone.1 \
-         share/doc/vrq5/user-guide.md; do
+         share/doc/vrq5/user-guide.md share/doc/vrq5/copyright \
+         share/doc/vrq5/LICENSE; do
   [ -s "$root/$f" ] || fail "missing $f"
 done
 grep -q 'application/x-vrq5-clone' "$root/share/mime/packages/vrq5-clone.xml" ||
@@ -55,6 +56,14 @@ man --warnings -l "$root/share/man/man1/vrq5.1" > /dev/null 2> "$dir/man.log"
 "$root/bin/vrq5" --help | grep -q "Usage: vrq5" || fail "vrq5 --help"
 QT_QPA_PLATFORM=offscreen "$root/bin/vrq5-clone" --help 2>&1 |
   grep -q "vrq5-clone" || fail "vrq5-clone --help"
+grep -q '^License: GPL-3+$' "$root/share/doc/vrq5/copyright" ||
+  fail "the copyright file does not name the GPL"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' \
+  "$root/share/metainfo/org.vrq5.clone.metainfo.xml" || fail "metainfo licence"
+for program in vrq5 vrq5-clone; do
+  "$root/bin/$program" --version | grep -q '^License GPL-3.0-or-later' ||
+    fail "$program --version names no licence"
+done
 
 if [ "$failures" -eq 0 ]; then echo "the package holds everything"; fi
 exit $((failures > 0))

@@ -36,7 +36,8 @@ struct ParsedArgs {
 // Parses `args` (without the program and subcommand names). On a usage
 // error returns nothing and sets `error`. "--help" and "-h" set `help`.
 std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
-                                    const OptionSet& options, std::string& error);
+                                    const OptionSet& options,
+                                    std::string& error);
 
 // The model option index of a --model value (VR-Q5J, VR-Q70E, VR-Q70T,
 // VR-Q70K, case-insensitive), or -1.

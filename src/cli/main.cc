@@ -7,6 +7,7 @@
 #include "cli/args.h"
 #include "cli/commands.h"
 #include "files/file_status.h"
+#include "license_notice.h"
 
 namespace {
 
@@ -44,7 +45,8 @@ void PrintUsage(std::ostream& out) {
     out << "  " << c.name << std::string(8 - std::string(c.name).size(), ' ')
         << c.summary << "\n";
   }
-  out << "\n'vrq5 COMMAND --help' describes a command.\n";
+  out << "\n'vrq5 COMMAND --help' describes a command; 'vrq5 --version' "
+         "names the version and the licence.\n";
 }
 
 }  // namespace
@@ -61,6 +63,10 @@ int main(int argc, char** argv) {
       args[0] == "help") {
     PrintUsage(args.empty() ? std::cerr : std::cout);
     return args.empty() ? vrq5::cli::kExitUsage : vrq5::cli::kExitOk;
+  }
+  if (args[0] == "--version") {
+    std::cout << "vrq5 " << VRQ5_VERSION << "\n" << VRQ5_LICENSE_NOTICE;
+    return vrq5::cli::kExitOk;
   }
   for (const auto& c : kCommands) {
     if (args[0] == c.name) {

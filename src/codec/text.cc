@@ -27,69 +27,89 @@ struct NumberScan {
   bool has_exponent = false;
 };
 
-NumberScan ScanNumber(std::string_view text, std::string* out) {
-  NumberScan n;
-  size_t i = 0;
-  auto skip_blanks = [&] {
-    while (i < text.size() && IsNumberBlank(text[i])) ++i;
-  };
-  auto put = [&](char c) {
-    if (out) out->push_back(c);
-  };
-  auto digits = [&](bool fraction, bool exponent) {
+// The scanner's position and what it has seen; one step a member.
+class NumberScanner {
+ public:
+  NumberScanner(std::string_view text, std::string* out)
+      : text_(text), out_(out) {}
+
+  NumberScan Scan() {
+    SkipBlanks();
+    if (At('+') || At('-')) {
+      n_.negative = At('-');
+      Take();
+    }
+    n_.digit_count = Digits(false, false);
+    SkipBlanks();
+    if (At('.')) {
+      Take();
+      n_.digit_count += Digits(true, false);
+    }
+    if (n_.digit_count == 0) return n_;
+    SkipBlanks();
+    if (At('E') || At('e') || At('D') || At('d')) Exponent();
+    return n_;
+  }
+
+ private:
+  bool At(char c) const { return i_ < text_.size() && text_[i_] == c; }
+
+  void Put(char c) {
+    if (out_) out_->push_back(c);
+  }
+
+  // Keeps the character at the position and moves past it.
+  void Take() { Put(text_[i_++]); }
+
+  void SkipBlanks() {
+    while (i_ < text_.size() && IsNumberBlank(text_[i_])) ++i_;
+  }
+
+  // Reads digits, blanks between them dropped; returns how many.
+  size_t Digits(bool fraction, bool exponent) {
     size_t count = 0;
-    while (i < text.size()) {
-      char c = text[i];
-      if (c < '0' || c > '9') {
-        if (!IsNumberBlank(c)) break;
-        ++i;
-        continue;
-      }
-      put(c);
-      if (!exponent) {
-        if (n.significant > 0 || c != '0') ++n.significant;
-        if (n.significant <= 15) n.mantissa = n.mantissa * 10 + (c - '0');
-        if (fraction) ++n.decimals;
-      }
-      ++i;
+    for (; i_ < text_.size(); ++i_) {
+      char c = text_[i_];
+      if (IsNumberBlank(c)) continue;
+      if (c < '0' || c > '9') break;
+      Put(c);
       ++count;
+      if (!exponent) Significant(c, fraction);
     }
     return count;
-  };
-  skip_blanks();
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    n.negative = text[i] == '-';
-    put(text[i]);
-    ++i;
   }
-  n.digit_count = digits(false, false);
-  skip_blanks();
-  if (i < text.size() && text[i] == '.') {
-    put('.');
-    ++i;
-    n.digit_count += digits(true, false);
+
+  void Significant(char c, bool fraction) {
+    if (n_.significant > 0 || c != '0') ++n_.significant;
+    if (n_.significant <= 15) n_.mantissa = n_.mantissa * 10 + (c - '0');
+    if (fraction) ++n_.decimals;
   }
-  if (n.digit_count == 0) return n;
-  skip_blanks();
-  if (i < text.size() &&
-      (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
-    size_t mark = i;
-    size_t kept = out ? out->size() : 0;
-    put('e');
-    ++i;
-    skip_blanks();
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-      put(text[i]);
-      ++i;
+
+  // An exponent mark counts only with digits after it; otherwise the
+  // number ends before the mark.
+  void Exponent() {
+    size_t mark = i_;
+    size_t kept = out_ ? out_->size() : 0;
+    Put('e');
+    ++i_;
+    SkipBlanks();
+    if (At('+') || At('-')) Take();
+    if (Digits(false, true) > 0) {
+      n_.has_exponent = true;
+      return;
     }
-    if (digits(false, true) > 0) {
-      n.has_exponent = true;
-    } else {
-      if (out) out->resize(kept);
-      i = mark;
-    }
+    if (out_) out_->resize(kept);
+    i_ = mark;
   }
-  return n;
+
+  std::string_view text_;
+  std::string* out_;
+  size_t i_ = 0;
+  NumberScan n_;
+};
+
+NumberScan ScanNumber(std::string_view text, std::string* out) {
+  return NumberScanner(text, out).Scan();
 }
 
 }  // namespace

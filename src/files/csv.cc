@@ -46,7 +46,7 @@ void ChannelRecord(std::string& out, std::string_view section,
 
 std::string CsvText(const Document& doc) {
   std::string out;
-  out.reserve(256 * 1024);
+  out.reserve(size_t{256} * 1024);
   out +=
       "\"MODEL\",\"BANK\",\"CHANNEL\",\"FREQUENCY\",\"MODE\",\"STEP\","
       "\"OPTION\",\"SECRET\",\"TRAIN\",\"TONE\",\"SHIFT\",\"SHIFT "
@@ -227,6 +227,91 @@ bool BuildRecord(const std::array<std::string_view, 11>& f, Slot& s) {
 
 enum class Section { kVfo, kMemory, kProgramScan, kSearchPass, kPriority };
 
+// The section a record names, if it holds a slot.
+std::optional<Section> SectionOf(std::string_view section) {
+  static constexpr std::pair<std::string_view, Section> kSections[] = {
+      {"VFO", Section::kVfo},
+      {"MEMORY", Section::kMemory},
+      {"PROGRAM SCAN", Section::kProgramScan},
+      {"SEARCH PASS", Section::kSearchPass},
+      {"PRIORITY", Section::kPriority},
+  };
+  for (const auto& [name, kind] : kSections) {
+    if (EqualsUpper(section, name)) return kind;
+  }
+  return std::nullopt;
+}
+
+// The slot (or VFO band) a record's channel field names, or -1.
+int TargetOf(Section kind, const std::string& channel) {
+  double number = Val(channel);
+  switch (kind) {
+    case Section::kVfo:
+      return number >= 0 && number <= 13 ? Whole(number) : -1;
+    case Section::kMemory:
+      return number >= 0 && number <= 999 ? Whole(number) : -1;
+    case Section::kProgramScan:
+      return ProgramScanSlot(channel);
+    case Section::kSearchPass:
+      return SearchPassSlot(channel);
+    case Section::kPriority:
+      return PrioritySlot(channel);
+  }
+  return -1;
+}
+
+// The rest of a BANK AMOUNT (`bank`) or GROUP record: its number and value.
+// False on a fault that ends the import.
+bool ReadSizeOrGroup(Document* doc, FieldReader& in, bool bank) {
+  Field field;
+  if (!in.Next(field)) return false;
+  auto number = WholeNumber(field);
+  if (!number) return false;
+  if (*number < 0 || *number > (bank ? 49 : 549)) return true;
+  if (!in.Next(field)) return false;
+  auto value = WholeNumber(field);
+  if (!value) return false;
+  if (doc == nullptr) return true;
+  if (bank) {
+    doc->txtBank[*number] = std::to_string(*value);
+    doc->BankSizeText[*number] = doc->txtBank[*number];
+  } else {
+    doc->chkGrp[*number] = *value == 1 ? 1 : 0;
+  }
+  return true;
+}
+
+// The rest of a channel or band record of section `kind`. False on a fault
+// that ends the import.
+bool ReadSlotRecord(Document* doc, FieldReader& in, Section kind) {
+  Field field;
+  if (!in.Next(field)) return false;
+  std::string channel = ToUpperAscii(field.text);
+  if (channel.empty()) return true;
+  int target = TargetOf(kind, channel);
+  if (target < 0) return true;
+
+  std::array<std::string_view, 11> texts;
+  for (auto& t : texts) {
+    if (!in.Next(field)) return false;
+    t = field.text;
+  }
+  Field skip, enable;
+  if (!in.Next(skip) || !in.Next(enable)) return false;
+  bool skip_set = (skip.is_truth && skip.truth) ||
+                  (!skip.is_truth && skip.text == "#TRUE#");
+  bool enabled = enable.is_truth && enable.truth;
+
+  if (doc == nullptr) return true;
+  Slot& slot = kind == Section::kVfo ? doc->Vfo[target] : doc->Mem[target];
+  if (!BuildRecord(texts, slot)) return true;
+  if (kind == Section::kVfo) return true;
+  slot.value[kSkip] = skip_set ? 1 : 0;
+  if (skip_set) slot.text[kSkip] = "*";
+  doc->MemFlag[target] = enabled ? -1 : 0;
+  return true;
+}
+
 // Reads every record and merges it into `doc`; with no document only
 // checks that the text can be imported. False on a fault that ends the
 // import (which depends on the text alone, so a check that passes means
@@ -237,86 +322,15 @@ bool ReadRecords(Document* doc, FieldReader& in) {
     if (field.is_truth || field.text != "VR-Q5") continue;
     if (!in.Next(field)) return false;
     std::string_view section = field.text;
-    auto is = [&](std::string_view upper) {
-      return EqualsUpper(section, upper);
-    };
-
-    if (is("BANK AMOUNT") || is("GROUP")) {
-      if (!in.Next(field)) return false;
-      auto number = WholeNumber(field);
-      if (!number) return false;
-      bool bank = is("BANK AMOUNT");
-      if (*number < 0 || *number > (bank ? 49 : 549)) continue;
-      if (!in.Next(field)) return false;
-      auto value = WholeNumber(field);
-      if (!value) return false;
-      if (doc == nullptr) continue;
-      if (bank) {
-        doc->txtBank[*number] = std::to_string(*value);
-        doc->BankSizeText[*number] = doc->txtBank[*number];
-      } else {
-        doc->chkGrp[*number] = *value == 1 ? 1 : 0;
-      }
-      continue;
+    bool read = true;
+    if (EqualsUpper(section, "BANK AMOUNT")) {
+      read = ReadSizeOrGroup(doc, in, true);
+    } else if (EqualsUpper(section, "GROUP")) {
+      read = ReadSizeOrGroup(doc, in, false);
+    } else if (auto kind = SectionOf(section)) {
+      read = ReadSlotRecord(doc, in, *kind);
     }
-
-    Section kind;
-    if (is("VFO")) {
-      kind = Section::kVfo;
-    } else if (is("MEMORY")) {
-      kind = Section::kMemory;
-    } else if (is("PROGRAM SCAN")) {
-      kind = Section::kProgramScan;
-    } else if (is("SEARCH PASS")) {
-      kind = Section::kSearchPass;
-    } else if (is("PRIORITY")) {
-      kind = Section::kPriority;
-    } else {
-      continue;
-    }
-
-    if (!in.Next(field)) return false;
-    std::string channel = ToUpperAscii(field.text);
-    if (channel.empty()) continue;
-    int target = -1;
-    double number = Val(channel);
-    switch (kind) {
-      case Section::kVfo:
-        if (number >= 0 && number <= 13) target = Whole(number);
-        break;
-      case Section::kMemory:
-        if (number >= 0 && number <= 999) target = Whole(number);
-        break;
-      case Section::kProgramScan:
-        target = ProgramScanSlot(channel);
-        break;
-      case Section::kSearchPass:
-        target = SearchPassSlot(channel);
-        break;
-      case Section::kPriority:
-        target = PrioritySlot(channel);
-        break;
-    }
-    if (target < 0) continue;
-
-    std::array<std::string_view, 11> texts;
-    for (auto& t : texts) {
-      if (!in.Next(field)) return false;
-      t = field.text;
-    }
-    Field skip, enable;
-    if (!in.Next(skip) || !in.Next(enable)) return false;
-    bool skip_set = (skip.is_truth && skip.truth) ||
-                    (!skip.is_truth && skip.text == "#TRUE#");
-    bool enabled = enable.is_truth && enable.truth;
-
-    if (doc == nullptr) continue;
-    Slot& slot = kind == Section::kVfo ? doc->Vfo[target] : doc->Mem[target];
-    if (!BuildRecord(texts, slot)) continue;
-    if (kind == Section::kVfo) continue;
-    slot.value[kSkip] = skip_set ? 1 : 0;
-    if (skip_set) slot.text[kSkip] = "*";
-    doc->MemFlag[target] = enabled ? -1 : 0;
+    if (!read) return false;
   }
   return true;
 }

@@ -16,6 +16,7 @@
 #include "gui/language.h"
 #include "gui/main_window.h"
 #include "gui/note_text.h"
+#include "license_notice.h"
 #include "link/port_file.h"
 
 namespace vrq5::gui {
@@ -79,7 +80,7 @@ int StartUp(int argc, char** argv) {
     return 0;
   }
   if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-    std::printf("vrq5-clone %s\n", VRQ5_VERSION);
+    std::printf("vrq5-clone %s\n%s", VRQ5_VERSION, VRQ5_LICENSE_NOTICE);
     return 0;
   }
 #if !defined(_WIN32) && !defined(__APPLE__)

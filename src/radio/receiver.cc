@@ -218,71 +218,103 @@ std::string SimulatedReceiver::Interpret(std::string_view line) {
               mem_.begin() + kEnableArea + kEnableBits / 8, 0);
     return std::string(kOk);
   }
-  auto data_reply = [this](int address) {
-    std::string out = "\r\n";
-    for (int i = 0; i < kBlockBytes; ++i) out += HexByte(mem_[address + i]);
-    return out + "\r\n";
-  };
-  if (body.substr(0, 1) == "F") {
-    size_t op = body.find_first_of("RW", 1);
-    if (op == std::string_view::npos) return std::string(kNotUnderstood);
-    int address = ParseAddress(body.substr(1, op - 1));
-    std::string_view data = body.substr(op + 1);
-    if (address < 0) return std::string(kNotUnderstood);
-    if (body[op] == 'R') {
-      if (!data.empty() || address + kBlockBytes > kMemorySize) {
-        return std::string(kNotUnderstood);
-      }
-      return data_reply(address);
-    }
-    size_t bytes = data.size() / 2;
-    if (data.empty() || data.size() % 2 != 0 || bytes > kBlockBytes ||
-        !AllHex(data) || address + bytes > kMemorySize) {
-      return std::string(kNotUnderstood);
-    }
-    PokeLocked(address, data);
-    return std::string(kOk);
-  }
-  if (body.substr(0, 2) == "BC") {
-    size_t op = body.find_first_of("RW", 2);
-    if (op == std::string_view::npos) return std::string(kNotUnderstood);
-    std::string_view digits = body.substr(2, op - 2);
-    if (digits.size() < 3 || digits.size() > 5 || !AllDecimal(digits)) {
-      return std::string(kNotUnderstood);
-    }
-    int bank = digits.size() > 3
-                   ? std::stoi(std::string(digits.substr(0, digits.size() - 3)))
-                   : 0;
-    int channel = std::stoi(std::string(digits.substr(digits.size() - 3)));
-    int slot = SlotOfLocked(bank, channel);
-    std::string_view data = body.substr(op + 1);
-    if (body[op] == 'R') {
-      if (!data.empty()) return std::string(kNotUnderstood);
-      if (slot < 0) return "\r\n" + std::string(64, 'F') + "\r\n";
-      return data_reply(kChannelArea + kBlockBytes * slot);
-    }
-    if (slot < 0 || data.size() != 2 * kBlockBytes || !AllHex(data)) {
-      return std::string(kNotUnderstood);
-    }
-    PokeLocked(kChannelArea + kBlockBytes * slot, data);
-    if (slot < kEnableBits) {
-      mem_[kEnableArea + slot / 8] |= static_cast<uint8_t>(0x80 >> (slot % 8));
-    }
-    return std::string(kOk);
-  }
+  if (body.substr(0, 1) == "F") return InterpretBlock(body);
+  if (body.substr(0, 2) == "BC") return InterpretChannel(body);
   return std::string(kNotUnderstood);
+}
+
+std::string SimulatedReceiver::DataReply(int address) const {
+  std::string out = "\r\n";
+  for (int i = 0; i < kBlockBytes; ++i) out += HexByte(mem_[address + i]);
+  return out + "\r\n";
+}
+
+std::string SimulatedReceiver::InterpretBlock(std::string_view body) {
+  size_t op = body.find_first_of("RW", 1);
+  if (op == std::string_view::npos) return std::string(kNotUnderstood);
+  int address = ParseAddress(body.substr(1, op - 1));
+  std::string_view data = body.substr(op + 1);
+  if (address < 0) return std::string(kNotUnderstood);
+  if (body[op] == 'R') {
+    if (!data.empty() || address + kBlockBytes > kMemorySize) {
+      return std::string(kNotUnderstood);
+    }
+    return DataReply(address);
+  }
+  size_t bytes = data.size() / 2;
+  if (data.empty() || data.size() % 2 != 0 || bytes > kBlockBytes ||
+      !AllHex(data) || address + bytes > kMemorySize) {
+    return std::string(kNotUnderstood);
+  }
+  PokeLocked(address, data);
+  return std::string(kOk);
+}
+
+std::string SimulatedReceiver::InterpretChannel(std::string_view body) {
+  size_t op = body.find_first_of("RW", 2);
+  if (op == std::string_view::npos) return std::string(kNotUnderstood);
+  std::string_view digits = body.substr(2, op - 2);
+  if (digits.size() < 3 || digits.size() > 5 || !AllDecimal(digits)) {
+    return std::string(kNotUnderstood);
+  }
+  int bank = digits.size() > 3
+                 ? std::stoi(std::string(digits.substr(0, digits.size() - 3)))
+                 : 0;
+  int channel = std::stoi(std::string(digits.substr(digits.size() - 3)));
+  int slot = SlotOfLocked(bank, channel);
+  std::string_view data = body.substr(op + 1);
+  if (body[op] == 'R') {
+    if (!data.empty()) return std::string(kNotUnderstood);
+    if (slot < 0) return "\r\n" + std::string(64, 'F') + "\r\n";
+    return DataReply(kChannelArea + kBlockBytes * slot);
+  }
+  if (slot < 0 || data.size() != 2 * kBlockBytes || !AllHex(data)) {
+    return std::string(kNotUnderstood);
+  }
+  PokeLocked(kChannelArea + kBlockBytes * slot, data);
+  if (slot < kEnableBits) {
+    mem_[kEnableArea + slot / 8] |= static_cast<uint8_t>(0x80 >> (slot % 8));
+  }
+  return std::string(kOk);
+}
+
+std::chrono::nanoseconds SimulatedReceiver::Wire(size_t chars) const {
+  return faults_.timing ? kCharTime * static_cast<long>(chars)
+                        : std::chrono::nanoseconds(0);
+}
+
+bool SimulatedReceiver::Chance(double p) {
+  return p > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) < p;
+}
+
+void SimulatedReceiver::Reply(std::string answer, size_t sent_chars,
+                              std::vector<Delivery>& out) {
+  if (answer.empty() || Chance(faults_.drop_reply)) return;
+  if (Chance(faults_.corrupt_reply)) {
+    size_t at =
+        std::uniform_int_distribution<size_t>(0, answer.size() - 1)(rng_);
+    answer[at] = static_cast<char>(answer[at] ^ 0x80);
+  }
+  auto start =
+      Wire(sent_chars) +
+      std::chrono::nanoseconds(faults_.timing ? faults_.turnaround
+                                              : std::chrono::microseconds(0));
+  if (Chance(faults_.late_reply)) start += faults_.late_delay;
+  int pieces =
+      std::clamp<int>(faults_.split_pieces, 1, static_cast<int>(answer.size()));
+  size_t done = 0;
+  for (int p = 0; p < pieces; ++p) {
+    size_t end = answer.size() * (p + 1) / pieces;
+    std::string piece = answer.substr(done, end - done);
+    auto when = start + Wire(end) + faults_.split_gap * p;
+    out.push_back({when, std::move(piece)});
+    done = end;
+  }
 }
 
 std::vector<Delivery> SimulatedReceiver::Receive(std::string_view bytes) {
   std::lock_guard lock(mu_);
   std::vector<Delivery> out;
-  auto wire = [this](size_t chars) {
-    return faults_.timing ? kCharTime * static_cast<long>(chars)
-                          : std::chrono::nanoseconds(0);
-  };
-  auto chance = [this](double p) {
-    return p > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) < p;
-  };
   auto silent = [this](long line_number) {
     return faults_.silent_from > 0 && line_number >= faults_.silent_from;
   };
@@ -299,34 +331,13 @@ std::vector<Delivery> SimulatedReceiver::Receive(std::string_view bytes) {
     line_.clear();
     lines_.push_back(line);
     if (!echo.empty()) {
-      out.push_back({wire(i + 1), std::move(echo)});
+      out.push_back({Wire(i + 1), std::move(echo)});
       echo.clear();
     }
     if (silent(commands_) || faults_.not_in_clone_mode) continue;
-    std::string answer = Interpret(line);
-    if (answer.empty() || chance(faults_.drop_reply)) continue;
-    if (chance(faults_.corrupt_reply)) {
-      size_t at =
-          std::uniform_int_distribution<size_t>(0, answer.size() - 1)(rng_);
-      answer[at] = static_cast<char>(answer[at] ^ 0x80);
-    }
-    auto start =
-        wire(i + 1) +
-        std::chrono::nanoseconds(faults_.timing ? faults_.turnaround
-                                                : std::chrono::microseconds(0));
-    if (chance(faults_.late_reply)) start += faults_.late_delay;
-    int pieces = std::clamp<int>(faults_.split_pieces, 1,
-                                 static_cast<int>(answer.size()));
-    size_t done = 0;
-    for (int p = 0; p < pieces; ++p) {
-      size_t end = answer.size() * (p + 1) / pieces;
-      std::string piece = answer.substr(done, end - done);
-      auto when = start + wire(end) + faults_.split_gap * p;
-      out.push_back({when, std::move(piece)});
-      done = end;
-    }
+    Reply(Interpret(line), i + 1, out);
   }
-  if (!echo.empty()) out.push_back({wire(bytes.size()), std::move(echo)});
+  if (!echo.empty()) out.push_back({Wire(bytes.size()), std::move(echo)});
   return out;
 }
 

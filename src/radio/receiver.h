@@ -114,6 +114,20 @@ class SimulatedReceiver {
 
  private:
   std::string Interpret(std::string_view line);
+  // The commands after the identity: a block by address (`F`) and a
+  // channel by bank and number (`BC`).
+  std::string InterpretBlock(std::string_view body);
+  std::string InterpretChannel(std::string_view body);
+  // A read's answer: the block at `address` as hex between line ends.
+  std::string DataReply(int address) const;
+  // The time `chars` characters take on the wire (none without timing).
+  std::chrono::nanoseconds Wire(size_t chars) const;
+  // True with probability p, from the fault seed.
+  bool Chance(double p);
+  // Delivers an answer to a line whose last character was the
+  // `sent_chars`th of the bytes received, shaped by the faults (dropped,
+  // corrupted, late, in pieces).
+  void Reply(std::string answer, size_t sent_chars, std::vector<Delivery>& out);
   int SlotOfLocked(int bank, int channel) const;
   void ResetLocked();
   void PokeLocked(int address, std::string_view hex);

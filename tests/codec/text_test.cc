@@ -52,7 +52,8 @@ TEST(ValTest, AgreesWithStrtodOnDecimals) {
     if (rng() % 4 == 0) text += '-';
     int int_digits = static_cast<int>(rng() % 9);
     int frac_digits = static_cast<int>(rng() % 12);
-    for (int i = 0; i < int_digits; ++i) text += static_cast<char>('0' + rng() % 10);
+    for (int i = 0; i < int_digits; ++i)
+      text += static_cast<char>('0' + rng() % 10);
     if (frac_digits > 0 || int_digits == 0) {
       text += '.';
       for (int i = 0; i < std::max(frac_digits, 1); ++i) {

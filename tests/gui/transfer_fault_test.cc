@@ -303,7 +303,7 @@ std::vector<Row> Rows() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, TransferFaultTest, ::testing::ValuesIn(Rows()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace vrq5::testing

@@ -293,23 +293,23 @@ TEST_F(TransferTest, WriteAllThenReadAllGivesTheSameDocument) {
 }
 
 TEST_F(TransferTest, OptionsTheModelLacksAreWrittenAsOff) {
-  SimulatedReceiver rx(1);
-  SimulatedPort port(rx);
-  Link link(port);
-  Transfer transfer(link, doc, Sinks());
+  SimulatedReceiver q70e(1);
+  SimulatedPort q70e_port(q70e);
+  Link q70e_link(q70e_port);
+  Transfer transfer_to_q70e(q70e_link, doc, Sinks());
   doc.SelectModel(1);
   doc.Mem[1000] = MakeChannel(150, 0, 0, 1, 0, 0, 0, 0, 0, 0, "TRAIN ");
   doc.Mem[1001] = MakeChannel(151, 0, 0, 4, 0, 3, 0, 0, 0, 0, "SECRET");
   doc.MemFlag[1000] = doc.MemFlag[1001] = -1;
-  ASSERT_EQ(transfer.RunWriteAll(), CommandResult::kSuccess);
+  ASSERT_EQ(transfer_to_q70e.RunWriteAll(), CommandResult::kSuccess);
   Document back;
   back.SelectModel(1);
-  Transfer reader(link, back, Sinks());
+  Transfer reader(q70e_link, back, Sinks());
   ASSERT_EQ(reader.RunReadAll(), CommandResult::kSuccess);
   EXPECT_EQ(back.Mem[1000].value[kOption], 0);  // train: VR-Q5J only
   EXPECT_EQ(back.Mem[1001].value[kOption], 4);  // secret: VR-Q70E
-  ASSERT_GE(rx.lines().size(), 4u);
-  EXPECT_EQ(rx.lines()[3], "QV~VR-Q70E");
+  ASSERT_GE(q70e.lines().size(), 4u);
+  EXPECT_EQ(q70e.lines()[3], "QV~VR-Q70E");
 }
 
 class DroppedRepliesTest : public TransferTest {

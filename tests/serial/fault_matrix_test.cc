@@ -34,7 +34,7 @@ constexpr milliseconds kWait{40};
 // closed by another thread; a longer wait gives that thread time enough on
 // a busy machine, and costs nothing once the port has failed.
 constexpr milliseconds kVanishWait{250};
-constexpr milliseconds kLate{60};
+constexpr milliseconds kLateDelay{60};
 
 enum class Fault {
   kDrop10,
@@ -153,7 +153,7 @@ TEST_P(FaultMatrixTest, SucceedsWithTheSameDataOrStopsAsDescribed) {
   Prepare(rx, row.write);
   radio::Faults faults;
   faults.seed = 7;
-  faults.late_delay = kLate;
+  faults.late_delay = kLateDelay;
   long at =
       row.stage.empty() ? 0 : StageStart(row.write, row.stage) + row.offset;
   switch (row.fault) {
@@ -285,7 +285,7 @@ std::vector<Row> Rows() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cable, FaultMatrixTest, ::testing::ValuesIn(Rows()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace vrq5

@@ -254,9 +254,9 @@ void MemoryPage::CopyRows() {
   std::vector<CopiedRow> rows = vrq5::CopyRows(doc_, SelectedRows());
   auto* mime = new QMimeData;
   mime->setText(QString::fromStdString(RowsAsText(rows)));
-  std::string data = RowsAsData(rows);
+  std::string bytes = RowsAsData(rows);
   mime->setData(QString::fromLatin1(kRowsMimeType),
-                QByteArray(data.data(), static_cast<qsizetype>(data.size())));
+                QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
   QGuiApplication::clipboard()->setMimeData(mime);
 }
 
@@ -274,9 +274,9 @@ void MemoryPage::PasteRows() {
   if (mime == nullptr) return;
   std::optional<std::vector<CopiedRow>> rows;
   if (mime->hasFormat(QString::fromLatin1(kRowsMimeType))) {
-    QByteArray data = mime->data(QString::fromLatin1(kRowsMimeType));
+    QByteArray bytes = mime->data(QString::fromLatin1(kRowsMimeType));
     rows = RowsFromData(
-        std::string_view(data.constData(), static_cast<size_t>(data.size())));
+        std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
   }
   if (!rows && mime->hasText()) rows = RowsFromText(mime->text().toStdString());
   if (!rows || rows->empty()) {

@@ -17,8 +17,7 @@ extern "C" void OnStopSignal(int signal) {
 
 }  // namespace
 
-StopSignals::StopSignals(std::initializer_list<int> caught)
-    : signals_(caught) {
+StopSignals::StopSignals(std::initializer_list<int> caught) : signals_(caught) {
   g_stopped = false;
   g_stopped_again = false;
   g_signal = 0;

@@ -1,5 +1,7 @@
 #include <iostream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/common.h"
@@ -42,6 +44,57 @@ std::string SlotChanges(const Slot& a, const Slot& b, int fields) {
   return out.str();
 }
 
+using Lines = std::vector<std::string>;
+
+void BankDifferences(const Document& a, const Document& b, Lines& out) {
+  for (int bank = 0; bank < kBankCount; ++bank) {
+    if (a.txtBank[bank] != b.txtBank[bank]) {
+      out.push_back("Bank " + std::to_string(bank) +
+                    " size: " + a.txtBank[bank] + " -> " + b.txtBank[bank]);
+    }
+  }
+  for (int g = 1; g <= 10; ++g) {
+    std::string group = GroupLabel(g);
+    for (int bank = 0; bank < kBankCount; ++bank) {
+      int i = 50 * g + bank;
+      if (a.chkGrp[i] != b.chkGrp[i]) {
+        out.push_back(group + ": bank " + std::to_string(bank) +
+                      (b.chkGrp[i] ? " added" : " removed"));
+      }
+    }
+  }
+}
+
+void SettingDifferences(const Document& a, const Document& b, Lines& out) {
+  for (const auto& f : SettingFields()) {
+    std::string va = f.Describe(a.settings), vb = f.Describe(b.settings);
+    if (va != vb)
+      out.push_back(std::string(f.caption) + ": " + va + " -> " + vb);
+  }
+}
+
+void SlotDifferences(const Document& a, const Document& b, Lines& out) {
+  for (int band = 0; band < kVfoBands; ++band) {
+    std::string changes = SlotChanges(a.Vfo[band], b.Vfo[band], kVfoFieldCount);
+    if (!changes.empty()) {
+      out.push_back("VFO band " + std::to_string(band) + ": " + changes);
+    }
+  }
+  auto enable = [](int flag) { return flag == -1 ? "on" : "off"; };
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    std::string label = a.SlotLabel(slot);
+    if (label != b.SlotLabel(slot)) label += "/" + b.SlotLabel(slot);
+    label = RowName(label, slot);
+    std::string changes = SlotChanges(a.Mem[slot], b.Mem[slot], kFieldCount);
+    if (a.MemFlag[slot] != b.MemFlag[slot]) {
+      changes += std::string(changes.empty() ? "" : "; ") +
+                 "Enable: " + enable(a.MemFlag[slot]) + " -> " +
+                 enable(b.MemFlag[slot]);
+    }
+    if (!changes.empty()) out.push_back("Channel " + label + ": " + changes);
+  }
+}
+
 }  // namespace
 
 int RunDiff(const Args& args) {
@@ -55,49 +108,12 @@ int RunDiff(const Args& args) {
   if (int rc = OpenDocument(a, parsed->positional[0])) return rc;
   if (int rc = OpenDocument(b, parsed->positional[1])) return rc;
 
-  int differences = 0;
-  auto report = [&](const std::string& line) {
-    std::cout << line << "\n";
-    ++differences;
-  };
-  for (int bank = 0; bank < kBankCount; ++bank) {
-    if (a.txtBank[bank] != b.txtBank[bank]) {
-      report("Bank " + std::to_string(bank) + " size: " + a.txtBank[bank] +
-             " -> " + b.txtBank[bank]);
-    }
-  }
-  for (int g = 1; g <= 10; ++g) {
-    std::string group = GroupLabel(g);
-    for (int bank = 0; bank < kBankCount; ++bank) {
-      int i = 50 * g + bank;
-      if (a.chkGrp[i] != b.chkGrp[i]) {
-        report(group + ": bank " + std::to_string(bank) +
-               (b.chkGrp[i] ? " added" : " removed"));
-      }
-    }
-  }
-  for (const auto& f : SettingFields()) {
-    std::string va = f.Describe(a.settings), vb = f.Describe(b.settings);
-    if (va != vb) report(std::string(f.caption) + ": " + va + " -> " + vb);
-  }
-  for (int band = 0; band < kVfoBands; ++band) {
-    std::string changes = SlotChanges(a.Vfo[band], b.Vfo[band], kVfoFieldCount);
-    if (!changes.empty())
-      report("VFO band " + std::to_string(band) + ": " + changes);
-  }
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    std::string label = a.SlotLabel(slot);
-    if (label != b.SlotLabel(slot)) label += "/" + b.SlotLabel(slot);
-    label = RowName(label, slot);
-    std::string changes = SlotChanges(a.Mem[slot], b.Mem[slot], kFieldCount);
-    if (a.MemFlag[slot] != b.MemFlag[slot]) {
-      changes += std::string(changes.empty() ? "" : "; ") +
-                 "Enable: " + (a.MemFlag[slot] == -1 ? "on" : "off") + " -> " +
-                 (b.MemFlag[slot] == -1 ? "on" : "off");
-    }
-    if (!changes.empty()) report("Channel " + label + ": " + changes);
-  }
-  if (differences == 0) {
+  Lines differences;
+  BankDifferences(a, b, differences);
+  SettingDifferences(a, b, differences);
+  SlotDifferences(a, b, differences);
+  for (const std::string& line : differences) std::cout << line << "\n";
+  if (differences.empty()) {
     std::cout << "The two files hold the same data.\n";
     return kExitOk;
   }

@@ -54,6 +54,56 @@ int RowSlot(Document& doc, const std::string& text) {
   }
   return -1;
 }
+// Merges a common channel list into the document and saves it.
+int ImportChannels(Document& doc, const ParsedArgs& parsed,
+                   const std::string& csv, const std::string& out) {
+  ChannelCsvTarget target;
+  target.by_location = parsed.Has("--by-location");
+  auto row = parsed.Value("--row");
+  auto bank = parsed.Value("--bank");
+  if (row && (target.first_row = RowSlot(doc, *row)) < 0) {
+    return UsageError("import", "no memory row " + *row, kHelp);
+  }
+  if (bank &&
+      ((target.bank = Digits(*bank)) < 0 || target.bank >= kBankCount)) {
+    return UsageError("import", "no bank " + *bank + " (0..49)", kHelp);
+  }
+  ChannelCsvResult result = ImportChannelCsv(doc, csv, target);
+  for (const auto& note : result.notes) {
+    std::cerr << ChannelCsvNoteLine(note) << "\n";
+  }
+  if (int rc = ReportFile(result.status, csv)) return rc;
+  std::cerr << ChannelCsvCountLine(result) << "\n";
+  if (result.imported == 0) {
+    std::cerr << "Nothing was imported.\n";
+    return kExitFailure;
+  }
+  if (parsed.Has("--strict") && result.left_out > 0) {
+    std::cerr << "Nothing was written: channels were left out (--strict).\n";
+    return kExitFailure;
+  }
+  return SaveDocument(doc, out);
+}
+
+// The usage error of options that do not go with the layout, or 0.
+int LayoutOptionsError(const ParsedArgs& parsed, const std::string& layout) {
+  bool row = parsed.Value("--row").has_value();
+  bool bank = parsed.Value("--bank").has_value();
+  bool by_location = parsed.Has("--by-location");
+  if ((row || bank || by_location || parsed.Has("--strict")) &&
+      layout != "channels") {
+    return UsageError(
+        "import",
+        "--row, --bank, --by-location and --strict need --layout channels",
+        kHelp);
+  }
+  if ((row ? 1 : 0) + (bank ? 1 : 0) + (by_location ? 1 : 0) > 1) {
+    return UsageError(
+        "import", "--row, --bank and --by-location exclude each other", kHelp);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int RunImport(const Args& args) {
@@ -74,20 +124,7 @@ int RunImport(const Args& args) {
   if (layout != "vrq5" && layout != "channels") {
     return UsageError("import", "unknown layout " + layout, kHelp);
   }
-  auto row = parsed->Value("--row");
-  auto bank = parsed->Value("--bank");
-  const bool by_location = parsed->Has("--by-location");
-  const bool strict = parsed->Has("--strict");
-  if ((row || bank || by_location || strict) && layout != "channels") {
-    return UsageError(
-        "import",
-        "--row, --bank, --by-location and --strict need --layout channels",
-        kHelp);
-  }
-  if ((row ? 1 : 0) + (bank ? 1 : 0) + (by_location ? 1 : 0) > 1) {
-    return UsageError(
-        "import", "--row, --bank and --by-location exclude each other", kHelp);
-  }
+  if (int rc = LayoutOptionsError(*parsed, layout)) return rc;
   const std::string& csv = parsed->positional[0];
   Document doc;
   if (!ApplyModel("import", *parsed, doc)) return kExitUsage;
@@ -96,32 +133,7 @@ int RunImport(const Args& args) {
   if (auto base = parsed->Value("--base")) {
     if (int rc = OpenDocument(doc, *base)) return rc;
   }
-  if (layout == "channels") {
-    ChannelCsvTarget target;
-    target.by_location = by_location;
-    if (row && (target.first_row = RowSlot(doc, *row)) < 0) {
-      return UsageError("import", "no memory row " + *row, kHelp);
-    }
-    if (bank &&
-        ((target.bank = Digits(*bank)) < 0 || target.bank >= kBankCount)) {
-      return UsageError("import", "no bank " + *bank + " (0..49)", kHelp);
-    }
-    ChannelCsvResult result = ImportChannelCsv(doc, csv, target);
-    for (const auto& note : result.notes) {
-      std::cerr << ChannelCsvNoteLine(note) << "\n";
-    }
-    if (int rc = ReportFile(result.status, csv)) return rc;
-    std::cerr << ChannelCsvCountLine(result) << "\n";
-    if (result.imported == 0) {
-      std::cerr << "Nothing was imported.\n";
-      return kExitFailure;
-    }
-    if (strict && result.left_out > 0) {
-      std::cerr << "Nothing was written: channels were left out (--strict).\n";
-      return kExitFailure;
-    }
-    return SaveDocument(doc, *out);
-  }
+  if (layout == "channels") return ImportChannels(doc, *parsed, csv, *out);
   if (int rc = ReportFile(ImportCsv(doc, csv), csv)) return rc;
   return SaveDocument(doc, *out);
 }

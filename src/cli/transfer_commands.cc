@@ -6,6 +6,7 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,73 +76,105 @@ const std::map<std::string, Part>& Parts() {
   return parts;
 }
 
-int RunTransfer(const std::string& command, const Args& args, bool reading) {
-  const char* help = reading ? kReadHelp : kWriteHelp;
-  int code = kExitOk;
+// A read or write command, once its options are checked.
+struct Request {
+  std::string command;
+  const char* help = nullptr;
+  bool reading = false;
+  bool quick = false;
+  const Part* part = nullptr;
+  std::optional<std::string> out;  // reads: the clone file to write
+  ParsedArgs parsed;
+
+  UserCommand user_command() const {
+    return quick ? UserCommand::kReadQuick : reading ? part->read : part->write;
+  }
+};
+
+// Checks a command's options: false with the exit status in `code` when the
+// command ends here (an error or --help).
+bool ParseRequest(const Args& args, Request& request, int& code) {
+  const std::string& command = request.command;
+  const char* help = request.help;
   OptionSet options{{"--port", "--model", "--part"}, {}, {}};
-  if (reading) {
+  if (request.reading) {
     options.with_value.insert("-o");
     options.flags.insert("--quick");
+  } else {
+    options.flags.insert("--force");
   }
-  if (!reading) options.flags.insert("--force");
+  code = kExitOk;
   auto parsed = ParseCommand(command, args, options, help, code);
-  if (!parsed) return code;
-  std::string part_name = parsed->Value("--part").value_or("all");
+  if (!parsed) return false;
+  request.parsed = std::move(*parsed);
+  std::string part_name = request.parsed.Value("--part").value_or("all");
   auto part = Parts().find(part_name);
   if (part == Parts().end()) {
-    return UsageError(command, "unknown part " + part_name, help);
+    code = UsageError(command, "unknown part " + part_name, help);
+    return false;
   }
-  const bool quick = reading && parsed->Has("--quick");
-  if (quick && part_name != "all") {
-    return UsageError(command, "--quick reads everything: leave out --part",
-                      help);
+  request.part = &part->second;
+  request.quick = request.reading && request.parsed.Has("--quick");
+  if (request.quick && part_name != "all") {
+    code =
+        UsageError(command, "--quick reads everything: leave out --part", help);
+    return false;
   }
-  std::optional<std::string> out;
-  if (reading) {
-    if (!parsed->positional.empty()) {
-      return UsageError(command, "unexpected argument " + parsed->positional[0],
-                        help);
+  const std::vector<std::string>& positional = request.parsed.positional;
+  if (request.reading) {
+    if (!positional.empty()) {
+      code = UsageError(command, "unexpected argument " + positional[0], help);
+      return false;
     }
-    out = parsed->Value("-o");
-    if (!out) return UsageError(command, "-o FILE.VQ5 is required", help);
-  } else if (parsed->positional.size() != 1) {
-    return UsageError(command, "one clone file is needed", help);
-  }
-
-  Document doc;
-  if (!ApplyModel(command, *parsed, doc)) return kExitUsage;
-  // A read whose file cannot be written is refused before the receiver is
-  // touched.
-  if (reading) {
-    if (int rc = CheckOutput(command, *out, {}, help)) return rc;
-  }
-  if (!reading) {
-    if (int rc = OpenDocument(doc, parsed->positional[0])) return rc;
-    // The check of what the part sends, before the port is touched.
-    if (!CheckWrite(doc, WriteScopeOf(part->second.write),
-                    parsed->Has("--force"), std::cerr)) {
-      return kExitFailure;
+    request.out = request.parsed.Value("-o");
+    if (!request.out) {
+      code = UsageError(command, "-o FILE.VQ5 is required", help);
+      return false;
     }
+  } else if (positional.size() != 1) {
+    code = UsageError(command, "one clone file is needed", help);
+    return false;
   }
+  return true;
+}
 
-  int argc = 1;
-  char program_name[] = "vrq5";
-  char* argv[] = {program_name, nullptr};
-  QCoreApplication app(argc, argv);
-  auto choice = ChoosePort(
-      command, *parsed, QCoreApplication::applicationFilePath().toStdString(),
-      doc.ModelIndex);
-  if (!choice) return kExitUsage;
+// The document before the port is touched: a read whose file cannot be
+// written is refused, and a write's file is opened and what the part sends
+// is checked. Returns 0 or the exit status.
+int PrepareDocument(const Request& request, Document& doc) {
+  if (!ApplyModel(request.command, request.parsed, doc)) return kExitUsage;
+  if (request.reading) {
+    return CheckOutput(request.command, *request.out, {}, request.help);
+  }
+  if (int rc = OpenDocument(doc, request.parsed.positional[0])) return rc;
+  if (!CheckWrite(doc, WriteScopeOf(request.part->write),
+                  request.parsed.Has("--force"), std::cerr)) {
+    return kExitFailure;
+  }
+  return kExitOk;
+}
 
-  Link link(*choice->port);
-  // The signals that stop a transfer as Ctrl+C does.
+// How an exchange ended.
+struct Outcome {
+  CommandResult result = CommandResult::kFailure;
+  bool port_opened = false;
+  bool stopped = false;
+  std::string signal_name;
+  int accepted_model = -1;
+};
+
+// Runs the command over the chosen port; Ctrl+C, SIGTERM and SIGHUP stop
+// it between two exchanges and leave the receiver unlinked.
+Outcome Exchange(const Request& request, PortChoice& choice, Document& doc) {
+  Link link(*choice.port);
   auto stop = std::make_unique<StopSignals>(
       std::initializer_list<int>{SIGINT, SIGTERM, SIGHUP});
   link.set_cancel_flag(stop->stopped());
 
-  std::string label =
-      quick ? "Read Channels in use"
-            : std::string(reading ? "Read " : "Write ") + part->second.label;
+  std::string label = request.quick
+                          ? "Read Channels in use"
+                          : std::string(request.reading ? "Read " : "Write ") +
+                                request.part->label;
   ProgressBar bar(label);
   TransferSinks sinks;
   sinks.progress = [&](int value, int maximum) { bar.Update(value, maximum); };
@@ -151,38 +184,60 @@ int RunTransfer(const std::string& command, const Args& args, bool reading) {
     if (!m.informative.empty()) std::cerr << m.informative << "\n";
   };
   Transfer transfer(link, doc, sinks);
-  CommandResult result = transfer.Run(quick     ? UserCommand::kReadQuick
-                                      : reading ? part->second.read
-                                                : part->second.write);
+  Outcome outcome;
+  outcome.result = transfer.Run(request.user_command());
   bar.Finish();
-  bool port_opened = choice->port->IsOpen();
-  if (stop->stopped()->load() && port_opened) {
+  outcome.port_opened = choice.port->IsOpen();
+  if (stop->stopped()->load() && outcome.port_opened) {
     // The receiver is left unlinked, unless a second signal stops that too.
     link.set_cancel_flag(stop->stopped_again());
     Transfer(link, doc).SendQVFINISH();
   }
-  choice->port->Close();
-  const bool stopped = stop->stopped()->load();
-  const std::string signal_name = stop->name();
-  stop.reset();
+  choice.port->Close();
+  outcome.stopped = stop->stopped()->load();
+  outcome.signal_name = stop->name();
+  outcome.accepted_model = transfer.accepted_model();
+  return outcome;
+}
 
-  if (stopped) {
-    std::cerr << "Stopped by " << signal_name << " between two exchanges; "
+int RunTransfer(const std::string& command, const Args& args, bool reading) {
+  Request request;
+  request.command = command;
+  request.reading = reading;
+  request.help = reading ? kReadHelp : kWriteHelp;
+  int code = kExitOk;
+  if (!ParseRequest(args, request, code)) return code;
+  Document doc;
+  if (int rc = PrepareDocument(request, doc)) return rc;
+
+  int argc = 1;
+  char program_name[] = "vrq5";
+  char* argv[] = {program_name, nullptr};
+  QCoreApplication app(argc, argv);
+  auto choice = ChoosePort(
+      command, request.parsed,
+      QCoreApplication::applicationFilePath().toStdString(), doc.ModelIndex);
+  if (!choice) return kExitUsage;
+  const Outcome outcome = Exchange(request, *choice, doc);
+
+  if (outcome.stopped) {
+    std::cerr << "Stopped by " << outcome.signal_name
+              << " between two exchanges; "
               << (reading ? "nothing was saved.\n"
                           : "the receiver holds what was written so far.\n");
     return kExitFailure;
   }
-  if (transfer.accepted_model() >= 0) {
-    std::cerr << RunAgainWithModelText(transfer.accepted_model()) << "\n";
+  if (outcome.accepted_model >= 0) {
+    std::cerr << RunAgainWithModelText(outcome.accepted_model) << "\n";
   }
-  if (result != CommandResult::kSuccess) {
-    if (!port_opened) {
+  if (outcome.result != CommandResult::kSuccess) {
+    if (!outcome.port_opened) {
       std::cerr << "vrq5 " << command << ": the port " << choice->shown
                 << " could not be opened (see 'vrq5 ports')\n";
     }
     return kExitFailure;
   }
-  if (reading) return SaveDocument(doc, *out);
+  if (reading) return SaveDocument(doc, *request.out);
   return kExitOk;
 }
 

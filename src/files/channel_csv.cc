@@ -137,20 +137,163 @@ ChannelCsvResult Refused(int line, std::string field, std::string text) {
   return result;
 }
 
+// Why a target names no rows, or nothing when it names some.
+std::optional<std::string> TargetProblem(const ChannelCsvTarget& target) {
+  if (target.by_location) return std::nullopt;
+  if (target.bank >= kBankCount) {
+    return "bank " + std::to_string(target.bank) + " is not a bank (0 to 49)";
+  }
+  if (target.bank < 0 &&
+      (target.first_row < 0 || target.first_row >= kMemoryChannels)) {
+    return "row " + std::to_string(target.first_row) +
+           " is not a memory row (0 to 999)";
+  }
+  return std::nullopt;
+}
+
+// One import: the lines after the header are read one at a time, and the
+// channels are collected and written once the whole list is read, so the
+// document changes only as a whole.
+class Import {
+ public:
+  Import(Document& doc, const ChannelCsvTarget& target, const Header& header)
+      : doc_(doc),
+        target_(target),
+        header_(header),
+        rows_(LayoutOfBoxes(doc.txtBank)),
+        slots_(target.by_location ? std::vector<int>()
+                                  : TargetSlots(rows_, target)),
+        taken_by_(target.by_location ? kMemoryChannels : 0, 0),
+        report_(result_) {}
+
+  void Line(const CsvRecord& record) {
+    ChannelBuilder channel(header_, record);
+    line_ = record.line;
+    std::string why;
+    auto mhz = channel.Frequency(why);
+    if (!mhz) {
+      LeftOut("Frequency", why);
+      return;
+    }
+    int slot = -1;
+    if (target_.by_location) {
+      if (!SlotOfLocation(channel.Get(kColLocation), slot)) return;
+    } else if (next_ < slots_.size()) {
+      slot = slots_[next_];
+    }
+    if (!FrequencyAllowed(channel, slot, *mhz)) return;
+    if (slot < 0) {
+      LeftOut("Row", target_.bank >= 0
+                         ? "no row left in bank " + Pad2(target_.bank)
+                         : std::string("no memory row left after 999"));
+      return;
+    }
+    ++next_;
+    if (target_.by_location) taken_by_[slot] = line_;
+    Take(channel, slot, *mhz);
+  }
+
+  ChannelCsvResult Finish() {
+    report_.Finish();
+    if (result_.imported > 0) {
+      for (auto& [slot, channel] : written_) {
+        doc_.Mem[slot] = std::move(channel);
+        doc_.MemFlag[slot] = -1;
+      }
+      doc_.LayoutMemoryRows();
+      doc_.RefillMemory();
+      doc_.DataChanged = -1;
+    }
+    return std::move(result_);
+  }
+
+ private:
+  void LeftOut(std::string field, std::string why) {
+    ChannelCsvNote note;
+    note.line = line_;
+    note.field = std::move(field);
+    note.text = "left out: " + std::move(why);
+    note.row_left_out = true;
+    report_.Add(std::move(note));
+    ++result_.left_out;
+  }
+
+  // The memory slot a line's Location names, when it is one and free.
+  bool SlotOfLocation(std::string_view location, int& slot) {
+    auto n = Number(location);
+    if (!n || *n != std::floor(*n) || *n < 0 || *n >= kMemoryChannels) {
+      LeftOut("Location",
+              location.empty()
+                  ? std::string("no Location (a memory slot 0 to 999)")
+                  : "Location " + Shown(location) +
+                        " is not a memory slot (0 to 999)");
+      return false;
+    }
+    slot = static_cast<int>(*n);
+    if (taken_by_[slot] != 0) {
+      LeftOut("Location", "Location " + std::to_string(slot) +
+                              " is taken by line " +
+                              std::to_string(taken_by_[slot]));
+      return false;
+    }
+    return true;
+  }
+
+  bool FrequencyAllowed(const ChannelBuilder& channel, int slot, double mhz) {
+    switch (MemoryFrequencyVerdict(doc_, slot < 0 ? 0 : slot, doc_.ModelIndex,
+                                   mhz)) {
+      case FrequencyVerdict::kAllowed:
+        return true;
+      case FrequencyVerdict::kCellular:
+        LeftOut("Frequency", FormatFrequency(mhz) +
+                                 " MHz lies in a cellular band the "
+                                 "VR-Q70T does not receive");
+        return false;
+      default:
+        LeftOut("Frequency",
+                Shown(channel.Get(kColFrequency)) +
+                    " MHz is outside the receiver's 0.1 to 1299.995 MHz");
+        return false;
+    }
+  }
+
+  void Take(ChannelBuilder& channel, int slot, double mhz) {
+    Slot s = doc_.Mem[slot];
+    channel.Fill(s);
+    s.value[kFreq] = mhz;
+    s.text[kFreq] = FormatFrequency(mhz);
+    written_.emplace_back(slot, std::move(s));
+    ++result_.imported;
+    if (!channel.changes().empty()) ++result_.changed;
+    for (auto& [field, change] : channel.changes()) {
+      ChannelCsvNote note;
+      note.line = line_;
+      note.row = RowName(rows_, slot);
+      note.field = std::move(field);
+      note.text = std::move(change);
+      report_.Add(std::move(note));
+    }
+  }
+
+  Document& doc_;
+  const ChannelCsvTarget& target_;
+  const Header& header_;
+  const RowLayout rows_;  // the rows follow the bank boxes
+  const std::vector<int> slots_;
+  std::vector<int> taken_by_;  // by location: the line that took each slot
+  std::vector<std::pair<int, Slot>> written_;
+  size_t next_ = 0;
+  int line_ = 0;
+  ChannelCsvResult result_;
+  Report report_;
+};
+
 }  // namespace
 
 ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
                                       const ChannelCsvTarget& target) {
-  if (!target.by_location &&
-      (target.bank >= kBankCount ||
-       (target.bank < 0 &&
-        (target.first_row < 0 || target.first_row >= kMemoryChannels)))) {
-    return Refused(
-        0, "Row",
-        target.bank >= 0
-            ? "bank " + std::to_string(target.bank) + " is not a bank (0 to 49)"
-            : "row " + std::to_string(target.first_row) +
-                  " is not a memory row (0 to 999)");
+  if (auto problem = TargetProblem(target)) {
+    return Refused(0, "Row", std::move(*problem));
   }
 
   CsvReader in(text);
@@ -171,111 +314,11 @@ ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
   }
   in.set_max_fields(header->width);
 
-  // The rows follow the bank boxes. The channels are collected and written
-  // once the whole list is read, so the document changes only as a whole.
-  const RowLayout rows = LayoutOfBoxes(doc.txtBank);
-  std::vector<int> slots =
-      target.by_location ? std::vector<int>() : TargetSlots(rows, target);
-  // By location: the line that took each slot (0 for none).
-  std::vector<int> taken_by(target.by_location ? kMemoryChannels : 0, 0);
-  std::vector<std::pair<int, Slot>> written;
-  size_t next = 0;
-  ChannelCsvResult result;
-  Report report(result);
-
+  Import import(doc, target, *header);
   while (in.Next(record)) {
-    if (BlankRecord(record)) continue;
-    ChannelBuilder channel(*header, record);
-    auto left_out = [&](std::string field, std::string why) {
-      ChannelCsvNote note;
-      note.line = record.line;
-      note.field = std::move(field);
-      note.text = "left out: " + std::move(why);
-      note.row_left_out = true;
-      report.Add(std::move(note));
-      ++result.left_out;
-    };
-
-    std::string why;
-    auto mhz = channel.Frequency(why);
-    if (!mhz) {
-      left_out("Frequency", why);
-      continue;
-    }
-    int slot = -1;
-    if (target.by_location) {
-      std::string_view location = channel.Get(kColLocation);
-      auto n = Number(location);
-      if (!n || *n != std::floor(*n) || *n < 0 || *n >= kMemoryChannels) {
-        left_out("Location", location.empty()
-                                 ? std::string("no Location (a memory slot "
-                                               "0 to 999)")
-                                 : "Location " + Shown(location) +
-                                       " is not a memory slot (0 to 999)");
-        continue;
-      }
-      slot = static_cast<int>(*n);
-      if (taken_by[slot] != 0) {
-        left_out("Location", "Location " + std::to_string(slot) +
-                                 " is taken by line " +
-                                 std::to_string(taken_by[slot]));
-        continue;
-      }
-    } else if (next < slots.size()) {
-      slot = slots[next];
-    }
-    switch (MemoryFrequencyVerdict(doc, slot < 0 ? 0 : slot, doc.ModelIndex,
-                                   *mhz)) {
-      case FrequencyVerdict::kAllowed:
-        break;
-      case FrequencyVerdict::kCellular:
-        left_out("Frequency", FormatFrequency(*mhz) +
-                                  " MHz lies in a cellular band the "
-                                  "VR-Q70T does not receive");
-        continue;
-      default:
-        left_out("Frequency",
-                 Shown(channel.Get(kColFrequency)) +
-                     " MHz is outside the receiver's 0.1 to 1299.995 MHz");
-        continue;
-    }
-    if (slot < 0) {
-      left_out("Row", target.bank >= 0
-                          ? "no row left in bank " + Pad2(target.bank)
-                          : std::string("no memory row left after 999"));
-      continue;
-    }
-    ++next;
-    if (target.by_location) taken_by[slot] = record.line;
-
-    Slot s = doc.Mem[slot];
-    channel.Fill(s);
-    s.value[kFreq] = *mhz;
-    s.text[kFreq] = FormatFrequency(*mhz);
-    written.emplace_back(slot, std::move(s));
-    ++result.imported;
-    if (!channel.changes().empty()) ++result.changed;
-    for (auto& [field, change] : channel.changes()) {
-      ChannelCsvNote note;
-      note.line = record.line;
-      note.row = RowName(rows, slot);
-      note.field = std::move(field);
-      note.text = std::move(change);
-      report.Add(std::move(note));
-    }
+    if (!BlankRecord(record)) import.Line(record);
   }
-  report.Finish();
-
-  if (result.imported > 0) {
-    for (auto& [slot, channel] : written) {
-      doc.Mem[slot] = std::move(channel);
-      doc.MemFlag[slot] = -1;
-    }
-    doc.LayoutMemoryRows();
-    doc.RefillMemory();
-    doc.DataChanged = -1;
-  }
-  return result;
+  return import.Finish();
 }
 
 ChannelCsvResult ImportChannelCsv(Document& doc, const std::string& path,

@@ -78,7 +78,7 @@ void AppendNote(std::string& out, const std::string& note) {
 
 std::string CloneFileText(Document& doc) {
   std::string out;
-  out.reserve(kCloneFileLines * 70);
+  out.reserve(size_t{kCloneFileLines} * 70);
   AppendLine(out, FileStartMark);
   doc.EncodeSettings();
   AppendLine(out, doc.SettingsHex1);

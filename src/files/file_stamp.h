@@ -22,7 +22,7 @@ struct FileStamp {
   friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 
-inline constexpr std::uint64_t kStampHashLimit = 16 * 1024 * 1024;
+inline constexpr std::uint64_t kStampHashLimit = std::uint64_t{16} << 20;
 
 // The stamp of what is at `path` now. Only a regular file is read.
 FileStamp StampOf(const std::string& path);

@@ -36,9 +36,8 @@ void RecentFilesMenu::Fill() {
         QFileInfo(files[i]).fileName()));
     a->setObjectName(QStringLiteral("mnuRecent_%1").arg(i));
     a->setToolTip(files[i]);
-    const QString path = files[i];
     connect(a, &QAction::triggered, this,
-            [this, path] { emit openRequested(path); });
+            [this, path = files[i]] { emit openRequested(path); });
   }
   setEnabled(!files.isEmpty());
 }

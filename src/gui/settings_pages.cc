@@ -53,11 +53,6 @@ QGroupBox* OptionGroup(QWidget* parent, std::string_view name,
 SettingsPages::SettingsPages(Document& doc, QWidget* settings1,
                              QWidget* settings2, QLayout* band_plan)
     : QObject(settings1), doc_(doc) {
-  auto mark = [this](std::string_view control) {
-    if (MarksDocumentChanged(control)) doc_.DataChanged = -1;
-    emit changed();
-  };
-
   // ----- Settings 1: model, volume, squelch, then the band plan -----
   auto* top = new QHBoxLayout;
   std::vector<std::string_view> models(ModelName.begin(), ModelName.end());
@@ -69,38 +64,6 @@ SettingsPages::SettingsPages(Document& doc, QWidget* settings1,
   connect(opbModel_, &QButtonGroup::idClicked, this,
           [this](int member) { emit modelClicked(member); });
   top->addWidget(model_box);
-
-  std::vector<QSlider*> sliders;
-  auto slider_group = [&](const SettingField& f, const char* label_name,
-                          QWidget* extra) {
-    auto* box = new QGroupBox(Qs(f.caption), settings1);
-    auto* layout = new QHBoxLayout(box);
-    auto* slider = new QSlider(Qt::Horizontal, box);
-    std::string control = ControlObjectName(f.control);
-    slider->setObjectName(Qs(control));
-    slider->setRange(0, f.maximum);
-    slider->setMinimumWidth(160);
-    auto* label = new QLabel(QStringLiteral("0"), box);
-    label->setObjectName(QString::fromLatin1(label_name));
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance("000"));
-    layout->addWidget(slider, 1);
-    layout->addWidget(label);
-    if (extra) layout->addWidget(extra);
-    connect(slider, &QSlider::valueChanged, label,
-            [label](int v) { label->setText(QString::number(v)); });
-    connect(slider, &QSlider::valueChanged, this,
-            [this, f, control, mark, slider](int v) {
-              if (slider->signalsBlocked()) return;
-              f.member(doc_.settings) = v;
-              mark(control);
-            });
-    show_.push_back([this, f, slider, label] {
-      QSignalBlocker block(slider);
-      slider->setValue(f.Get(doc_.settings));
-      label->setText(QString::number(slider->value()));
-    });
-    top->addWidget(box);
-  };
 
   // ----- Settings2: every other control, in columns of groups -----
   auto* grid = new QGridLayout(settings2);
@@ -118,68 +81,20 @@ SettingsPages::SettingsPages(Document& doc, QWidget* settings1,
   };
 
   for (const SettingField& f : SettingFields()) {
-    std::string control = ControlObjectName(f.control);
     switch (f.kind) {
-      case SettingKind::kSlider: {
-        QCheckBox* lo = nullptr;
-        if (control == "Slider1") {
-          lo = new QCheckBox(QStringLiteral("Lo Volume"), settings1);
-          lo->setObjectName(QStringLiteral("chkLoVolume"));
-          connect(lo, &QCheckBox::clicked, this,
-                  [mark] { mark("chkLoVolume"); });
-        }
-        slider_group(f, control == "Slider1" ? "lblVol" : "lblSql", lo);
+      case SettingKind::kSlider:
+        top->addWidget(SliderGroup(f, settings1));
         break;
-      }
       case SettingKind::kCheck:
-      case SettingKind::kCheckInverted: {
-        auto* box = new QCheckBox(Qs(f.caption), checks_box);
-        box->setObjectName(Qs(control));
-        connect(box, &QCheckBox::clicked, this,
-                [this, f, control, mark](bool ticked) {
-                  f.member(doc_.settings) = ticked ? 1 : 0;
-                  mark(control);
-                });
-        show_.push_back(
-            [this, f, box] { box->setChecked(f.Get(doc_.settings) == 1); });
-        add_check(box);
+      case SettingKind::kCheckInverted:
+        add_check(CheckSetting(f, checks_box));
         break;
-      }
-      case SettingKind::kOption: {
-        QButtonGroup* group = nullptr;
-        QGroupBox* box =
-            OptionGroup(settings2, control, f.caption, f.items, group);
-        connect(group, &QButtonGroup::idClicked, this,
-                [this, f, control, mark](int member) {
-                  f.member(doc_.settings) = member;
-                  mark(control);
-                });
-        show_.push_back([this, f, group] {
-          if (QAbstractButton* b = group->button(f.Get(doc_.settings))) {
-            b->setChecked(true);
-          }
-        });
-        if (!ShownForModel(control, 1)) model_groups_.push_back({box, control});
-        place(box);
+      case SettingKind::kOption:
+        place(OptionSetting(f, settings2));
         break;
-      }
-      case SettingKind::kList: {
-        auto* box = new QGroupBox(Qs(f.caption), settings2);
-        auto* layout = new QVBoxLayout(box);
-        auto* list = new QComboBox(box);
-        list->setObjectName(Qs(control));
-        for (std::string_view item : f.items) list->addItem(Qs(item));
-        layout->addWidget(list);
-        connect(list, &QComboBox::activated, this,
-                [this, f, control, mark](int position) {
-                  f.member(doc_.settings) = position;
-                  mark(control);
-                });
-        show_.push_back(
-            [this, f, list] { list->setCurrentIndex(f.Get(doc_.settings)); });
-        place(box);
+      case SettingKind::kList:
+        place(ListSetting(f, settings2));
         break;
-      }
     }
   }
   for (const UnstoredControl& u : UnstoredControls()) {
@@ -188,14 +103,14 @@ SettingsPages::SettingsPages(Document& doc, QWidget* settings1,
       auto* box = new QCheckBox(Qs(u.caption), checks_box);
       box->setObjectName(Qs(control));
       connect(box, &QCheckBox::clicked, this,
-              [mark, control] { mark(control); });
+              [this, control] { Mark(control); });
       add_check(box);
     } else {
       QButtonGroup* group = nullptr;
       place(OptionGroup(settings2, control, u.caption, u.members, group));
       group->button(0)->setChecked(true);
       connect(group, &QButtonGroup::idClicked, this,
-              [mark, control] { mark(control); });
+              [this, control] { Mark(control); });
     }
   }
   place(checks_box);
@@ -207,6 +122,99 @@ SettingsPages::SettingsPages(Document& doc, QWidget* settings1,
   page1->addLayout(band_plan);
   page1->addStretch();
   ShowDocument();
+}
+
+void SettingsPages::Mark(std::string_view control) {
+  if (MarksDocumentChanged(control)) doc_.DataChanged = -1;
+  emit changed();
+}
+
+// A slider with the label of its value; the volume's group also holds
+// "Lo Volume".
+QGroupBox* SettingsPages::SliderGroup(const SettingField& f, QWidget* page) {
+  std::string control = ControlObjectName(f.control);
+  const bool volume = control == "Slider1";
+  auto* box = new QGroupBox(Qs(f.caption), page);
+  auto* layout = new QHBoxLayout(box);
+  auto* slider = new QSlider(Qt::Horizontal, box);
+  slider->setObjectName(Qs(control));
+  slider->setRange(0, f.maximum);
+  slider->setMinimumWidth(160);
+  auto* label = new QLabel(QStringLiteral("0"), box);
+  label->setObjectName(volume ? QStringLiteral("lblVol")
+                              : QStringLiteral("lblSql"));
+  label->setMinimumWidth(label->fontMetrics().horizontalAdvance("000"));
+  layout->addWidget(slider, 1);
+  layout->addWidget(label);
+  if (volume) {
+    auto* lo = new QCheckBox(QStringLiteral("Lo Volume"), page);
+    lo->setObjectName(QStringLiteral("chkLoVolume"));
+    connect(lo, &QCheckBox::clicked, this, [this] { Mark("chkLoVolume"); });
+    layout->addWidget(lo);
+  }
+  connect(slider, &QSlider::valueChanged, label,
+          [label](int v) { label->setText(QString::number(v)); });
+  connect(slider, &QSlider::valueChanged, this,
+          [this, f, control, slider](int v) {
+            if (slider->signalsBlocked()) return;
+            f.member(doc_.settings) = v;
+            Mark(control);
+          });
+  show_.push_back([this, f, slider, label] {
+    QSignalBlocker block(slider);
+    slider->setValue(f.Get(doc_.settings));
+    label->setText(QString::number(slider->value()));
+  });
+  return box;
+}
+
+QCheckBox* SettingsPages::CheckSetting(const SettingField& f, QWidget* parent) {
+  std::string control = ControlObjectName(f.control);
+  auto* box = new QCheckBox(Qs(f.caption), parent);
+  box->setObjectName(Qs(control));
+  connect(box, &QCheckBox::clicked, this, [this, f, control](bool ticked) {
+    f.member(doc_.settings) = ticked ? 1 : 0;
+    Mark(control);
+  });
+  show_.push_back(
+      [this, f, box] { box->setChecked(f.Get(doc_.settings) == 1); });
+  return box;
+}
+
+QGroupBox* SettingsPages::OptionSetting(const SettingField& f,
+                                        QWidget* parent) {
+  std::string control = ControlObjectName(f.control);
+  QButtonGroup* group = nullptr;
+  QGroupBox* box = OptionGroup(parent, control, f.caption, f.items, group);
+  connect(group, &QButtonGroup::idClicked, this,
+          [this, f, control](int member) {
+            f.member(doc_.settings) = member;
+            Mark(control);
+          });
+  show_.push_back([this, f, group] {
+    if (QAbstractButton* b = group->button(f.Get(doc_.settings))) {
+      b->setChecked(true);
+    }
+  });
+  if (!ShownForModel(control, 1)) model_groups_.push_back({box, control});
+  return box;
+}
+
+QGroupBox* SettingsPages::ListSetting(const SettingField& f, QWidget* parent) {
+  std::string control = ControlObjectName(f.control);
+  auto* box = new QGroupBox(Qs(f.caption), parent);
+  auto* layout = new QVBoxLayout(box);
+  auto* list = new QComboBox(box);
+  list->setObjectName(Qs(control));
+  for (std::string_view item : f.items) list->addItem(Qs(item));
+  layout->addWidget(list);
+  connect(list, &QComboBox::activated, this, [this, f, control](int position) {
+    f.member(doc_.settings) = position;
+    Mark(control);
+  });
+  show_.push_back(
+      [this, f, list] { list->setCurrentIndex(f.Get(doc_.settings)); });
+  return box;
 }
 
 void SettingsPages::ShowDocument() {

@@ -9,11 +9,14 @@
 
 #include <QObject>
 #include <functional>
+#include <string_view>
 #include <vector>
 
+#include "codec/settings.h"
 #include "store/document.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLayout;
@@ -41,6 +44,14 @@ class SettingsPages : public QObject {
   void modelClicked(int member);
 
  private:
+  // Marks the document changed where the control's change counts.
+  void Mark(std::string_view control);
+  // One setting's control, showing the document and writing into it.
+  QGroupBox* SliderGroup(const SettingField& f, QWidget* page);
+  QCheckBox* CheckSetting(const SettingField& f, QWidget* parent);
+  QGroupBox* OptionSetting(const SettingField& f, QWidget* parent);
+  QGroupBox* ListSetting(const SettingField& f, QWidget* parent);
+
   Document& doc_;
   std::vector<std::function<void()>> show_;  // each control's refresh
   std::vector<std::pair<QGroupBox*, std::string>> model_groups_;

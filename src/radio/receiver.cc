@@ -15,6 +15,9 @@ constexpr std::string_view kOk = "\r\nOK\r\n";
 constexpr std::string_view kRefusal = "\r\nRE\r\n";
 constexpr std::string_view kNotUnderstood = "\r\nNG\r\n";
 constexpr int kBlockBytes = 32;
+// The bytes of every channel record, from the channel area's start.
+constexpr std::ptrdiff_t kChannelBytes =
+    std::ptrdiff_t{kBlockBytes} * kSlotCount;
 constexpr size_t kLongestLine = 512;
 constexpr std::array<std::string_view, 4> kIdentities = {"VR-Q5J", "VR-Q70E",
                                                          "VR-Q70T", "VR-Q70K"};
@@ -88,8 +91,7 @@ const MemoryImage& FactoryImage(int model_index) {
                 EncodeVfoBand(factory.Vfo[k], m));
       }
       std::fill(mem.begin() + SimulatedReceiver::kChannelArea,
-                mem.begin() + SimulatedReceiver::kChannelArea +
-                    kBlockBytes * kSlotCount,
+                mem.begin() + SimulatedReceiver::kChannelArea + kChannelBytes,
                 0xFF);
     }
     return all;
@@ -213,7 +215,7 @@ std::string SimulatedReceiver::Interpret(std::string_view line) {
   if (!identified_) return "";
   if (body == "IM") {
     std::fill(mem_.begin() + kChannelArea,
-              mem_.begin() + kChannelArea + kBlockBytes * kSlotCount, 0xFF);
+              mem_.begin() + kChannelArea + kChannelBytes, 0xFF);
     std::fill(mem_.begin() + kEnableArea,
               mem_.begin() + kEnableArea + kEnableBits / 8, 0);
     return std::string(kOk);
@@ -268,7 +270,7 @@ std::string SimulatedReceiver::InterpretChannel(std::string_view body) {
     if (slot < 0) return "\r\n" + std::string(64, 'F') + "\r\n";
     return DataReply(kChannelArea + kBlockBytes * slot);
   }
-  if (slot < 0 || data.size() != 2 * kBlockBytes || !AllHex(data)) {
+  if (slot < 0 || data.size() != 2 * size_t{kBlockBytes} || !AllHex(data)) {
     return std::string(kNotUnderstood);
   }
   PokeLocked(kChannelArea + kBlockBytes * slot, data);

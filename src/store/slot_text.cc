@@ -62,62 +62,87 @@ std::string CsvChannel(int slot) {
   return std::to_string(slot);
 }
 
+namespace {
+
+// The codes of a line's texts; -1 where a mode or step is not known, the
+// editor's default or the code a record read back would give otherwise.
+int ModeCode(std::string_view text) {
+  return EqualsUpper(text, "FM")    ? 0
+         : EqualsUpper(text, "AM")  ? 1
+         : EqualsUpper(text, "WFM") ? 2
+                                    : -1;
+}
+
+int StepCode(std::string_view text) {
+  const MatchTables& tables = Tables();
+  for (int i = 0; i < kStepCodes; ++i) {
+    if (EqualsUpper(text, tables.steps[i])) return i;
+  }
+  return -1;
+}
+
+int OptionCode(std::string_view text) {
+  // The last label that matches wins.
+  const MatchTables& tables = Tables();
+  int option = kDefaultOption;
+  for (int i = 0; i < kOptionCodes; ++i) {
+    if (EqualsUpper(text, tables.options[i])) option = i;
+  }
+  return option;
+}
+
+int SecretCode(std::string_view text) {
+  // Secret codes are 0..28; anything else is the code a record read back
+  // would give for it.
+  const CodeField& secret_field = CodeFieldOf(kSecret);
+  int secret = Whole(Val(text));
+  if (secret < 0 || secret > secret_field.highest) {
+    return secret_field.read_back;
+  }
+  return secret;
+}
+
+int CarrierCode(std::string_view text) {
+  if (EqualsUpper(text, "JR")) return kCarrierJr;
+  double c = RoundHalfEven(Val(text));
+  double code = RoundHalfEven(c / 100 - 3);
+  if (code >= 0 && code < kCarrierJr) return static_cast<int>(code);
+  return kCarrierJr;
+}
+
+int ToneCode(std::string_view text) {
+  const MatchTables& tables = Tables();
+  double tone_value = Val(text);
+  for (int i = 0; i < kToneCodes; ++i) {
+    if (tables.tones[i] == tone_value) return i;
+  }
+  return kDefaultTone;
+}
+
+int ShiftCode(std::string_view dir) {
+  auto is = [dir](std::string_view upper) { return EqualsUpper(dir, upper); };
+  return (is("SHIFT+") || is("+SHIFT"))   ? 1
+         : (is("SHIFT-") || is("-SHIFT")) ? 2
+                                          : 0;
+}
+
+}  // namespace
+
 bool SlotFromTexts(const std::array<std::string_view, kVfoFieldCount>& f,
                    Slot& s) {
   double freq = Val(f[kFreq]);
   // A frequency the receiver cannot tune (or that does not fit the record)
   // refuses the texts, as an empty frequency does.
   if (freq == 0 || !(freq >= 0.1 && freq <= 1299.995)) return false;
-
-  auto is = [](std::string_view field, std::string_view upper) {
-    return EqualsUpper(field, upper);
-  };
-  int mode = is(f[kMode], "FM")    ? 0
-             : is(f[kMode], "AM")  ? 1
-             : is(f[kMode], "WFM") ? 2
-                                   : -1;
+  int mode = ModeCode(f[kMode]);
   if (mode < 0) return false;
-
-  const MatchTables& tables = Tables();
-  int step = -1;
-  for (int i = 0; i < kStepCodes && step < 0; ++i) {
-    if (is(f[kStep], tables.steps[i])) step = i;
-  }
+  int step = StepCode(f[kStep]);
   if (step < 0) return false;
-
-  int option = kDefaultOption;
-  for (int i = 0; i < kOptionCodes; ++i) {
-    if (is(f[kOption], tables.options[i])) option = i;
-  }
-
-  // Secret codes are 0..28; anything else is the code a record read back
-  // would give for it.
-  const CodeField& secret_field = CodeFieldOf(kSecret);
-  int secret = Whole(Val(f[kSecret]));
-  if (secret < 0 || secret > secret_field.highest) {
-    secret = secret_field.read_back;
-  }
-
-  int carrier = kCarrierJr;
-  if (!is(f[kCarrier], "JR")) {
-    double c = RoundHalfEven(Val(f[kCarrier]));
-    double code = RoundHalfEven(c / 100 - 3);
-    if (code >= 0 && code < kCarrierJr) carrier = static_cast<int>(code);
-  }
-
-  int tone = kDefaultTone;
-  double tone_value = Val(f[kTone]);
-  for (int i = 0; i < kToneCodes; ++i) {
-    if (tables.tones[i] == tone_value) {
-      tone = i;
-      break;
-    }
-  }
-
-  std::string_view dir = f[kShiftDir];
-  int direction = (is(dir, "SHIFT+") || is(dir, "+SHIFT"))   ? 1
-                  : (is(dir, "SHIFT-") || is(dir, "-SHIFT")) ? 2
-                                                             : 0;
+  int option = OptionCode(f[kOption]);
+  int secret = SecretCode(f[kSecret]);
+  int carrier = CarrierCode(f[kCarrier]);
+  int tone = ToneCode(f[kTone]);
+  int direction = ShiftCode(f[kShiftDir]);
 
   // Offsets are 0 up to below 100 MHz; anything else is no offset.
   double offset = Val(f[kOffset]);

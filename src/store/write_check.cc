@@ -386,34 +386,38 @@ class Checker {
       double held = s.value[code.field];
       int sent = HexByteAt(record, 3 + 2 * static_cast<size_t>(code.byte));
       int read_back = static_cast<int>(back.value[code.field]);
-      bool whole = std::isfinite(held) && held == std::floor(held);
-      bool fits = whole && held >= 0 && held <= 255;
-      if (fits && held == sent && sent <= code.highest) continue;
-      std::string text;
-      if (code.field == kOption && fits && sent == 0 &&
-          (held == 1 || held == 4)) {
-        // Only the VR-Q5J has the train option, only the VR-Q70E the
-        // secret option.
-        text = "Option " + CodeFieldOf(kOption).label(static_cast<int>(held)) +
-               " (code " + Number(held) + ") exists only on the " +
-               ModelLabel(held == 1 ? 0 : 1) + "; a write to the " +
-               ModelLabel(model_option_) +
-               " sends OFF, so the receiver gets no option.";
-      } else {
-        text = std::string(code.name) + " code " + Number(held);
-        text += fits    ? " is outside 0.." + std::to_string(code.highest)
-                : whole ? " does not fit the record's one byte"
-                        : " is not a whole number";
-        text += "; a write sends ";
-        text += fits && held == sent ? "it" : CodeWithLabel(code.field, sent);
-        if (read_back != sent) {
-          text +=
-              ", which reads back as " + CodeWithLabel(code.field, read_back);
-        }
-        text += ".";
-      }
-      Add(FindingKind::kError, row, std::string(code.name), std::move(text));
+      // A held code equal to the sent byte is whole and within 0..255.
+      if (held == sent && sent <= code.highest) continue;
+      Add(FindingKind::kError, row, std::string(code.name),
+          CodeFinding(code, held, sent, read_back));
     }
+  }
+
+  // What a write makes of a code the record cannot carry as held.
+  std::string CodeFinding(const CodeField& code, double held, int sent,
+                          int read_back) const {
+    bool whole = std::isfinite(held) && held == std::floor(held);
+    bool fits = whole && held >= 0 && held <= 255;
+    if (code.field == kOption && fits && sent == 0 &&
+        (held == 1 || held == 4)) {
+      // Only the VR-Q5J has the train option, only the VR-Q70E the
+      // secret option.
+      return "Option " + CodeFieldOf(kOption).label(static_cast<int>(held)) +
+             " (code " + Number(held) + ") exists only on the " +
+             ModelLabel(held == 1 ? 0 : 1) + "; a write to the " +
+             ModelLabel(model_option_) +
+             " sends OFF, so the receiver gets no option.";
+    }
+    std::string text = std::string(code.name) + " code " + Number(held);
+    text += fits    ? " is outside 0.." + std::to_string(code.highest)
+            : whole ? " does not fit the record's one byte"
+                    : " is not a whole number";
+    text += "; a write sends ";
+    text += fits && held == sent ? "it" : CodeWithLabel(code.field, sent);
+    if (read_back != sent) {
+      text += ", which reads back as " + CodeWithLabel(code.field, read_back);
+    }
+    return text + ".";
   }
 
   void CheckName(const std::string& row, const std::string& name,

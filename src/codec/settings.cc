@@ -1,6 +1,7 @@
 #include "codec/settings.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "codec/tables.h"
 #include "codec/text.h"
@@ -14,7 +15,7 @@ std::vector<std::string_view> Items(const Table& table) {
   return std::vector<std::string_view>(table.begin(), table.end());
 }
 
-#define VRQ5_MEMBER(name) [](Settings& s) -> int& { return s.name; }
+#define VRQ5_MEMBER(name) ([](Settings& s) -> int& { return s.name; })
 
 std::vector<SettingField> MakeFields() {
   using K = SettingKind;
@@ -27,14 +28,16 @@ std::vector<SettingField> MakeFields() {
   auto option = [](std::string_view control, std::string_view caption,
                    int block, int byte, std::vector<std::string_view> items,
                    int replacement, int& (*m)(Settings&)) {
-    SettingField f{control, caption, block, byte, K::kOption, m, items};
+    SettingField f{control,    caption, block,           byte,
+                   K::kOption, m,       std::move(items)};
     f.replacement = replacement;
     return f;
   };
   auto list = [](std::string_view control, std::string_view caption, int block,
                  int byte, std::vector<std::string_view> items, int offset,
                  int& (*m)(Settings&)) {
-    SettingField f{control, caption, block, byte, K::kList, m, items};
+    SettingField f{control,  caption, block,           byte,
+                   K::kList, m,       std::move(items)};
     f.offset = offset;
     return f;
   };

@@ -76,6 +76,8 @@ std::optional<std::string> Convert(std::string_view text,
   return std::nullopt;
 #else
   iconv_t cd = iconv_open(to.c_str(), from.c_str());
+  // iconv_open's failure value is (iconv_t)-1.
+  // NOLINTNEXTLINE(performance-no-int-to-ptr)
   if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
   const bool from_utf8 = IsUtf8Codeset(from);
   std::string out;

@@ -221,6 +221,7 @@ bool SortRows(Document& doc, const std::vector<int>& rows, SortKey key) {
     return false;
   }
   std::vector<SortItem> items;
+  items.reserve(slots.size());
   for (int slot : slots) items.push_back({doc.Mem[slot], doc.MemFlag[slot]});
   std::stable_sort(items.begin(), items.end(),
                    [key](const SortItem& a, const SortItem& b) {

@@ -246,6 +246,8 @@ TEST_F(SaveFaultsTest, StopSignalsDuringSavesLeaveNoTemporaryFile) {
     pid_t pid = ::fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
+      // A run under nohup inherits SIGHUP ignored, which the handler keeps.
+      for (int sig : signals) ::signal(sig, SIG_DFL);
       RemoveUnfinishedSavesOnSignals();
       for (;;) SaveCloneFile(doc_, target_);
     }

@@ -1,9 +1,9 @@
 #include "gui/transfer_runner.h"
 
 #include <QMetaObject>
-#include <QPointer>
-#include <chrono>
+#include <utility>
 
+#include "link/transfer_pace.h"
 #include "serial/port_choice.h"
 
 namespace vrq5::gui {
@@ -64,49 +64,62 @@ bool TransferRunner::Launch(TransferOutcome outcome,
   Wait();  // the previous worker has delivered its outcome
   busy_ = true;
   cancel_ = false;
-  QPointer<TransferRunner> self(this);
-  worker_.reset(
-      QThread::create([this, self, outcome = std::move(outcome), port_name,
-                       &receiver, work = std::move(work)]() mutable {
+  worker_.reset(QThread::create([this, outcome = std::move(outcome), port_name,
+                                 &receiver, work = std::move(work)]() mutable {
+    {
+      std::unique_ptr<SerialPort> port = MakePort(port_name, receiver);
+      Link link(*port);
+      link.set_cancel_flag(&cancel_);
+      TransferSinks sinks;
+      sinks.message = [&outcome](const Message& m) {
+        outcome.messages.push_back(m);
+      };
+      // Every exchange reports; the window hears of the first and the last
+      // step, and of the others at most ten a second.
+      TransferPace pace;
+      sinks.progress = [this, &pace](int value, int maximum) {
+        if (!pace.Step(value, maximum)) return;
         {
-          std::unique_ptr<SerialPort> port = MakePort(port_name, receiver);
-          Link link(*port);
-          link.set_cancel_flag(&cancel_);
-          TransferSinks sinks;
-          sinks.message = [&outcome](const Message& m) {
-            outcome.messages.push_back(m);
-          };
-          // Every exchange reports; the window repaints at most ten times a
-          // second, and always for the first and the last step.
-          std::chrono::steady_clock::time_point last_sent{};
-          sinks.progress = [this, self, &last_sent](int value, int maximum) {
-            auto now = std::chrono::steady_clock::now();
-            if (value > 0 && value < maximum &&
-                now - last_sent < std::chrono::milliseconds(100)) {
-              return;
-            }
-            last_sent = now;
-            QMetaObject::invokeMethod(
-                this,
-                [self, value, maximum] {
-                  if (self) emit self->progress(value, maximum);
-                },
-                Qt::QueuedConnection);
-          };
-          work(link, sinks, outcome);
-          port->Close();
+          std::lock_guard<std::mutex> hold(mailbox_lock_);
+          steps_.emplace_back(value, maximum);
         }
-        QMetaObject::invokeMethod(
-            this,
-            [self, outcome] {
-              if (!self) return;
-              self->busy_ = false;
-              emit self->finished(outcome);
-            },
-            Qt::QueuedConnection);
-      }));
+        QMetaObject::invokeMethod(this, &TransferRunner::DeliverStep,
+                                  Qt::QueuedConnection);
+      };
+      work(link, sinks, outcome);
+      port->Close();
+    }
+    {
+      std::lock_guard<std::mutex> hold(mailbox_lock_);
+      delivered_ = std::move(outcome);
+    }
+    QMetaObject::invokeMethod(this, &TransferRunner::DeliverOutcome,
+                              Qt::QueuedConnection);
+  }));
   worker_->start();
   return true;
+}
+
+void TransferRunner::DeliverStep() {
+  std::pair<int, int> step;
+  {
+    std::lock_guard<std::mutex> hold(mailbox_lock_);
+    if (steps_.empty()) return;
+    step = steps_.front();
+    steps_.pop_front();
+  }
+  emit progress(step.first, step.second);
+}
+
+void TransferRunner::DeliverOutcome() {
+  std::optional<TransferOutcome> outcome;
+  {
+    std::lock_guard<std::mutex> hold(mailbox_lock_);
+    outcome.swap(delivered_);
+  }
+  if (!outcome) return;
+  busy_ = false;
+  emit finished(*outcome);
 }
 
 }  // namespace vrq5::gui

@@ -9,9 +9,13 @@
 #include <QObject>
 #include <QThread>
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "link/connection_check.h"
@@ -73,8 +77,18 @@ class TransferRunner : public QObject {
   bool Launch(TransferOutcome outcome, const std::string& port_name,
               radio::SimulatedReceiver& receiver, Work work);
 
+  // On the window's thread: the next step and the outcome the worker left.
+  void DeliverStep();
+  void DeliverOutcome();
+
   // A QThread, so that the serial port made on it may use Qt's notifiers.
   std::unique_ptr<QThread> worker_;
+  // What the worker hands to the window's thread, under a lock of its own
+  // rather than only through the event queue, so that the hand-off is seen
+  // by ThreadSanitizer too (the Qt of the system is not built with it).
+  std::mutex mailbox_lock_;
+  std::deque<std::pair<int, int>> steps_;
+  std::optional<TransferOutcome> delivered_;
   std::atomic<bool> cancel_{false};
   bool busy_ = false;
 };

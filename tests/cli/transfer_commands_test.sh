@@ -41,6 +41,36 @@ for part in memory bank group settings; do
 done
 stop_sim
 
+# The safe write: the list of changes on standard output, --preview sends
+# nothing, a second write finds nothing to write, a receiver that does not
+# keep what it answered "OK" to is caught by the read-back, and each write
+# kept a snapshot of what the receiver held.
+start_sim
+"$V" write --port "$dev" --preview doc.VQ5 > out.txt 2> err.txt; check "preview" 0 $?
+contains "preview" out.txt "Channel 00-000 added: 145.500000 FM abc"
+"$V" read --port "$dev" -o before.VQ5 2> /dev/null
+"$V" read --port sim -o factory.VQ5 2> /dev/null
+"$V" diff before.VQ5 factory.VQ5 > /dev/null; check "preview wrote nothing" 0 $?
+"$V" write --port "$dev" --yes doc.VQ5 > out.txt 2> err.txt; check "safe write" 0 $?
+contains "safe write" err.txt "Verified: the receiver holds what was written."
+"$V" write --port "$dev" doc.VQ5 > out.txt 2> err.txt; check "nothing to write" 0 $?
+contains "nothing to write" err.txt "The receiver already holds this. Nothing was written."
+[ ! -s out.txt ] || { fail "nothing to write listed changes:"; cat out.txt; }
+stop_sim
+for fault in corrupt-write ignore-write; do
+  start_sim --fault "$fault"
+  "$V" write --port "$dev" doc.VQ5 > out.txt 2> err.txt; check "$fault" 1 $?
+  contains "$fault" err.txt "Verify Failed: the receiver does not hold what was written."
+  contains "$fault" err.txt "Channel "
+  contains "$fault" err.txt "What the receiver held before this write is kept in $dir/data/vrq5/snapshots/"
+  "$V" write --port "$dev" --no-snapshot doc.VQ5 > out.txt 2> err.txt
+  check "$fault without a snapshot" 0 $?
+  stop_sim
+done
+"$V" snapshots > out.txt; check "snapshots" 0 $?
+[ "$(grep -c 'VR-Q5J' out.txt)" -ge 5 ] || { fail "snapshots:"; cat out.txt; }
+"$V" write --port sim --preview --no-snapshot doc.VQ5 2> /dev/null; check "preview without snapshot" 2 $?
+
 # A cable pulled at the 500th command: the messages in order, exit 1, no file.
 start_sim --fault silent-from:500
 "$V" read --port "$dev" -o never.VQ5 2> err.txt; check "silent read" 1 $?
@@ -157,7 +187,7 @@ contains "check closed pty" out.txt "The port does not exist."
 "$V" sim --fault bogus 2> /dev/null; check "bad fault" 2 $?
 "$V" read --port sim --part nothing -o x.VQ5 2> /dev/null; check "bad part" 2 $?
 "$V" ports > /dev/null; check "ports" 0 $?
-for c in read write sim ports check; do
+for c in read write sim ports check snapshots; do
   "$V" "$c" --help > out.txt; check "$c --help" 0 $?
   contains "$c --help" out.txt "Usage: vrq5 $c"
 done

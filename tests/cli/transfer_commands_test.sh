@@ -20,7 +20,7 @@ CSV
 "$V" import doc.csv -o doc.VQ5; check "import" 0 $?
 
 # The built-in simulated receiver.
-"$V" write --port sim doc.VQ5 2> err.txt; check "write sim" 0 $?
+"$V" write --port sim doc.VQ5 > /dev/null 2> err.txt; check "write sim" 0 $?
 contains "write sim" err.txt "Successed!!"
 contains "write sim" err.txt "(simulated receiver: nothing was sent to a real receiver)"
 contains "write sim" err.txt "Using the simulated receiver."
@@ -29,14 +29,14 @@ contains "write sim" err.txt "Using the simulated receiver."
 # Through a pseudo-terminal and the serial adapter: write everything, read
 # it back, and only what the receiver does not keep (notes) differs.
 start_sim
-"$V" write --port "$dev" --part all doc.VQ5 2> err.txt; check "write pty" 0 $?
+"$V" write --port "$dev" --part all doc.VQ5 > /dev/null 2> err.txt; check "write pty" 0 $?
 contains "write pty" err.txt "Successed!!"
 "$V" read --part all -o back.VQ5 2> err.txt; check "read pty (remembered port)" 0 $?
 "$V" diff doc.VQ5 back.VQ5 > diff.txt
 [ "$(grep -c . diff.txt)" = 1 ] || { fail "read back differs:"; cat diff.txt; }
 contains "read back" diff.txt "Channel 00-000: Note: A NOTE -> (empty)"
 for part in memory bank group settings; do
-  "$V" write --port "$dev" --part "$part" doc.VQ5 2> /dev/null; check "write $part" 0 $?
+  "$V" write --port "$dev" --part "$part" doc.VQ5 > /dev/null 2>&1; check "write $part" 0 $?
   "$V" read --port "$dev" --part "$part" -o part.VQ5 2> /dev/null; check "read $part" 0 $?
 done
 stop_sim
@@ -47,7 +47,7 @@ stop_sim
 # kept a snapshot of what the receiver held.
 start_sim
 "$V" write --port "$dev" --preview doc.VQ5 > out.txt 2> err.txt; check "preview" 0 $?
-contains "preview" out.txt "Channel 00-000 added: 145.500000 FM abc"
+contains "preview" out.txt "Channel 00-000 added: 145.500000 FM ABC"
 "$V" read --port "$dev" -o before.VQ5 2> /dev/null
 "$V" read --port sim -o factory.VQ5 2> /dev/null
 "$V" diff before.VQ5 factory.VQ5 > /dev/null; check "preview wrote nothing" 0 $?
@@ -143,7 +143,7 @@ stop_sim
 # SIGTERM among the channels of a write: what the receiver holds is said,
 # and the receiver is left unlinked.
 start_sim --timing
-"$V" write --port "$dev" --force "$(dirname "$0")/../data/full.VQ5" 2> err.txt &
+"$V" write --port "$dev" --force "$(dirname "$0")/../data/full.VQ5" > /dev/null 2> err.txt &
 writer=$!
 sleep 6
 kill -TERM "$writer"; wait "$writer"; check "terminated write" 1 $?

@@ -40,6 +40,40 @@ bool TransferRunner::Start(UserCommand command, const Document& doc,
       });
 }
 
+bool TransferRunner::StartPlan(std::shared_ptr<radio::SafeWrite> safe,
+                               UserCommand command, const Document& doc,
+                               const std::string& port_name,
+                               radio::SimulatedReceiver& receiver) {
+  TransferOutcome outcome;
+  outcome.command = command;
+  outcome.doc = std::make_shared<Document>(doc);
+  outcome.safe = std::move(safe);
+  outcome.planned = true;
+  return Launch(std::move(outcome), port_name, receiver,
+                [](Link& link, TransferSinks& sinks, TransferOutcome& out) {
+                  out.plan = out.safe->Plan(link, sinks);
+                  out.accepted_model = out.safe->accepted_model();
+                  out.result = out.plan == radio::PlanResult::kBusy
+                                   ? CommandResult::kBusy
+                                   : CommandResult::kFailure;
+                });
+}
+
+bool TransferRunner::StartWrite(std::shared_ptr<radio::SafeWrite> safe,
+                                UserCommand command, const Document& doc,
+                                const std::string& port_name,
+                                radio::SimulatedReceiver& receiver) {
+  TransferOutcome outcome;
+  outcome.command = command;
+  outcome.doc = std::make_shared<Document>(doc);
+  outcome.safe = std::move(safe);
+  return Launch(std::move(outcome), port_name, receiver,
+                [](Link& link, TransferSinks& sinks, TransferOutcome& out) {
+                  out.result = out.safe->WriteAndVerify(link, *out.doc, sinks);
+                  out.accepted_model = out.safe->accepted_model();
+                });
+}
+
 bool TransferRunner::StartCheck(int model_index, const Document& doc,
                                 const std::string& port_name,
                                 radio::SimulatedReceiver& receiver) {

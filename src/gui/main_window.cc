@@ -633,7 +633,8 @@ void MainWindow::TransferFinished(const TransferOutcome& outcome) {
   }
   // A read that did not succeed changed nothing: the document, its pages
   // and the undo history stay as they were.
-  const bool changed = IsWriteCommand(outcome.command) ||
+  // A safe write's plan that ended it wrote nothing either.
+  const bool changed = (IsWriteCommand(outcome.command) && !outcome.planned) ||
                        outcome.result == CommandResult::kSuccess;
   if (changed) doc_ = *outcome.doc;
   TabStrip1_Click(CurrentTab());

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "codec/tables.h"
+#include "gui/changes_dialog.h"
 #include "gui/controls.h"
 #include "gui/port_dialog.h"
 #include "gui/prompts.h"
@@ -40,6 +41,15 @@ TransferController::TransferController(Document& doc, Prompts& prompts,
           &TransferController::ShowProgress);
   connect(runner_, &TransferRunner::finished, this,
           [this](const TransferOutcome& outcome) {
+            // A safe write's plan that says write: the changes are shown
+            // (when wanted) and the write goes on, the controls still
+            // locked.
+            if (outcome.planned && outcome.plan == radio::PlanResult::kWrite &&
+                WriteConfirmed(*outcome.safe)) {
+              runner_->StartWrite(outcome.safe, outcome.command, doc_,
+                                  port_name_, SimulatedReceiver());
+              return;
+            }
             SetControlsEnabled(true);
             emit finished(outcome);
           });
@@ -182,7 +192,28 @@ void TransferController::ShowStarting(bool counted) {
 void TransferController::Start(UserCommand command) {
   radio::SimulatedReceiver& receiver = SimulatedReceiver();
   ShowStarting(true);
-  runner_->Start(command, doc_, port_name_, receiver);
+  const WindowSettings::WriteSteps steps = settings_.SafeWriteSteps();
+  if (!IsWriteCommand(command) || (!steps.snapshot && !steps.verify)) {
+    runner_->Start(command, doc_, port_name_, receiver);
+    return;
+  }
+  radio::SafeWriteOptions options;
+  options.snapshot = steps.snapshot;
+  options.verify = steps.verify;
+  auto safe = std::make_shared<radio::SafeWrite>(doc_, command, options);
+  if (steps.snapshot) {
+    runner_->StartPlan(safe, command, doc_, port_name_, receiver);
+  } else {
+    runner_->StartWrite(safe, command, doc_, port_name_, receiver);
+  }
+}
+
+bool TransferController::WriteConfirmed(const radio::SafeWrite& safe) {
+  if (!settings_.SafeWriteSteps().show_changes || !safe.previewed()) {
+    return true;
+  }
+  ChangesDialog dialog(safe.changes(), window_);
+  return prompts_.RunDialog(&dialog) == QDialog::Accepted;
 }
 
 void TransferController::Check() {

@@ -126,6 +126,9 @@ class TransferController : public QObject {
   // warnings show theirs and let the user write anyway, unless the user
   // asked not to see them again (kept with the window's settings).
   bool CheckBeforeWriting(UserCommand command);
+  // A safe write's plan done: the changes it lists, when the user wants to
+  // see them, with Write and Cancel. True to write.
+  bool WriteConfirmed(const radio::SafeWrite& safe);
   void SetControlsEnabled(bool enabled);
   // The status bar of a transfer about to start; the controls locked.
   void ShowStarting(bool counted);

@@ -1,12 +1,15 @@
 // Transfers from the window against the built-in simulated receiver: the
 // worker thread, the messages in order, the pages refilled, every command
 // enabled again, Cancel and the refusal of a second transfer.
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <algorithm>
 
 #include "files/clone_file.h"
+#include "files/snapshots.h"
 #include "link/port_file.h"
 #include "radio/pty_host.h"
 #include "radio/sim_port.h"
@@ -134,6 +137,47 @@ TEST_F(TransferWindowTest, CancelAndASecondTransfer) {
   Run("mnuReSet");
   ASSERT_GE(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages.back().text, "Successed!!");
+}
+
+// With its steps on, a write reads the receiver first and keeps it, lists
+// what will change (Cancel writes nothing), then writes and reads back.
+TEST_F(TransferWindowTest, SafeWriteListsTheChangesWritesAndVerifies) {
+  SetSafeWriteSteps(true, true, true);
+  ASSERT_EQ(OpenNamedFile(doc(), SamplePath("demo.VQ5")), FileStatus::kOk);
+  window->StartUp("");
+  std::vector<int> listed;
+  int answer = QDialog::Rejected;
+  prompts.dialog_handler = [&](QDialog* dialog) {
+    if (dialog->objectName() == QStringLiteral("dlgChanges")) {
+      listed.push_back(
+          dialog->findChild<QListWidget*>(QStringLiteral("lstChanges"))
+              ->count());
+    }
+    return answer;
+  };
+  auto erased = [this] {
+    const auto lines = window->SimulatedReceiver().lines();
+    return std::count(lines.begin(), lines.end(), "QV~IM");
+  };
+  Run("mnuWrAll");
+  window->WaitForTransfer();
+  ASSERT_EQ(listed.size(), 1u);
+  EXPECT_GT(listed[0], 60);
+  EXPECT_EQ(erased(), 0);
+  ExpectCommandsEnabled();
+
+  answer = QDialog::Accepted;
+  Run("mnuWrAll");
+  window->WaitForTransfer();
+  ASSERT_EQ(listed.size(), 2u);
+  ASSERT_FALSE(prompts.messages.empty());
+  EXPECT_EQ(prompts.messages.back().text, "Successed!!");
+  EXPECT_NE(prompts.messages.back().informative.find(
+                "Verified: the receiver holds what was written."),
+            std::string::npos);
+  EXPECT_EQ(erased(), 1);
+  EXPECT_EQ(ListSnapshots(SnapshotFolder()).size() >= 2, true);
+  ExpectCommandsEnabled();
 }
 
 // The worker thins out the progress of the exchanges but always reports

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "files/clone_file.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace vrq5 {
@@ -18,26 +19,7 @@ namespace fs = std::filesystem;
 using testing::TempDir;
 using testing::WriteFile;
 
-// Sets an environment variable for the test's length (nullptr: unset).
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    const char* old = std::getenv(name);
-    had_ = old != nullptr;
-    if (had_) old_ = old;
-    value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    ::tzset();
-  }
-  ~ScopedEnv() {
-    had_ ? ::setenv(name_, old_.c_str(), 1) : ::unsetenv(name_);
-    ::tzset();
-  }
-
- private:
-  const char* name_;
-  std::string old_;
-  bool had_ = false;
-};
+using testing::ScopedEnv;
 
 std::time_t At(int year, int month, int day, int h, int m, int s) {
   std::tm t{};

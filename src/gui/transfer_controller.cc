@@ -18,6 +18,7 @@
 #include "gui/prompts.h"
 #include "gui/window_settings.h"
 #include "gui/write_check_dialog.h"
+#include "gui/write_steps_dialog.h"
 #include "link/port_file.h"
 #include "serial/qt_serial_port.h"
 #include "store/bank_rules.h"
@@ -136,6 +137,18 @@ void TransferController::AddToolItems(QMenu* tools) {
   tools->addAction(options);
   actions_.push_back(options);
   connect(options, &QAction::triggered, this, &TransferController::ChoosePort);
+  QAction* steps = Action(window_, "mnuToolsWriteSteps", "Options(&O)...");
+  tools->addAction(steps);
+  actions_.push_back(steps);
+  connect(steps, &QAction::triggered, this,
+          &TransferController::ChooseWriteSteps);
+}
+
+void TransferController::ChooseWriteSteps() {
+  WriteStepsDialog dialog(settings_.SafeWriteSteps(), window_);
+  if (prompts_.RunDialog(&dialog) == QDialog::Accepted) {
+    settings_.SetSafeWriteSteps(dialog.Steps());
+  }
 }
 
 void TransferController::SetControlsEnabled(bool enabled) {

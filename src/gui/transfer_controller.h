@@ -75,6 +75,8 @@ class TransferController : public QObject {
   // Tool > COM Port Setup: the port chosen is kept in the port file;
   // portChanged when the port in use changed.
   void ChoosePort();
+  // Tool > Options: the steps of a safe write, kept with the settings.
+  void ChooseWriteSteps();
   // On closing: the port file keeps the newest choice. This window writes
   // it again only when the port it chose did not reach the file and
   // nobody chose another one since.

@@ -24,6 +24,7 @@
 #include "gui/note_text.h"
 #include "gui/recent_files_menu.h"
 #include "gui/settings_pages.h"
+#include "gui/snapshots_dialog.h"
 #include "gui/status_bar.h"
 #include "gui/tool_bar.h"
 #include "gui/transfer_controller.h"
@@ -242,6 +243,8 @@ void MainWindow::BuildMenus() {
       [this] { csv_->ImportChannelList(CurrentRow()); });
   add("mnuExportChannels", "Export Channel List(&H)...", {},
       [this] { csv_->ExportChannelList(); });
+  add("mnuSnapshots", "Receiver Snapshots(&R)...", {},
+      [this] { ShowSnapshots(); });
   file->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
   recent_menu_ = new RecentFilesMenu(*settings_, file);
   file->addMenu(recent_menu_);
@@ -528,6 +531,20 @@ void MainWindow::OpenRecent(const QString& path) {
   if (!transfer_->StopFirst() || !AskToSave()) return;
   // A file that is gone (or no longer a clone file) leaves the list.
   if (!OpenNamedFile(path)) recent_menu_->Forget(path);
+}
+
+void MainWindow::ShowSnapshots() {
+  SnapshotsDialog dialog(ListSnapshots(SnapshotFolder()), this);
+  if (prompts_.RunDialog(&dialog) != QDialog::Accepted ||
+      dialog.choice() == SnapshotsDialog::Choice::kNone) {
+    return;
+  }
+  if (!transfer_->StopFirst() || !AskToSave()) return;
+  if (!OpenNamedFile(dialog.path())) return;
+  // Write Back: all four steps of Write > ALL, as the options leave them.
+  if (dialog.choice() == SnapshotsDialog::Choice::kWriteBack) {
+    RunTransfer(UserCommand::kWriteAll);
+  }
 }
 
 void MainWindow::OpenDroppedFile(const QString& path) {

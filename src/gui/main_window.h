@@ -176,6 +176,8 @@ class MainWindow : public QMainWindow {
   void RememberModel();
   void UpdateUndoActions();
   void OpenRecent(const QString& path);
+  // File > Receiver Snapshots: open one, or open it and write it back.
+  void ShowSnapshots();
   // After a clone file was opened: a fresh history, its stamp, the recent
   // files, every page.
   void Opened(const QString& path);

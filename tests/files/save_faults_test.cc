@@ -7,6 +7,7 @@
 #include <linux/fs.h>
 #include <signal.h>
 #include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -246,15 +247,25 @@ TEST_F(SaveFaultsTest, StopSignalsDuringSavesLeaveNoTemporaryFile) {
     pid_t pid = ::fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
-      // A run under nohup inherits SIGHUP ignored, which the handler keeps.
+      // The child never outlives the test; a run under nohup inherits
+      // SIGHUP ignored, which the handler keeps.
+      ::prctl(PR_SET_PDEATHSIG, SIGKILL);
       for (int sig : signals) ::signal(sig, SIG_DFL);
       RemoveUnfinishedSavesOnSignals();
       for (;;) SaveCloneFile(doc_, target_);
     }
     ::usleep(std::uniform_int_distribution<useconds_t>(500, 20000)(rng));
     ::kill(pid, signals[kill % 3]);
+    // A save the signal does not end is a failure, not a test that hangs.
     int wstatus = 0;
-    ::waitpid(pid, &wstatus, 0);
+    for (int waited = 0; ::waitpid(pid, &wstatus, WNOHANG) == 0; ++waited) {
+      if (waited == 1000) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &wstatus, 0);
+        FAIL() << "the signal did not end the save (kill " << kill << ")";
+      }
+      ::usleep(10000);
+    }
     ASSERT_TRUE(WIFSIGNALED(wstatus));
     EXPECT_EQ(WTERMSIG(wstatus), signals[kill % 3]);
     std::string now = ReadFile(target_);

@@ -244,16 +244,25 @@ TEST_F(SaveFaultsTest, StopSignalsDuringSavesLeaveNoTemporaryFile) {
   std::mt19937 rng(5);
   const int signals[] = {SIGINT, SIGTERM, SIGHUP};
   for (int kill = 0; kill < 36; ++kill) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
     pid_t pid = ::fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
-      // The child never outlives the test; a run under nohup inherits
-      // SIGHUP ignored, which the handler keeps.
+      // The child never outlives the test. A background job or a run under
+      // nohup inherits signals ignored, which the handler keeps: the child
+      // takes the defaults first, and says when its handler is in place.
       ::prctl(PR_SET_PDEATHSIG, SIGKILL);
       for (int sig : signals) ::signal(sig, SIG_DFL);
       RemoveUnfinishedSavesOnSignals();
+      char byte = 1;
+      if (::write(ready[1], &byte, 1) != 1) ::_exit(3);
       for (;;) SaveCloneFile(doc_, target_);
     }
+    char byte = 0;
+    ::close(ready[1]);
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ::close(ready[0]);
     ::usleep(std::uniform_int_distribution<useconds_t>(500, 20000)(rng));
     ::kill(pid, signals[kill % 3]);
     // A save the signal does not end is a failure, not a test that hangs.

@@ -131,6 +131,14 @@ TEST_F(SaveFaultsTest, MissingFolderAndFolderTarget) {
   std::filesystem::create_directory(target_);
   EXPECT_EQ(SaveCloneFile(doc_, target_), FileStatus::kFileOpenError);
   EXPECT_TRUE(std::filesystem::is_directory(target_));
+  // A FIFO (or a device) in the file's place is neither written to nor
+  // replaced.
+  std::filesystem::remove(target_);
+  ASSERT_EQ(::mkfifo(target_.c_str(), 0600), 0);
+  std::string reason;
+  EXPECT_EQ(SaveCloneFile(doc_, target_, &reason), FileStatus::kFileOpenError);
+  EXPECT_EQ(reason, "not a regular file");
+  EXPECT_TRUE(std::filesystem::is_fifo(target_));
   EXPECT_EQ(doc_.CurrentFileName, "earlier.VQ5");
   EXPECT_EQ(doc_.DataChanged, -1);
 }

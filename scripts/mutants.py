@@ -315,12 +315,20 @@ class Copy:
         """Runs the tests in order; returns the first failure or None."""
         env = dict(self.env, QT_QPA_PLATFORM="offscreen")
         for kind, what in tests:
+            # In a session of its own, so that a hung test goes together
+            # with every process it started.
+            proc = subprocess.Popen(self.command(kind, what), env=env,
+                                    stdout=subprocess.PIPE,
+                                    stderr=subprocess.PIPE, text=True,
+                                    errors="replace", start_new_session=True)
             try:
-                r = subprocess.run(self.command(kind, what), env=env,
-                                   capture_output=True, text=True,
-                                   errors="replace", timeout=TEST_TIMEOUT)
+                out, err = proc.communicate(timeout=TEST_TIMEOUT)
             except subprocess.TimeoutExpired:
+                os.killpg(proc.pid, 9)
+                proc.communicate()
                 return "%s (hung)" % os.path.basename(what)
+            r = subprocess.CompletedProcess(proc.args, proc.returncode, out,
+                                            err)
             if r.returncode != 0:
                 return failing_test(kind, what, r)
         return None

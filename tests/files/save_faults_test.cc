@@ -7,6 +7,7 @@
 #include <linux/fs.h>
 #include <signal.h>
 #include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -130,6 +131,14 @@ TEST_F(SaveFaultsTest, MissingFolderAndFolderTarget) {
   std::filesystem::create_directory(target_);
   EXPECT_EQ(SaveCloneFile(doc_, target_), FileStatus::kFileOpenError);
   EXPECT_TRUE(std::filesystem::is_directory(target_));
+  // A FIFO (or a device) in the file's place is neither written to nor
+  // replaced.
+  std::filesystem::remove(target_);
+  ASSERT_EQ(::mkfifo(target_.c_str(), 0600), 0);
+  std::string reason;
+  EXPECT_EQ(SaveCloneFile(doc_, target_, &reason), FileStatus::kFileOpenError);
+  EXPECT_EQ(reason, "not a regular file");
+  EXPECT_TRUE(std::filesystem::is_fifo(target_));
   EXPECT_EQ(doc_.CurrentFileName, "earlier.VQ5");
   EXPECT_EQ(doc_.DataChanged, -1);
 }
@@ -243,18 +252,37 @@ TEST_F(SaveFaultsTest, StopSignalsDuringSavesLeaveNoTemporaryFile) {
   std::mt19937 rng(5);
   const int signals[] = {SIGINT, SIGTERM, SIGHUP};
   for (int kill = 0; kill < 36; ++kill) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
     pid_t pid = ::fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
-      // A run under nohup inherits SIGHUP ignored, which the handler keeps.
+      // The child never outlives the test. A background job or a run under
+      // nohup inherits signals ignored, which the handler keeps: the child
+      // takes the defaults first, and says when its handler is in place.
+      ::prctl(PR_SET_PDEATHSIG, SIGKILL);
       for (int sig : signals) ::signal(sig, SIG_DFL);
       RemoveUnfinishedSavesOnSignals();
+      char byte = 1;
+      if (::write(ready[1], &byte, 1) != 1) ::_exit(3);
       for (;;) SaveCloneFile(doc_, target_);
     }
+    char byte = 0;
+    ::close(ready[1]);
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ::close(ready[0]);
     ::usleep(std::uniform_int_distribution<useconds_t>(500, 20000)(rng));
     ::kill(pid, signals[kill % 3]);
+    // A save the signal does not end is a failure, not a test that hangs.
     int wstatus = 0;
-    ::waitpid(pid, &wstatus, 0);
+    for (int waited = 0; ::waitpid(pid, &wstatus, WNOHANG) == 0; ++waited) {
+      if (waited == 1000) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &wstatus, 0);
+        FAIL() << "the signal did not end the save (kill " << kill << ")";
+      }
+      ::usleep(10000);
+    }
     ASSERT_TRUE(WIFSIGNALED(wstatus));
     EXPECT_EQ(WTERMSIG(wstatus), signals[kill % 3]);
     std::string now = ReadFile(target_);

@@ -469,22 +469,19 @@ void MainWindow::mnuFileNew_Click() { NewData(); }
 
 void MainWindow::opbModel_Click(int member) {
   // A running transfer is stopped first: it uses the old model's receiver
-  // and would bring back the old document.
-  if (member != doc_.opbModel && !transfer_->StopFirst()) {
-    settings_pages_->SelectModel(doc_.opbModel);
-    return;
+  // and would bring back the old document. The new model's defaults
+  // replace the document: it asks first, and a cancel (or a "Yes" whose
+  // save did not complete) keeps the old model.
+  if (member == doc_.opbModel || transfer_->StopFirst()) {
+    doc_.DataChanged = -1;
+    if (member != doc_.opbModel && AskToSave()) {
+      doc_.SelectModel(member);
+      RememberModel();
+      Changed(Text("Model change"), Refresh::kAll);
+    }
   }
-  doc_.DataChanged = -1;
-  if (member == doc_.opbModel) return;
-  // The new model's defaults replace the document: it asks first, and a
-  // cancel (or a "Yes" whose save did not complete) keeps the old model.
-  if (!AskToSave()) {
-    settings_pages_->SelectModel(doc_.opbModel);
-    return;
-  }
-  doc_.SelectModel(member);
-  RememberModel();
-  Changed(Text("Model change"), Refresh::kAll);
+  // The buttons show the document's model, whatever was decided.
+  settings_pages_->SelectModel(doc_.opbModel);
 }
 
 void MainWindow::RememberModel() {
@@ -534,15 +531,14 @@ void MainWindow::OpenRecent(const QString& path) {
 }
 
 void MainWindow::ShowSnapshots() {
-  SnapshotsDialog dialog(ListSnapshots(SnapshotFolder()), this);
-  if (prompts_.RunDialog(&dialog) != QDialog::Accepted ||
-      dialog.choice() == SnapshotsDialog::Choice::kNone) {
+  QString path;
+  const auto choice = SnapshotsDialog::Ask(prompts_, this, &path);
+  if (choice == SnapshotsDialog::Choice::kNone || !transfer_->StopFirst() ||
+      !AskToSave() || !OpenNamedFile(path)) {
     return;
   }
-  if (!transfer_->StopFirst() || !AskToSave()) return;
-  if (!OpenNamedFile(dialog.path())) return;
-  // Write Back: all four steps of Write > ALL, as the options leave them.
-  if (dialog.choice() == SnapshotsDialog::Choice::kWriteBack) {
+  // Write Back: Write > ALL with the steps the options leave on.
+  if (choice == SnapshotsDialog::Choice::kWriteBack) {
     RunTransfer(UserCommand::kWriteAll);
   }
 }
@@ -583,16 +579,13 @@ bool MainWindow::SaveChannelMap() {
 
 // ----- undo -----
 
-void MainWindow::Undo() {
-  if (!transfer_->Idle()) return;
-  edit_dialog_->hide();
-  history_->Undo();
-}
+void MainWindow::Undo() { StepHistory(&History::Undo); }
+void MainWindow::Redo() { StepHistory(&History::Redo); }
 
-void MainWindow::Redo() {
+void MainWindow::StepHistory(void (History::*step)()) {
   if (!transfer_->Idle()) return;
   edit_dialog_->hide();
-  history_->Redo();
+  (history_->*step)();
 }
 
 void MainWindow::UpdateUndoActions() {
@@ -642,10 +635,7 @@ void MainWindow::TransferFinished(const TransferOutcome& outcome) {
   if (outcome.check) {
     TabStrip1_Click(CurrentTab());
     const int model = transfer_->ShowVerdict(outcome.report);
-    if (model >= 0) {
-      opbModel_Click(model);
-      settings_pages_->SelectModel(doc_.opbModel);
-    }
+    if (model >= 0) opbModel_Click(model);
     return;
   }
   // A read that did not succeed changed nothing: the document, its pages
@@ -684,7 +674,6 @@ void MainWindow::OfferModel(const TransferOutcome& outcome) {
     Changed(Text("Model change"), Refresh::kAll);
   } else {
     opbModel_Click(model);
-    settings_pages_->SelectModel(doc_.opbModel);
     if (doc_.opbModel != model) return;  // the save question was cancelled
   }
   RunTransfer(outcome.command);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "gui/controls.h"
+#include "gui/prompts.h"
 
 namespace vrq5::gui {
 
@@ -73,6 +74,14 @@ SnapshotsDialog::SnapshotsDialog(std::vector<SnapshotEntry> snapshots,
           [this] { Choose(Choice::kOpen); });
   layout->addWidget(buttons);
   resize(760, 360);
+}
+
+SnapshotsDialog::Choice SnapshotsDialog::Ask(Prompts& prompts, QWidget* parent,
+                                             QString* path) {
+  SnapshotsDialog dialog(ListSnapshots(SnapshotFolder()), parent);
+  if (prompts.RunDialog(&dialog) != QDialog::Accepted) return Choice::kNone;
+  *path = dialog.path();
+  return dialog.choice();
 }
 
 void SnapshotsDialog::Choose(Choice choice) {

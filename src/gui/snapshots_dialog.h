@@ -13,6 +13,10 @@
 class QTableWidget;
 
 namespace vrq5::gui {
+class Prompts;
+}
+
+namespace vrq5::gui {
 
 class SnapshotsDialog : public QDialog {
   Q_OBJECT
@@ -21,6 +25,10 @@ class SnapshotsDialog : public QDialog {
   enum class Choice { kNone, kOpen, kWriteBack };
 
   SnapshotsDialog(std::vector<SnapshotEntry> snapshots, QWidget* parent);
+
+  // Lists the snapshots folder and runs the dialog; the choice, with the
+  // chosen snapshot's file in *path.
+  static Choice Ask(Prompts& prompts, QWidget* parent, QString* path);
 
   // What the user chose, and the snapshot's file.
   Choice choice() const { return choice_; }

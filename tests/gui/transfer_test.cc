@@ -1,6 +1,7 @@
 // Transfers from the window against the built-in simulated receiver: the
 // worker thread, the messages in order, the pages refilled, every command
 // enabled again, Cancel and the refusal of a second transfer.
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -10,9 +11,13 @@
 
 #include "files/clone_file.h"
 #include "files/snapshots.h"
+#include "gui/window_settings.h"
 #include "link/port_file.h"
 #include "radio/pty_host.h"
+#include "radio/safe_write.h"
 #include "radio/sim_port.h"
+#include "store/changes.h"
+#include "support/busy_document.h"
 #include "support/whole_document.h"
 #include "tests/gui/window_fixture.h"
 
@@ -177,6 +182,56 @@ TEST_F(TransferWindowTest, SafeWriteListsTheChangesWritesAndVerifies) {
             std::string::npos);
   EXPECT_EQ(erased(), 1);
   EXPECT_EQ(ListSnapshots(SnapshotFolder()).size() >= 2, true);
+  ExpectCommandsEnabled();
+}
+
+// Tool > Options turns steps on; a receiver that does not keep a channel
+// fails the read-back with the row and the snapshot named; File > Receiver
+// Snapshots writes that snapshot back and the receiver holds it again.
+TEST_F(TransferWindowTest, AFailedVerifyIsRestoredFromItsSnapshot) {
+  prompts.dialog_handler = [](QDialog* dialog) {
+    for (const char* name : {"chkSnapshot", "chkVerify"}) {
+      dialog->findChild<QCheckBox*>(QString::fromLatin1(name))
+          ->setChecked(true);
+    }
+    return int{QDialog::Accepted};
+  };
+  Trigger("mnuToolsWriteSteps");
+  const auto steps = gui::WindowSettings(PlacementFile()).SafeWriteSteps();
+  EXPECT_TRUE(steps.snapshot && steps.verify && !steps.show_changes);
+
+  ASSERT_TRUE(
+      window->OpenNamedFile(QString::fromStdString(SamplePath("demo.VQ5"))));
+  ASSERT_TRUE(
+      window->SimulatedReceiver().LoadDocument(BusyDocument(doc().opbModel)));
+  radio::Faults faults;
+  faults.corrupt_write = true;
+  window->SimulatedReceiver().set_faults(faults);
+  Run("mnuWrAll");
+  ASSERT_FALSE(prompts.messages.empty());
+  const Message failed = prompts.messages.back();
+  EXPECT_EQ(failed.text, radio::kMsgVerifyFailed);
+  EXPECT_EQ(failed.icon, Message::Icon::kCritical);
+  const auto snapshots = ListSnapshots(SnapshotFolder());
+  ASSERT_EQ(snapshots.size(), 1u);
+  EXPECT_NE(failed.informative.find(": Mode: "), std::string::npos)
+      << failed.informative;
+  EXPECT_NE(failed.informative.find(radio::SnapshotNote(snapshots[0].path)),
+            std::string::npos);
+
+  prompts.dialog_handler = [](QDialog* dialog) {
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdWriteBack"))->click();
+    return dialog->result();
+  };
+  Trigger("mnuSnapshots");
+  window->WaitForTransfer();
+  EXPECT_NE(prompts.messages.back().informative.find(radio::kMsgVerified),
+            std::string::npos);
+  Document snapshot;
+  ASSERT_EQ(OpenCloneFile(snapshot, snapshots[0].path.string()),
+            FileStatus::kOk);
+  Run("mnuReAll");
+  EXPECT_EQ(DocumentChanges(snapshot, doc()), std::vector<std::string>{});
   ExpectCommandsEnabled();
 }
 

@@ -193,5 +193,32 @@ TEST_F(SafeWriteTest, NothingIsWrittenUnlessThePlanSaysWrite) {
   link_.set_cancel_flag(nullptr);
 }
 
+// Cancel during the write, or during the read-back, ends the command with
+// the snapshot named, to be written back.
+TEST_F(SafeWriteTest, CancelAfterThePlanNamesTheSnapshot) {
+  for (int step : {1, 2}) {
+    ASSERT_TRUE(rx_.LoadDocument(held_));
+    messages_.clear();
+    std::atomic<bool> cancel{false};
+    link_.set_cancel_flag(&cancel);
+    TransferSinks sinks = sinks_;
+    sinks.progress = [&](int value, int maximum) {
+      if (value > step * maximum / 3) cancel = true;
+    };
+    SafeWrite write(doc_, UserCommand::kWriteAll, options_);
+    ASSERT_EQ(write.Plan(link_, sinks), PlanResult::kWrite) << step;
+    Document sent = doc_;
+    EXPECT_EQ(write.WriteAndVerify(link_, sent, sinks), CommandResult::kFailure)
+        << step;
+    ASSERT_FALSE(messages_.empty()) << step;
+    const Message& last = messages_.back();
+    EXPECT_NE(last.informative.find(SnapshotNote(write.snapshot_path())),
+              std::string::npos)
+        << step << ": " << last.text;
+    if (step == 2) EXPECT_EQ(last.text, kMsgVerifyFailed);
+  }
+  link_.set_cancel_flag(nullptr);
+}
+
 }  // namespace
 }  // namespace vrq5::radio

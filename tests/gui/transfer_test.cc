@@ -207,13 +207,14 @@ TEST_F(TransferWindowTest, AFailedVerifyIsRestoredFromItsSnapshot) {
   radio::Faults faults;
   faults.corrupt_write = true;
   window->SimulatedReceiver().set_faults(faults);
+  const size_t kept = ListSnapshots(SnapshotFolder()).size();
   Run("mnuWrAll");
   ASSERT_FALSE(prompts.messages.empty());
   const Message failed = prompts.messages.back();
   EXPECT_EQ(failed.text, radio::kMsgVerifyFailed);
   EXPECT_EQ(failed.icon, Message::Icon::kCritical);
   const auto snapshots = ListSnapshots(SnapshotFolder());
-  ASSERT_EQ(snapshots.size(), 1u);
+  ASSERT_EQ(snapshots.size(), kept + 1);
   EXPECT_NE(failed.informative.find(": Mode: "), std::string::npos)
       << failed.informative;
   EXPECT_NE(failed.informative.find(radio::SnapshotNote(snapshots[0].path)),

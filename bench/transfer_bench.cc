@@ -7,13 +7,21 @@
 // also holds the reply time-outs the protocol itself prescribes: the probe
 // of a receiver not yet identified goes unanswered three times.
 //
+// Then the write in four steps (snapshot, preview, write, read-back) of a
+// 300-channel document onto a receiver holding 300 other channels, against
+// the bound of all its passes and against the plain write of the same
+// document; and the four-step write of a document the receiver already
+// holds, which ends after its one quick read.
+//
 // Usage: vrq5_transfer_bench [--quick]   (--quick: 100 channels only)
 #include <time.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <random>
 #include <string>
 
@@ -21,6 +29,7 @@
 #include "link/transfer.h"
 #include "radio/pty_host.h"
 #include "radio/receiver.h"
+#include "radio/safe_write.h"
 #include "serial/qt_serial_port.h"
 #include "store/document.h"
 
@@ -33,8 +42,8 @@ double ThreadCpuSeconds() {
   return static_cast<double>(ts.tv_sec) + ts.tv_nsec / 1e9;
 }
 
-Document FullDocument(int channels) {
-  std::mt19937 rng(3);
+Document FullDocument(int channels, unsigned seed = 3) {
+  std::mt19937 rng(seed);
   Document doc;
   for (int s = 0; s < channels && s < kSlotCount; ++s) {
     int slot = channels >= kSlotCount ? s : s * (kSlotCount / channels);
@@ -69,9 +78,37 @@ Figures Measure(Transfer& transfer, radio::SimulatedReceiver& receiver,
           r == CommandResult::kSuccess};
 }
 
+// The four steps of a write, timed as one, from a receiver just filled
+// with `held`.
+Figures MeasureSafeWrite(Link& link, const Document& doc,
+                         radio::SimulatedReceiver& receiver,
+                         const Document& held, double turnaround,
+                         const std::filesystem::path& folder,
+                         radio::PlanResult expected) {
+  if (!receiver.LoadDocument(held)) return {1, 1, 0, false};
+  receiver.ClearLines();
+  radio::SafeWriteOptions options;
+  options.snapshot_folder = folder;
+  double cpu0 = ThreadCpuSeconds();
+  auto t0 = std::chrono::steady_clock::now();
+  radio::SafeWrite write(doc, UserCommand::kWriteAll, options);
+  radio::PlanResult plan = write.Plan(link, {});
+  bool ok = plan == expected;
+  if (ok && plan == radio::PlanResult::kWrite) {
+    Document sent = doc;
+    ok = write.WriteAndVerify(link, sent, {}) == CommandResult::kSuccess;
+  }
+  double wall =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - t0)
+          .count();
+  double cpu = ThreadCpuSeconds() - cpu0;
+  double timeout = std::chrono::duration<double>(kDefaultReplyTimeout).count();
+  return {wall, WireBound(receiver.lines(), turnaround, timeout), cpu, ok};
+}
+
 void Print(const char* name, const Figures& f) {
   std::printf(
-      "%-14s wall %8.3f s  bound %8.3f s  ratio %6.4f  cpu %7.3f s "
+      "%-19s wall %8.3f s  bound %8.3f s  ratio %6.4f  cpu %7.3f s "
       "share %.2f%%%s\n",
       name, f.wall, f.bound, f.wall / f.bound, f.cpu, 100.0 * f.cpu / f.wall,
       f.ok ? "" : "  FAILED");
@@ -126,8 +163,30 @@ int main(int argc, char** argv) {
                full_read.MemFlag == quick_read.MemFlag;
   std::printf("quick read gives the document of Read ALL: %s\n",
               equal ? "yes" : "NO");
+
+  // The write in four steps, its plain form, and an unchanged document.
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() /
+      ("vrq5-bench-snapshots-" + std::to_string(::getpid()));
+  Document other = FullDocument(quick ? 60 : 300, 11);
+  Figures safe = MeasureSafeWrite(link, in_use, receiver, other, turnaround,
+                                  folder, radio::PlanResult::kWrite);
+  if (!receiver.LoadDocument(other)) return 1;
+  Document plain_doc = in_use;
+  Transfer plain_writer(link, plain_doc);
+  Figures plain =
+      Measure(plain_writer, receiver, UserCommand::kWriteAll, turnaround);
+  Figures unchanged =
+      MeasureSafeWrite(link, in_use, receiver, in_use, turnaround, folder,
+                       radio::PlanResult::kNothingToWrite);
+  std::filesystem::remove_all(folder);
+  Print("Safe Write ALL 300", safe);
+  Print("Plain Write ALL 300", plain);
+  std::printf("Safe Write ALL 300 of Plain Write ALL 300: %.4f\n",
+              safe.wall / plain.wall);
+  Print("Unchanged write 300", unchanged);
   return write.ok && read.ok && same == kSlotCount && part_all.ok &&
-                 part_quick.ok && equal
+                 part_quick.ok && equal && safe.ok && plain.ok && unchanged.ok
              ? 0
              : 1;
 }

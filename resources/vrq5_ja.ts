@@ -419,5 +419,81 @@
         <source>%1 has changed on disk since it was opened. Overwrite it?</source>
         <translation>%1 は開いた後にディスク上で変更されています。上書きしますか?</translation>
     </message>
+    <message>
+        <source>Receiver Snapshots(&amp;R)...</source>
+        <translation>受信機のｽﾅｯﾌﾟｼｮｯﾄ(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Receiver Snapshots</source>
+        <translation>受信機のｽﾅｯﾌﾟｼｮｯﾄ</translation>
+    </message>
+    <message>
+        <source>Options(&amp;O)...</source>
+        <translation>ｵﾌﾟｼｮﾝ(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>ｵﾌﾟｼｮﾝ</translation>
+    </message>
+    <message>
+        <source>&amp;Keep a snapshot of the receiver before writing</source>
+        <translation>書き込む前に受信機のｽﾅｯﾌﾟｼｮｯﾄを保存する(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Show what will change</source>
+        <translation>変更される内容を表示する(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Read back and compare after writing</source>
+        <translation>書き込んだ後に読み出して比較する(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Changes to the receiver</source>
+        <translation>受信機への変更</translation>
+    </message>
+    <message>
+        <source>The write will make these changes to the receiver:</source>
+        <translation>書き込むと受信機は次のように変わります:</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>書き込む(&amp;W)</translation>
+    </message>
+    <message>
+        <source>What the receiver held before each write, newest first:</source>
+        <translation>書き込みの前に受信機が保持していた内容 (新しい順):</translation>
+    </message>
+    <message>
+        <source>No snapshot has been kept yet: each write keeps one of what the receiver held before it.</source>
+        <translation>ｽﾅｯﾌﾟｼｮｯﾄはまだありません。書き込むたびに、その前の受信機の内容が保存されます。</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>機種</translation>
+    </message>
+    <message>
+        <source>Channels in use</source>
+        <translation>使用中のﾁｬﾝﾈﾙ</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ﾌｧｲﾙ</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>読み込めません</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>開く(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Write &amp;Back</source>
+        <translation>受信機に書き戻す(&amp;B)</translation>
+    </message>
 </context>
 </TS>

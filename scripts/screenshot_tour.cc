@@ -1,9 +1,11 @@
 // Opens the window with a clone file, shows each of the four tabs in turn
 // and saves a picture of the window for each, then one of the channel
-// editor, the check before writing, the connection check and a transfer:
-// the pictures of the README.
+// editor, the check before writing, the connection check, the changes a
+// write will make, the receiver's snapshots and a transfer: the pictures of
+// the README and the user guide.
 //
 //   vrq5_screenshot_tour FILE.VQ5 OUT-FOLDER [LANGUAGE [SUFFIX]]
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -37,14 +39,25 @@ class PicturePrompts : public vrq5::testing::SilentPrompts {
   QString folder, suffix;
   int failures = 0;
 
+  // Once set, the check before writing lets the write go on.
+  bool write_anyway = false;
+
   int RunDialog(QDialog* dialog) override {
-    if (dialog->objectName() == QStringLiteral("dlgWriteCheck")) {
+    const QString name = dialog->objectName();
+    const char* picture = name == QStringLiteral("dlgWriteCheck")
+                              ? "write_check"
+                          : name == QStringLiteral("dlgChanges")   ? "changes"
+                          : name == QStringLiteral("dlgSnapshots") ? "snapshots"
+                                                                   : nullptr;
+    if (picture != nullptr && !(write_anyway && name.endsWith("WriteCheck"))) {
       dialog->show();
       Settle();
-      Save(dialog, "write_check");
+      Save(dialog, picture);
       dialog->hide();
     }
-    return QDialog::Rejected;
+    return write_anyway && name == QStringLiteral("dlgWriteCheck")
+               ? QDialog::Accepted
+               : QDialog::Rejected;
   }
   void Show(QWidget* parent, const vrq5::Message& m) override {
     SilentPrompts::Show(parent, m);
@@ -84,6 +97,8 @@ int main(int argc, char** argv) {
   vrq5::gui::MainWindow::Options options;
   options.port_folder = (out.absolutePath() + "/config").toStdString();
   options.placement_file = out.absolutePath() + "/config/placement.ini";
+  // The snapshots of the tour's writes go with its settings, not the user's.
+  qputenv("XDG_DATA_HOME", (out.absolutePath() + "/config/data").toUtf8());
   vrq5::gui::MainWindow window(prompts, options);
   window.StartUp(vrq5::CommandLinePath(argv[1]));
   window.resize(1000, 720);
@@ -141,6 +156,33 @@ int main(int argc, char** argv) {
   window.RunTransfer(vrq5::UserCommand::kWriteAll);
   window.CheckConnection();
   window.WaitForTransfer();
+  Settle();
+  // The changes a write would make to a receiver holding the file with a
+  // few channels and the volume otherwise (Cancel: nothing is written),
+  // twice, then the two snapshots kept.
+  prompts.write_anyway = true;
+  for (int round = 0; round < 2; ++round) {
+    vrq5::Document held = window.document();
+    int edited = 0;
+    for (int slot = 0; slot < vrq5::kSlotCount && edited < 4; ++slot) {
+      if (held.MemFlag[slot] == 0) continue;
+      if (edited == 1) {
+        held.Mem[slot] = vrq5::Slot();
+        held.MemFlag[slot] = 0;
+      } else {
+        held.Mem[slot].text[vrq5::kName] = "OLD" + std::to_string(edited);
+      }
+      ++edited;
+    }
+    held.settings.Slider1 = (held.settings.Slider1 + 3) % 16;
+    held.EncodeSettings();
+    window.SimulatedReceiver().Reset();
+    window.SimulatedReceiver().LoadDocument(held);
+    window.RunTransfer(vrq5::UserCommand::kWriteAll);
+    window.WaitForTransfer();
+    Settle();
+  }
+  window.findChild<QAction*>(QStringLiteral("mnuSnapshots"))->trigger();
   Settle();
   failures += prompts.failures;
   vrq5::radio::Faults timed;

@@ -16,6 +16,7 @@ int RunNew(const Args& args);
 int RunPorts(const Args& args);
 int RunRead(const Args& args);
 int RunSim(const Args& args);
+int RunSnapshots(const Args& args);
 int RunVerify(const Args& args);
 int RunWrite(const Args& args);
 

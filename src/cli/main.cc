@@ -31,6 +31,8 @@ const Command kCommands[] = {
     {"verify", "check a clone file before it is written to the receiver",
      vrq5::cli::RunVerify},
     {"write", "write a clone file into the receiver", vrq5::cli::RunWrite},
+    {"snapshots", "list what the receiver held before each write",
+     vrq5::cli::RunSnapshots},
     {"check", "check the cable and the receiver, and say what is wrong",
      vrq5::cli::RunCheck},
     {"ports", "list the serial ports of this machine", vrq5::cli::RunPorts},
@@ -42,7 +44,8 @@ void PrintUsage(std::ostream& out) {
   out << "Usage: vrq5 COMMAND [ARGS]\n"
          "Programs the Korvex VR-Q5 and VR-Q70 receivers.\n\nCommands:\n";
   for (const auto& c : kCommands) {
-    out << "  " << c.name << std::string(8 - std::string(c.name).size(), ' ')
+    const size_t length = std::string_view(c.name).size();
+    out << "  " << c.name << std::string(length < 10 ? 10 - length : 1, ' ')
         << c.summary << "\n";
   }
   out << "\n'vrq5 COMMAND --help' describes a command; 'vrq5 --version' "

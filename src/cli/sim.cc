@@ -32,6 +32,10 @@ constexpr char kHelp[] =
     "                 no-echo       do not echo the command\n"
     "                 silent-from:N say nothing from the N-th command on\n"
     "                 refuse-identity  answer every identity with RE\n"
+    "                 corrupt-write answer OK to the first write of a channel\n"
+    "                               but store it with its mode changed\n"
+    "                 ignore-write  answer OK to the first write of a channel\n"
+    "                               but keep the memory as it was\n"
     "                 no-clone-mode echo every line and answer none, as a\n"
     "                               receiver outside its cloning mode\n";
 
@@ -57,6 +61,10 @@ bool ApplyFault(const std::string& text, radio::Faults& faults) {
     faults.silent_from = static_cast<long>(number);
   } else if (name == "refuse-identity" && !has_number) {
     faults.refuse_identity = true;
+  } else if (name == "corrupt-write" && !has_number) {
+    faults.corrupt_write = true;
+  } else if (name == "ignore-write" && !has_number) {
+    faults.ignore_write = true;
   } else if (name == "no-clone-mode" && !has_number) {
     faults.not_in_clone_mode = true;
   } else {

@@ -1,6 +1,8 @@
 // vrq5 read and vrq5 write: the window's transfer commands on the command
 // line, through a serial port, a pseudo-terminal or the built-in simulated
 // receiver ("sim").
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <csignal>
 #include <iostream>
@@ -17,7 +19,9 @@
 #include "cli/stop_signals.h"
 #include "link/port_file.h"
 #include "link/transfer.h"
+#include "notes/note_text.h"
 #include "radio/receiver.h"
+#include "radio/safe_write.h"
 #include "serial/port_choice.h"
 
 namespace vrq5::cli {
@@ -42,21 +46,33 @@ constexpr char kReadHelp[] =
     "  -o FILE     the clone file to write ('-': standard output)\n";
 
 constexpr char kWriteHelp[] =
-    "Usage: vrq5 write [--port P] [--model M] [--part PART] [--force] "
-    "FILE.VQ5\n"
+    "Usage: vrq5 write [--port P] [--model M] [--part PART] [--force]\n"
+    "                  [--snapshot-dir DIR] [--no-snapshot] [--no-verify]\n"
+    "                  [--preview] [--yes] FILE.VQ5\n"
     "Writes a clone file into the receiver. Ctrl+C (or SIGTERM, SIGHUP) stops\n"
-    "between two exchanges. Before anything is sent, the parts to be written "
-    "are checked\n"
-    "as 'vrq5 verify' checks them: errors (what the receiver would refuse or\n"
-    "misfile) stop the write with exit status 1, warnings are printed on\n"
-    "standard error and the write goes on.\n"
+    "between two exchanges. Before anything is sent, the parts to be\n"
+    "written are checked as 'vrq5 verify' checks them: errors (what the\n"
+    "receiver would refuse or misfile) stop the write with exit status 1,\n"
+    "warnings are printed on standard error and the write goes on.\n"
+    "Then the receiver is read and kept as a snapshot ('vrq5 snapshots'),\n"
+    "what the write will change is printed on standard output and, when\n"
+    "standard input is a terminal, asked about; after the write, what was\n"
+    "written is read back and compared (exit status 1 when it differs).\n"
     "\n"
     "  --port P    a device path, a port name as 'vrq5 ports' lists it, or\n"
     "              'sim' (the built-in simulated receiver); without it the\n"
     "              port remembered from the last --port is used\n"
     "  --model M   VR-Q5J (default), VR-Q70E, VR-Q70T or VR-Q70K\n"
     "  --part P    all (default: Write > ALL), settings, memory, bank, group\n"
-    "  --force     write in spite of errors the check finds\n";
+    "  --force     write in spite of errors the check finds\n"
+    "  --snapshot-dir DIR  keep the snapshot there (default:\n"
+    "              $XDG_DATA_HOME/vrq5/snapshots, else\n"
+    "              ~/.local/share/vrq5/snapshots)\n"
+    "  --no-snapshot  no read before the write, so no snapshot and no list\n"
+    "              of changes\n"
+    "  --no-verify no read-back after the write\n"
+    "  --preview   read, print what the write would change, write nothing\n"
+    "  --yes       write without asking\n";
 
 struct Part {
   UserCommand read;
@@ -101,7 +117,11 @@ bool ParseRequest(const Args& args, Request& request, int& code) {
     options.with_value.insert("-o");
     options.flags.insert("--quick");
   } else {
-    options.flags.insert("--force");
+    options.with_value.insert("--snapshot-dir");
+    for (const char* flag :
+         {"--force", "--no-snapshot", "--no-verify", "--preview", "--yes"}) {
+      options.flags.insert(flag);
+    }
   }
   code = kExitOk;
   auto parsed = ParseCommand(command, args, options, help, code);
@@ -134,6 +154,11 @@ bool ParseRequest(const Args& args, Request& request, int& code) {
   } else if (positional.size() != 1) {
     code = UsageError(command, "one clone file is needed", help);
     return false;
+  } else if (request.parsed.Has("--preview") &&
+             request.parsed.Has("--no-snapshot")) {
+    code = UsageError(
+        command, "--preview needs the read --no-snapshot leaves out", help);
+    return false;
   }
   return true;
 }
@@ -157,11 +182,57 @@ int PrepareDocument(const Request& request, Document& doc) {
 // How an exchange ended.
 struct Outcome {
   CommandResult result = CommandResult::kFailure;
+  // A write that sent nothing: the receiver held it already, the user
+  // answered no, or --preview.
+  bool nothing_written = false;
   bool port_opened = false;
   bool stopped = false;
   std::string signal_name;
   int accepted_model = -1;
 };
+
+// Asks on the terminal whether to write the changes printed.
+bool WriteConfirmed() {
+  std::cerr << "Write these changes? [y/N] " << std::flush;
+  std::string answer;
+  if (!std::getline(std::cin, answer)) return false;
+  return answer == "y" || answer == "Y" || answer == "yes";
+}
+
+// A write in its four steps: snapshot, changes (printed, and asked about
+// on a terminal), the write, the read-back.
+void SafeExchange(const Request& request, Link& link, ProgressBar& bar,
+                  const TransferSinks& sinks, Document& doc, Outcome& outcome) {
+  const ParsedArgs& parsed = request.parsed;
+  radio::SafeWriteOptions options;
+  options.snapshot = !parsed.Has("--no-snapshot");
+  options.verify = !parsed.Has("--no-verify");
+  if (auto dir = parsed.Value("--snapshot-dir")) options.snapshot_folder = *dir;
+  radio::SafeWrite write(doc, request.part->write, options);
+  const radio::PlanResult plan = write.Plan(link, sinks);
+  outcome.accepted_model = write.accepted_model();
+  bar.Finish();
+  if (plan == radio::PlanResult::kNothingToWrite) {
+    outcome.result = CommandResult::kSuccess;
+    outcome.nothing_written = true;
+    return;
+  }
+  if (plan != radio::PlanResult::kWrite) return;
+  for (const std::string& line : write.changes()) {
+    std::cout << NoteForTerminal(line) << "\n";
+  }
+  std::cout << std::flush;
+  const bool ask = !parsed.Has("--yes") && ::isatty(STDIN_FILENO) != 0;
+  if (parsed.Has("--preview") || (ask && !WriteConfirmed())) {
+    if (!parsed.Has("--preview")) std::cerr << "Nothing was written.\n";
+    outcome.result = parsed.Has("--preview") ? CommandResult::kSuccess
+                                             : CommandResult::kFailure;
+    outcome.nothing_written = true;
+    return;
+  }
+  outcome.result = write.WriteAndVerify(link, doc, sinks);
+  outcome.accepted_model = write.accepted_model();
+}
 
 // Runs the command over the chosen port; Ctrl+C, SIGTERM and SIGHUP stop
 // it between two exchanges and leave the receiver unlinked.
@@ -183,9 +254,14 @@ Outcome Exchange(const Request& request, PortChoice& choice, Document& doc) {
     std::cerr << m.text << "\n";
     if (!m.informative.empty()) std::cerr << m.informative << "\n";
   };
-  Transfer transfer(link, doc, sinks);
   Outcome outcome;
-  outcome.result = transfer.Run(request.user_command());
+  if (request.reading) {
+    Transfer transfer(link, doc, sinks);
+    outcome.result = transfer.Run(request.user_command());
+    outcome.accepted_model = transfer.accepted_model();
+  } else {
+    SafeExchange(request, link, bar, sinks, doc, outcome);
+  }
   bar.Finish();
   outcome.port_opened = choice.port->IsOpen();
   if (stop->stopped()->load() && outcome.port_opened) {
@@ -196,7 +272,6 @@ Outcome Exchange(const Request& request, PortChoice& choice, Document& doc) {
   choice.port->Close();
   outcome.stopped = stop->stopped()->load();
   outcome.signal_name = stop->name();
-  outcome.accepted_model = transfer.accepted_model();
   return outcome;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -9,6 +10,7 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -293,6 +295,19 @@ bool WriteFileAtomically(const std::string& path, std::string_view content,
   if (why.empty() && ReplaceFile(path, content, why)) return true;
   if (reason) *reason = why;
   return false;
+}
+
+std::filesystem::path UserHomeFolder() {
+#ifdef _WIN32
+  return {};
+#else
+  if (const char* env = std::getenv("HOME"); env && *env) return env;
+  if (const passwd* user = ::getpwuid(::geteuid());
+      user && user->pw_dir && *user->pw_dir) {
+    return user->pw_dir;
+  }
+  return {};
+#endif
 }
 
 bool ReadFileHead(const std::string& path, size_t limit, std::string& out,

@@ -2,6 +2,7 @@
 #ifndef VRQ5_FILES_FILE_STATUS_H_
 #define VRQ5_FILES_FILE_STATUS_H_
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,10 @@ std::string SaveTargetProblem(const std::string& path);
 // SIGINT, SIGTERM and SIGHUP (where they would end the program) remove the
 // temporary file of a save they interrupt before the program ends.
 void RemoveUnfinishedSavesOnSignals();
+
+// The user's home folder: $HOME, else (unset or empty) the one the password
+// database gives the user; empty when none is known. On Windows: empty.
+std::filesystem::path UserHomeFolder();
 
 // Reads a file, at most its first `limit` bytes; `truncated` tells whether
 // more followed. Returns false, without opening it, for anything that is not

@@ -24,6 +24,7 @@
 #include "gui/note_text.h"
 #include "gui/recent_files_menu.h"
 #include "gui/settings_pages.h"
+#include "gui/snapshots_dialog.h"
 #include "gui/status_bar.h"
 #include "gui/tool_bar.h"
 #include "gui/transfer_controller.h"
@@ -242,6 +243,8 @@ void MainWindow::BuildMenus() {
       [this] { csv_->ImportChannelList(CurrentRow()); });
   add("mnuExportChannels", "Export Channel List(&H)...", {},
       [this] { csv_->ExportChannelList(); });
+  add("mnuSnapshots", "Receiver Snapshots(&R)...", {},
+      [this] { ShowSnapshots(); });
   file->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
   recent_menu_ = new RecentFilesMenu(*settings_, file);
   file->addMenu(recent_menu_);
@@ -466,22 +469,19 @@ void MainWindow::mnuFileNew_Click() { NewData(); }
 
 void MainWindow::opbModel_Click(int member) {
   // A running transfer is stopped first: it uses the old model's receiver
-  // and would bring back the old document.
-  if (member != doc_.opbModel && !transfer_->StopFirst()) {
-    settings_pages_->SelectModel(doc_.opbModel);
-    return;
+  // and would bring back the old document. The new model's defaults
+  // replace the document: it asks first, and a cancel (or a "Yes" whose
+  // save did not complete) keeps the old model.
+  if (member == doc_.opbModel || transfer_->StopFirst()) {
+    doc_.DataChanged = -1;
+    if (member != doc_.opbModel && AskToSave()) {
+      doc_.SelectModel(member);
+      RememberModel();
+      Changed(Text("Model change"), Refresh::kAll);
+    }
   }
-  doc_.DataChanged = -1;
-  if (member == doc_.opbModel) return;
-  // The new model's defaults replace the document: it asks first, and a
-  // cancel (or a "Yes" whose save did not complete) keeps the old model.
-  if (!AskToSave()) {
-    settings_pages_->SelectModel(doc_.opbModel);
-    return;
-  }
-  doc_.SelectModel(member);
-  RememberModel();
-  Changed(Text("Model change"), Refresh::kAll);
+  // The buttons show the document's model, whatever was decided.
+  settings_pages_->SelectModel(doc_.opbModel);
 }
 
 void MainWindow::RememberModel() {
@@ -530,6 +530,19 @@ void MainWindow::OpenRecent(const QString& path) {
   if (!OpenNamedFile(path)) recent_menu_->Forget(path);
 }
 
+void MainWindow::ShowSnapshots() {
+  QString path;
+  const auto choice = SnapshotsDialog::Ask(prompts_, this, &path);
+  if (choice == SnapshotsDialog::Choice::kNone || !transfer_->StopFirst() ||
+      !AskToSave() || !OpenNamedFile(path)) {
+    return;
+  }
+  // Write Back: Write > ALL with the steps the options leave on.
+  if (choice == SnapshotsDialog::Choice::kWriteBack) {
+    RunTransfer(UserCommand::kWriteAll);
+  }
+}
+
 void MainWindow::OpenDroppedFile(const QString& path) {
   if (QFileInfo(path).suffix().toLower() == QStringLiteral("csv")) {
     // An import merges onto the document: a transfer must not bring its
@@ -566,16 +579,13 @@ bool MainWindow::SaveChannelMap() {
 
 // ----- undo -----
 
-void MainWindow::Undo() {
-  if (!transfer_->Idle()) return;
-  edit_dialog_->hide();
-  history_->Undo();
-}
+void MainWindow::Undo() { StepHistory(&History::Undo); }
+void MainWindow::Redo() { StepHistory(&History::Redo); }
 
-void MainWindow::Redo() {
+void MainWindow::StepHistory(void (History::*step)()) {
   if (!transfer_->Idle()) return;
   edit_dialog_->hide();
-  history_->Redo();
+  (history_->*step)();
 }
 
 void MainWindow::UpdateUndoActions() {
@@ -625,15 +635,13 @@ void MainWindow::TransferFinished(const TransferOutcome& outcome) {
   if (outcome.check) {
     TabStrip1_Click(CurrentTab());
     const int model = transfer_->ShowVerdict(outcome.report);
-    if (model >= 0) {
-      opbModel_Click(model);
-      settings_pages_->SelectModel(doc_.opbModel);
-    }
+    if (model >= 0) opbModel_Click(model);
     return;
   }
   // A read that did not succeed changed nothing: the document, its pages
   // and the undo history stay as they were.
-  const bool changed = IsWriteCommand(outcome.command) ||
+  // A safe write's plan that ended it wrote nothing either.
+  const bool changed = (IsWriteCommand(outcome.command) && !outcome.planned) ||
                        outcome.result == CommandResult::kSuccess;
   if (changed) doc_ = *outcome.doc;
   TabStrip1_Click(CurrentTab());
@@ -666,7 +674,6 @@ void MainWindow::OfferModel(const TransferOutcome& outcome) {
     Changed(Text("Model change"), Refresh::kAll);
   } else {
     opbModel_Click(model);
-    settings_pages_->SelectModel(doc_.opbModel);
     if (doc_.opbModel != model) return;  // the save question was cancelled
   }
   RunTransfer(outcome.command);

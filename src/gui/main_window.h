@@ -152,6 +152,8 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Undo or Redo, when no transfer runs; the editor closes first.
+  void StepHistory(void (History::*step)());
   // What a change shows again before its undo step is recorded.
   enum class Refresh { kNothing, kStatus, kVfo, kMemory, kAll };
   // The one end of every change of the document the window makes: the
@@ -176,6 +178,8 @@ class MainWindow : public QMainWindow {
   void RememberModel();
   void UpdateUndoActions();
   void OpenRecent(const QString& path);
+  // File > Receiver Snapshots: open one, or open it and write it back.
+  void ShowSnapshots();
   // After a clone file was opened: a fresh history, its stamp, the recent
   // files, every page.
   void Opened(const QString& path);

@@ -12,11 +12,13 @@
 #include <algorithm>
 
 #include "codec/tables.h"
+#include "gui/changes_dialog.h"
 #include "gui/controls.h"
 #include "gui/port_dialog.h"
 #include "gui/prompts.h"
 #include "gui/window_settings.h"
 #include "gui/write_check_dialog.h"
+#include "gui/write_steps_dialog.h"
 #include "link/port_file.h"
 #include "serial/qt_serial_port.h"
 #include "store/bank_rules.h"
@@ -40,6 +42,15 @@ TransferController::TransferController(Document& doc, Prompts& prompts,
           &TransferController::ShowProgress);
   connect(runner_, &TransferRunner::finished, this,
           [this](const TransferOutcome& outcome) {
+            // A safe write's plan that says write: the changes are shown
+            // (when wanted) and the write goes on, the controls still
+            // locked.
+            if (outcome.planned && outcome.plan == radio::PlanResult::kWrite &&
+                WriteConfirmed(*outcome.safe)) {
+              runner_->StartWrite(outcome.safe, outcome.command, doc_,
+                                  port_name_, SimulatedReceiver());
+              return;
+            }
             SetControlsEnabled(true);
             emit finished(outcome);
           });
@@ -126,6 +137,18 @@ void TransferController::AddToolItems(QMenu* tools) {
   tools->addAction(options);
   actions_.push_back(options);
   connect(options, &QAction::triggered, this, &TransferController::ChoosePort);
+  QAction* steps = Action(window_, "mnuToolsWriteSteps", "Options(&O)...");
+  tools->addAction(steps);
+  actions_.push_back(steps);
+  connect(steps, &QAction::triggered, this,
+          &TransferController::ChooseWriteSteps);
+}
+
+void TransferController::ChooseWriteSteps() {
+  WriteStepsDialog dialog(settings_.SafeWriteSteps(), window_);
+  if (prompts_.RunDialog(&dialog) == QDialog::Accepted) {
+    settings_.SetSafeWriteSteps(dialog.Steps());
+  }
 }
 
 void TransferController::SetControlsEnabled(bool enabled) {
@@ -182,7 +205,28 @@ void TransferController::ShowStarting(bool counted) {
 void TransferController::Start(UserCommand command) {
   radio::SimulatedReceiver& receiver = SimulatedReceiver();
   ShowStarting(true);
-  runner_->Start(command, doc_, port_name_, receiver);
+  const WindowSettings::WriteSteps steps = settings_.SafeWriteSteps();
+  if (!IsWriteCommand(command) || (!steps.snapshot && !steps.verify)) {
+    runner_->Start(command, doc_, port_name_, receiver);
+    return;
+  }
+  radio::SafeWriteOptions options;
+  options.snapshot = steps.snapshot;
+  options.verify = steps.verify;
+  auto safe = std::make_shared<radio::SafeWrite>(doc_, command, options);
+  if (steps.snapshot) {
+    runner_->StartPlan(safe, command, doc_, port_name_, receiver);
+  } else {
+    runner_->StartWrite(safe, command, doc_, port_name_, receiver);
+  }
+}
+
+bool TransferController::WriteConfirmed(const radio::SafeWrite& safe) {
+  if (!settings_.SafeWriteSteps().show_changes || !safe.previewed()) {
+    return true;
+  }
+  ChangesDialog dialog(safe.changes(), window_);
+  return prompts_.RunDialog(&dialog) == QDialog::Accepted;
 }
 
 void TransferController::Check() {

@@ -75,6 +75,8 @@ class TransferController : public QObject {
   // Tool > COM Port Setup: the port chosen is kept in the port file;
   // portChanged when the port in use changed.
   void ChoosePort();
+  // Tool > Options: the steps of a safe write, kept with the settings.
+  void ChooseWriteSteps();
   // On closing: the port file keeps the newest choice. This window writes
   // it again only when the port it chose did not reach the file and
   // nobody chose another one since.
@@ -126,6 +128,9 @@ class TransferController : public QObject {
   // warnings show theirs and let the user write anyway, unless the user
   // asked not to see them again (kept with the window's settings).
   bool CheckBeforeWriting(UserCommand command);
+  // A safe write's plan done: the changes it lists, when the user wants to
+  // see them, with Write and Cancel. True to write.
+  bool WriteConfirmed(const radio::SafeWrite& safe);
   void SetControlsEnabled(bool enabled);
   // The status bar of a transfer about to start; the controls locked.
   void ShowStarting(bool counted);

@@ -8,6 +8,20 @@
 
 namespace vrq5::gui {
 
+namespace {
+
+// What a job starts from: its command and its own copy of the document.
+TransferOutcome OutcomeOf(UserCommand command, const Document& doc,
+                          std::shared_ptr<radio::SafeWrite> safe = nullptr) {
+  TransferOutcome outcome;
+  outcome.command = command;
+  outcome.doc = std::make_shared<Document>(doc);
+  outcome.safe = std::move(safe);
+  return outcome;
+}
+
+}  // namespace
+
 TransferRunner::TransferRunner(QObject* parent) : QObject(parent) {
   qRegisterMetaType<TransferOutcome>();
 }
@@ -27,12 +41,8 @@ void TransferRunner::Wait() {
 bool TransferRunner::Start(UserCommand command, const Document& doc,
                            const std::string& port_name,
                            radio::SimulatedReceiver& receiver) {
-  TransferOutcome outcome;
-  outcome.command = command;
-  outcome.result = CommandResult::kFailure;
-  outcome.doc = std::make_shared<Document>(doc);
   return Launch(
-      std::move(outcome), port_name, receiver,
+      OutcomeOf(command, doc), port_name, receiver,
       [command](Link& link, TransferSinks& sinks, TransferOutcome& out) {
         Transfer transfer(link, *out.doc, sinks);
         out.result = transfer.Run(command);
@@ -40,13 +50,37 @@ bool TransferRunner::Start(UserCommand command, const Document& doc,
       });
 }
 
+bool TransferRunner::StartPlan(std::shared_ptr<radio::SafeWrite> safe,
+                               UserCommand command, const Document& doc,
+                               const std::string& port_name,
+                               radio::SimulatedReceiver& receiver) {
+  TransferOutcome outcome = OutcomeOf(command, doc, std::move(safe));
+  outcome.planned = true;
+  return Launch(std::move(outcome), port_name, receiver,
+                [](Link& link, TransferSinks& sinks, TransferOutcome& out) {
+                  out.plan = out.safe->Plan(link, sinks);
+                  out.accepted_model = out.safe->accepted_model();
+                  out.result = out.plan == radio::PlanResult::kBusy
+                                   ? CommandResult::kBusy
+                                   : CommandResult::kFailure;
+                });
+}
+
+bool TransferRunner::StartWrite(std::shared_ptr<radio::SafeWrite> safe,
+                                UserCommand command, const Document& doc,
+                                const std::string& port_name,
+                                radio::SimulatedReceiver& receiver) {
+  return Launch(OutcomeOf(command, doc, std::move(safe)), port_name, receiver,
+                [](Link& link, TransferSinks& sinks, TransferOutcome& out) {
+                  out.result = out.safe->WriteAndVerify(link, *out.doc, sinks);
+                  out.accepted_model = out.safe->accepted_model();
+                });
+}
+
 bool TransferRunner::StartCheck(int model_index, const Document& doc,
                                 const std::string& port_name,
                                 radio::SimulatedReceiver& receiver) {
-  TransferOutcome outcome;
-  outcome.command = UserCommand::kReadAll;
-  outcome.result = CommandResult::kFailure;
-  outcome.doc = std::make_shared<Document>(doc);
+  TransferOutcome outcome = OutcomeOf(UserCommand::kReadAll, doc);
   outcome.check = true;
   return Launch(
       std::move(outcome), port_name, receiver,

@@ -21,6 +21,7 @@
 #include "link/connection_check.h"
 #include "link/transfer.h"
 #include "radio/receiver.h"
+#include "radio/safe_write.h"
 #include "store/document.h"
 
 namespace vrq5::gui {
@@ -37,6 +38,12 @@ struct TransferOutcome {
   // copy is then the one given, untouched).
   bool check = false;
   ConnectionReport report;
+  // A safe write: its steps, kept between the plan (snapshot and preview)
+  // and the write with its read-back. `planned`: this outcome is the
+  // plan's (nothing was written; `plan` says how it ended).
+  std::shared_ptr<radio::SafeWrite> safe;
+  bool planned = false;
+  radio::PlanResult plan = radio::PlanResult::kFailure;
 };
 
 class TransferRunner : public QObject {
@@ -58,6 +65,14 @@ class TransferRunner : public QObject {
   // port named `port_name`, as Start does; `doc` comes back unchanged.
   bool StartCheck(int model_index, const Document& doc,
                   const std::string& port_name,
+                  radio::SimulatedReceiver& receiver);
+  // A safe write of `command`: its snapshot and preview (StartPlan), then
+  // its write and read-back (StartWrite), each as Start does.
+  bool StartPlan(std::shared_ptr<radio::SafeWrite> safe, UserCommand command,
+                 const Document& doc, const std::string& port_name,
+                 radio::SimulatedReceiver& receiver);
+  bool StartWrite(std::shared_ptr<radio::SafeWrite> safe, UserCommand command,
+                  const Document& doc, const std::string& port_name,
                   radio::SimulatedReceiver& receiver);
   // Raises the link's cancel flag: the transfer stops before its next
   // exchange.

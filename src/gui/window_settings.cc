@@ -18,6 +18,10 @@ namespace {
 constexpr int kRecentFiles = 8;
 const QString kRecentKey = QStringLiteral("Files/Recent");
 const QString kHideWarningsKey = QStringLiteral("WriteCheck/HideWarnings");
+// The steps of a safe write.
+const QString kSnapshotKey = QStringLiteral("SafeWrite/Snapshot");
+const QString kShowChangesKey = QStringLiteral("SafeWrite/ShowChanges");
+const QString kVerifyKey = QStringLiteral("SafeWrite/Verify");
 // The model selected last, beside the window placement.
 const QString kModelKey = QStringLiteral("Settings/Model");
 
@@ -77,6 +81,20 @@ bool WindowSettings::WriteWarningsHidden() const {
 
 void WindowSettings::SetWriteWarningsHidden(bool hidden) {
   Keep({{kHideWarningsKey, hidden}});
+}
+
+WindowSettings::WriteSteps WindowSettings::SafeWriteSteps() const {
+  WriteSteps steps;
+  steps.snapshot = Value(kSnapshotKey, true).toBool();
+  steps.show_changes = Value(kShowChangesKey, true).toBool();
+  steps.verify = Value(kVerifyKey, true).toBool();
+  return steps;
+}
+
+void WindowSettings::SetSafeWriteSteps(const WriteSteps& steps) {
+  Keep({{kSnapshotKey, steps.snapshot},
+        {kShowChangesKey, steps.show_changes},
+        {kVerifyKey, steps.verify}});
 }
 
 int WindowSettings::Model() const { return Value(kModelKey, 0).toInt(); }

@@ -32,6 +32,17 @@ class WindowSettings {
   bool WriteWarningsHidden() const;
   void SetWriteWarningsHidden(bool hidden);
 
+  // The steps of a safe write, all on until the user turns them off:
+  // the snapshot before it, the list of changes to confirm (which needs
+  // the snapshot's read), the read-back after it.
+  struct WriteSteps {
+    bool snapshot = true;
+    bool show_changes = true;
+    bool verify = true;
+  };
+  WriteSteps SafeWriteSteps() const;
+  void SetSafeWriteSteps(const WriteSteps& steps);
+
   // The model option selected last (0 when none was kept).
   int Model() const;
   void SetModel(int model);

@@ -6,11 +6,6 @@
 #include "codec/blank.h"
 #include "files/file_status.h"
 
-#ifndef _WIN32
-#include <pwd.h>
-#include <unistd.h>
-#endif
-
 namespace vrq5 {
 
 namespace {
@@ -36,14 +31,7 @@ std::filesystem::path ConfigFolder() {
   if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
     return std::filesystem::path(xdg) / "vrq5";
   }
-  std::filesystem::path home;
-  if (const char* env = std::getenv("HOME"); env && *env) {
-    home = env;
-  } else if (const passwd* user = ::getpwuid(::geteuid());
-             user && user->pw_dir && *user->pw_dir) {
-    home = user->pw_dir;
-  }
-  return home / ".config" / "vrq5";
+  return UserHomeFolder() / ".config" / "vrq5";
 #endif
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "codec/code_fields.h"
 #include "codec/text.h"
 #include "link/transfer.h"
 #include "radio/sim_port.h"
@@ -118,6 +119,7 @@ void SimulatedReceiver::set_faults(const Faults& faults) {
   std::lock_guard lock(mu_);
   faults_ = faults;
   rng_.seed(faults.seed);
+  write_fault_spent_ = false;
 }
 
 Faults SimulatedReceiver::faults() const {
@@ -273,7 +275,17 @@ std::string SimulatedReceiver::InterpretChannel(std::string_view body) {
   if (slot < 0 || data.size() != 2 * size_t{kBlockBytes} || !AllHex(data)) {
     return std::string(kNotUnderstood);
   }
-  PokeLocked(kChannelArea + kBlockBytes * slot, data);
+  std::string stored(data);
+  if ((faults_.corrupt_write || faults_.ignore_write) && !write_fault_spent_ &&
+      stored.compare(0, 8, "FFFFFFFF") != 0) {
+    write_fault_spent_ = true;
+    if (faults_.ignore_write) return std::string(kOk);
+    // FM, AM and WFM turn into one another.
+    size_t mode = 2 * static_cast<size_t>(CodeFieldOf(kMode).byte);
+    int code = std::stoi(stored.substr(mode, 2), nullptr, 16);
+    stored.replace(mode, 2, HexByte((code + 1) % 3));
+  }
+  PokeLocked(kChannelArea + kBlockBytes * slot, stored);
   if (slot < kEnableBits) {
     mem_[kEnableArea + slot / 8] |= static_cast<uint8_t>(0x80 >> (slot % 8));
   }

@@ -45,6 +45,11 @@ struct Faults {
   long silent_from = 0;
   // Every identity is answered "RE".
   bool refuse_identity = false;
+  // The first channel write of a record that holds a channel is answered
+  // "OK" but stored with its mode byte changed (corrupt_write), or not
+  // stored at all (ignore_write). Setting the faults arms them again.
+  bool corrupt_write = false;
+  bool ignore_write = false;
   // Switched on but not in its cloning mode: what it receives comes back as
   // the echo, and no line is answered.
   bool not_in_clone_mode = false;
@@ -138,6 +143,7 @@ class SimulatedReceiver {
   std::mt19937 rng_;
   std::array<uint8_t, kMemorySize> mem_{};
   bool identified_ = false;
+  bool write_fault_spent_ = false;
   std::string line_;
   std::vector<std::string> lines_;
   long commands_ = 0;

@@ -1,7 +1,7 @@
 # Shared by the command-line test scripts, sourced after V (the vrq5
 # program) is set: a temporary working folder (removed at the end, with a
-# simulated receiver still running stopped), the remembered port kept in
-# it, and the checks. Each check that fails prints FAIL and is counted.
+# simulated receiver still running stopped), the remembered port and the
+# receiver snapshots kept in it, and the checks. Each check that fails prints FAIL and is counted.
 dir=$(mktemp -d)
 sim_pid=""
 cleanup() {
@@ -11,6 +11,7 @@ cleanup() {
 trap cleanup EXIT
 cd "$dir" || exit 1
 export XDG_CONFIG_HOME="$dir/config"
+export XDG_DATA_HOME="$dir/data"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 check() { [ "$2" = "$3" ] || fail "$1 (exit $3, expected $2)"; }

@@ -20,7 +20,7 @@ CSV
 "$V" import doc.csv -o doc.VQ5; check "import" 0 $?
 
 # The built-in simulated receiver.
-"$V" write --port sim doc.VQ5 2> err.txt; check "write sim" 0 $?
+"$V" write --port sim doc.VQ5 > /dev/null 2> err.txt; check "write sim" 0 $?
 contains "write sim" err.txt "Successed!!"
 contains "write sim" err.txt "(simulated receiver: nothing was sent to a real receiver)"
 contains "write sim" err.txt "Using the simulated receiver."
@@ -29,17 +29,47 @@ contains "write sim" err.txt "Using the simulated receiver."
 # Through a pseudo-terminal and the serial adapter: write everything, read
 # it back, and only what the receiver does not keep (notes) differs.
 start_sim
-"$V" write --port "$dev" --part all doc.VQ5 2> err.txt; check "write pty" 0 $?
+"$V" write --port "$dev" --part all doc.VQ5 > /dev/null 2> err.txt; check "write pty" 0 $?
 contains "write pty" err.txt "Successed!!"
 "$V" read --part all -o back.VQ5 2> err.txt; check "read pty (remembered port)" 0 $?
 "$V" diff doc.VQ5 back.VQ5 > diff.txt
 [ "$(grep -c . diff.txt)" = 1 ] || { fail "read back differs:"; cat diff.txt; }
 contains "read back" diff.txt "Channel 00-000: Note: A NOTE -> (empty)"
 for part in memory bank group settings; do
-  "$V" write --port "$dev" --part "$part" doc.VQ5 2> /dev/null; check "write $part" 0 $?
+  "$V" write --port "$dev" --part "$part" doc.VQ5 > /dev/null 2>&1; check "write $part" 0 $?
   "$V" read --port "$dev" --part "$part" -o part.VQ5 2> /dev/null; check "read $part" 0 $?
 done
 stop_sim
+
+# The safe write: the list of changes on standard output, --preview sends
+# nothing, a second write finds nothing to write, a receiver that does not
+# keep what it answered "OK" to is caught by the read-back, and each write
+# kept a snapshot of what the receiver held.
+start_sim
+"$V" write --port "$dev" --preview doc.VQ5 > out.txt 2> err.txt; check "preview" 0 $?
+contains "preview" out.txt "Channel 00-000 added: 145.500000 FM ABC"
+"$V" read --port "$dev" -o before.VQ5 2> /dev/null
+"$V" read --port sim -o factory.VQ5 2> /dev/null
+"$V" diff before.VQ5 factory.VQ5 > /dev/null; check "preview wrote nothing" 0 $?
+"$V" write --port "$dev" --yes doc.VQ5 > out.txt 2> err.txt; check "safe write" 0 $?
+contains "safe write" err.txt "Verified: the receiver holds what was written."
+"$V" write --port "$dev" doc.VQ5 > out.txt 2> err.txt; check "nothing to write" 0 $?
+contains "nothing to write" err.txt "The receiver already holds this. Nothing was written."
+[ ! -s out.txt ] || { fail "nothing to write listed changes:"; cat out.txt; }
+stop_sim
+for fault in corrupt-write ignore-write; do
+  start_sim --fault "$fault"
+  "$V" write --port "$dev" doc.VQ5 > out.txt 2> err.txt; check "$fault" 1 $?
+  contains "$fault" err.txt "Verify Failed: the receiver does not hold what was written."
+  contains "$fault" err.txt "Channel "
+  contains "$fault" err.txt "What the receiver held before this write is kept in $dir/data/vrq5/snapshots/"
+  "$V" write --port "$dev" --no-snapshot doc.VQ5 > out.txt 2> err.txt
+  check "$fault without a snapshot" 0 $?
+  stop_sim
+done
+"$V" snapshots > out.txt; check "snapshots" 0 $?
+[ "$(grep -c 'VR-Q5J' out.txt)" -ge 5 ] || { fail "snapshots:"; cat out.txt; }
+"$V" write --port sim --preview --no-snapshot doc.VQ5 2> /dev/null; check "preview without snapshot" 2 $?
 
 # A cable pulled at the 500th command: the messages in order, exit 1, no file.
 start_sim --fault silent-from:500
@@ -113,7 +143,7 @@ stop_sim
 # SIGTERM among the channels of a write: what the receiver holds is said,
 # and the receiver is left unlinked.
 start_sim --timing
-"$V" write --port "$dev" --force "$(dirname "$0")/../data/full.VQ5" 2> err.txt &
+"$V" write --port "$dev" --force "$(dirname "$0")/../data/full.VQ5" > /dev/null 2> err.txt &
 writer=$!
 sleep 6
 kill -TERM "$writer"; wait "$writer"; check "terminated write" 1 $?
@@ -157,7 +187,7 @@ contains "check closed pty" out.txt "The port does not exist."
 "$V" sim --fault bogus 2> /dev/null; check "bad fault" 2 $?
 "$V" read --port sim --part nothing -o x.VQ5 2> /dev/null; check "bad part" 2 $?
 "$V" ports > /dev/null; check "ports" 0 $?
-for c in read write sim ports check; do
+for c in read write sim ports check snapshots; do
   "$V" "$c" --help > out.txt; check "$c --help" 0 $?
   contains "$c --help" out.txt "Usage: vrq5 $c"
 done

@@ -1,15 +1,23 @@
 // Transfers from the window against the built-in simulated receiver: the
 // worker thread, the messages in order, the pages refilled, every command
 // enabled again, Cancel and the refusal of a second transfer.
+#include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <algorithm>
 
 #include "files/clone_file.h"
+#include "files/snapshots.h"
+#include "gui/window_settings.h"
 #include "link/port_file.h"
 #include "radio/pty_host.h"
+#include "radio/safe_write.h"
 #include "radio/sim_port.h"
+#include "store/changes.h"
+#include "support/busy_document.h"
 #include "support/whole_document.h"
 #include "tests/gui/window_fixture.h"
 
@@ -134,6 +142,98 @@ TEST_F(TransferWindowTest, CancelAndASecondTransfer) {
   Run("mnuReSet");
   ASSERT_GE(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages.back().text, "Successed!!");
+}
+
+// With its steps on, a write reads the receiver first and keeps it, lists
+// what will change (Cancel writes nothing), then writes and reads back.
+TEST_F(TransferWindowTest, SafeWriteListsTheChangesWritesAndVerifies) {
+  SetSafeWriteSteps(true, true, true);
+  ASSERT_EQ(OpenNamedFile(doc(), SamplePath("demo.VQ5")), FileStatus::kOk);
+  window->StartUp("");
+  std::vector<int> listed;
+  int answer = QDialog::Rejected;
+  prompts.dialog_handler = [&](QDialog* dialog) {
+    if (dialog->objectName() == QStringLiteral("dlgChanges")) {
+      listed.push_back(
+          dialog->findChild<QListWidget*>(QStringLiteral("lstChanges"))
+              ->count());
+    }
+    return answer;
+  };
+  auto erased = [this] {
+    const auto lines = window->SimulatedReceiver().lines();
+    return std::count(lines.begin(), lines.end(), "QV~IM");
+  };
+  Run("mnuWrAll");
+  window->WaitForTransfer();
+  ASSERT_EQ(listed.size(), 1u);
+  EXPECT_GT(listed[0], 60);
+  EXPECT_EQ(erased(), 0);
+  ExpectCommandsEnabled();
+
+  answer = QDialog::Accepted;
+  Run("mnuWrAll");
+  window->WaitForTransfer();
+  ASSERT_EQ(listed.size(), 2u);
+  ASSERT_FALSE(prompts.messages.empty());
+  EXPECT_EQ(prompts.messages.back().text, "Successed!!");
+  EXPECT_NE(prompts.messages.back().informative.find(
+                "Verified: the receiver holds what was written."),
+            std::string::npos);
+  EXPECT_EQ(erased(), 1);
+  EXPECT_EQ(ListSnapshots(SnapshotFolder()).size() >= 2, true);
+  ExpectCommandsEnabled();
+}
+
+// Tool > Options turns steps on; a receiver that does not keep a channel
+// fails the read-back with the row and the snapshot named; File > Receiver
+// Snapshots writes that snapshot back and the receiver holds it again.
+TEST_F(TransferWindowTest, AFailedVerifyIsRestoredFromItsSnapshot) {
+  prompts.dialog_handler = [](QDialog* dialog) {
+    for (const char* name : {"chkSnapshot", "chkVerify"}) {
+      dialog->findChild<QCheckBox*>(QString::fromLatin1(name))
+          ->setChecked(true);
+    }
+    return int{QDialog::Accepted};
+  };
+  Trigger("mnuToolsWriteSteps");
+  const auto steps = gui::WindowSettings(PlacementFile()).SafeWriteSteps();
+  EXPECT_TRUE(steps.snapshot && steps.verify && !steps.show_changes);
+
+  ASSERT_TRUE(
+      window->OpenNamedFile(QString::fromStdString(SamplePath("demo.VQ5"))));
+  ASSERT_TRUE(
+      window->SimulatedReceiver().LoadDocument(BusyDocument(doc().opbModel)));
+  radio::Faults faults;
+  faults.corrupt_write = true;
+  window->SimulatedReceiver().set_faults(faults);
+  const size_t kept = ListSnapshots(SnapshotFolder()).size();
+  Run("mnuWrAll");
+  ASSERT_FALSE(prompts.messages.empty());
+  const Message failed = prompts.messages.back();
+  EXPECT_EQ(failed.text, radio::kMsgVerifyFailed);
+  EXPECT_EQ(failed.icon, Message::Icon::kCritical);
+  const auto snapshots = ListSnapshots(SnapshotFolder());
+  ASSERT_EQ(snapshots.size(), kept + 1);
+  EXPECT_NE(failed.informative.find(": Mode: "), std::string::npos)
+      << failed.informative;
+  EXPECT_NE(failed.informative.find(radio::SnapshotNote(snapshots[0].path)),
+            std::string::npos);
+
+  prompts.dialog_handler = [](QDialog* dialog) {
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdWriteBack"))->click();
+    return dialog->result();
+  };
+  Trigger("mnuSnapshots");
+  window->WaitForTransfer();
+  EXPECT_NE(prompts.messages.back().informative.find(radio::kMsgVerified),
+            std::string::npos);
+  Document snapshot;
+  ASSERT_EQ(OpenCloneFile(snapshot, snapshots[0].path.string()),
+            FileStatus::kOk);
+  Run("mnuReAll");
+  EXPECT_EQ(DocumentChanges(snapshot, doc()), std::vector<std::string>{});
+  ExpectCommandsEnabled();
 }
 
 // The worker thins out the progress of the exchanges but always reports

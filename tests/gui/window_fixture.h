@@ -50,6 +50,9 @@ class WindowTest : public ::testing::Test {
     // does not keep: the warnings of the check before writing are turned
     // off here, and on again by the tests of that check.
     ShowWriteWarnings(false);
+    // The rows written before the safe write send exactly what they sent:
+    // its steps are off unless a test turns them on.
+    SetSafeWriteSteps(false, false, false);
     window.reset();
     window = std::make_unique<gui::MainWindow>(answers ? *answers : prompts,
                                                options);
@@ -62,6 +65,15 @@ class WindowTest : public ::testing::Test {
   void ShowWriteWarnings(bool show) {
     QSettings settings(PlacementFile(), QSettings::IniFormat);
     settings.setValue(QStringLiteral("WriteCheck/HideWarnings"), !show);
+    settings.sync();
+  }
+
+  // The steps of a safe write, as Tool > Options leaves them.
+  void SetSafeWriteSteps(bool snapshot, bool show_changes, bool verify) {
+    QSettings settings(PlacementFile(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("SafeWrite/Snapshot"), snapshot);
+    settings.setValue(QStringLiteral("SafeWrite/ShowChanges"), show_changes);
+    settings.setValue(QStringLiteral("SafeWrite/Verify"), verify);
     settings.sync();
   }
 

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/scoped_env.h"
+
 namespace vrq5 {
 namespace {
 
@@ -59,22 +61,7 @@ TEST_F(PortFileFolderTest, DevicePathIsKeptInTheGivenFolder) {
   EXPECT_EQ(line, "/dev/pts/7");
 }
 
-// Sets an environment variable for the test's length (nullptr: unset).
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    const char* old = std::getenv(name);
-    had_ = old != nullptr;
-    if (had_) old_ = old;
-    value ? ::setenv(name, value, 1) : ::unsetenv(name);
-  }
-  ~ScopedEnv() { had_ ? ::setenv(name_, old_.c_str(), 1) : ::unsetenv(name_); }
-
- private:
-  const char* name_;
-  std::string old_;
-  bool had_ = false;
-};
+using testing::ScopedEnv;
 
 TEST_F(PortFileFolderTest, DefaultFolderFollowsTheConfigurationHome) {
   const std::string folder = folder_.string();

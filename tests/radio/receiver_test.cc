@@ -6,6 +6,9 @@
 
 #include "link/transfer.h"
 #include "radio/sim_port.h"
+#include "radio/write_preview.h"
+#include "store/changes.h"
+#include "support/busy_document.h"
 
 namespace vrq5::radio {
 namespace {
@@ -256,6 +259,70 @@ TEST(SimulatedPortTest, RealTimeMode) {
   Link link(port, milliseconds(200));
   EXPECT_EQ(link.SendCommand("QV~VR-Q5J\r"), kAcknowledged);
   EXPECT_EQ(link.SendQuery("QV~F00022R\r").size(), 68u);
+}
+
+// The preview of a write is what a read of the receiver gives once the
+// write is done: only the parts the write sends change, names as the record
+// keeps them, notes not at all; and the corrupt-write and ignore-write
+// faults make the receiver hold something else than it answered for.
+TEST(WritePreviewTest, GivesWhatAReadGivesAfterTheWrite) {
+  using testing::HandChannel;
+  Document held;
+  held.Mem[3] = HandChannel(145.5, "145.500000", "HOME");
+  held.MemFlag[3] = -1;
+  SimulatedReceiver rx;
+  ASSERT_TRUE(rx.LoadDocument(held));
+  SimulatedPort port(rx);
+  Link link(port);
+  Document before;
+  ASSERT_EQ(Transfer(link, before).Run(UserCommand::kReadQuick),
+            CommandResult::kSuccess);
+
+  Document doc = before;
+  doc.Mem[4] = HandChannel(430.0, "430.000000", "AB");
+  doc.Mem[4].text[kName] = "AB";
+  doc.MemFlag[4] = -1;
+  doc.Mem[3].text[kNote] = "a note";
+  doc.settings.chkBeep = 1 - doc.settings.chkBeep;
+  Document after;
+  ASSERT_TRUE(ReceiverAfterWrite(before, doc, UserCommand::kWrite, after));
+  EXPECT_EQ(DocumentChanges(before, after),
+            std::vector<std::string>{"Channel 00-004 added: 430.000000 AM AB"});
+  ASSERT_TRUE(ReceiverAfterWrite(before, doc, UserCommand::kWriteAll, after));
+  std::vector<std::string> changes = DocumentChanges(before, after);
+  ASSERT_EQ(changes.size(), 2u);
+  EXPECT_EQ(changes[0].substr(0, 6), "Beep: ");
+  ASSERT_TRUE(
+      ReceiverAfterWrite(before, before, UserCommand::kWriteAll, after));
+  EXPECT_TRUE(DocumentChanges(before, after).empty());
+
+  // The real write, then a read: the same as the preview; with a fault,
+  // the row the receiver did not keep (the first written: the last slot,
+  // as channels are written backwards).
+  ASSERT_TRUE(ReceiverAfterWrite(before, doc, UserCommand::kWriteAll, after));
+  for (int round = 0; round < 3; ++round) {
+    Faults faults;
+    faults.corrupt_write = round == 1;
+    faults.ignore_write = round == 2;
+    ASSERT_TRUE(rx.LoadDocument(before));
+    rx.set_faults(faults);
+    Document sent = doc;
+    ASSERT_EQ(Transfer(link, sent).Run(UserCommand::kWriteAll),
+              CommandResult::kSuccess);
+    Document back = before;
+    ASSERT_EQ(Transfer(link, back).Run(UserCommand::kReadQuick),
+              CommandResult::kSuccess);
+    changes = DocumentChanges(after, back);
+    if (faults.corrupt_write) {
+      EXPECT_EQ(changes,
+                std::vector<std::string>{"Channel 00-004: Mode: AM -> WFM"});
+    } else if (faults.ignore_write) {
+      EXPECT_EQ(changes, std::vector<std::string>{
+                             "Channel 00-004 removed: 430.000000 AM AB"});
+    } else {
+      EXPECT_TRUE(changes.empty());
+    }
+  }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <random>
 
+#include "store/changes.h"
+#include "support/busy_document.h"
 #include "support/compare.h"
 #include "support/random_document.h"
 
@@ -65,6 +67,47 @@ TEST(DocumentDeltaTest, KeepsOnlyWhatChanged) {
   ApplyDelta(c, groups, false);
   EXPECT_EQ(c.chkGrp[60], a.chkGrp[60]);
   EXPECT_EQ(c.Mem[7].text[kName], "LATER ");
+}
+
+// What differs, line by line in the user's words, in the order banks,
+// links, groups, settings, VFO bands, channels.
+TEST(DocumentChangesTest, NamesEachDifferenceInTheUsersWords) {
+  using testing::HandChannel;
+  Document before;
+  before.LayoutMemoryRows();
+  before.Mem[6] = HandChannel(145.5, "145.500000", "HOME");
+  before.MemFlag[6] = -1;
+  before.Mem[7] = HandChannel(430.0, "430.000000", "OLD");
+  before.MemFlag[7] = -1;
+  EXPECT_TRUE(DocumentChanges(before, before).empty());
+
+  Document after = before;
+  after.txtBank[7] = "30";
+  after.chkLink[2] = 1;
+  after.chkGrp[50 * 1 + 10] = 1;
+  after.settings.optLamp = 2;
+  after.Vfo[1].text[kFreq] = "0.530000";
+  after.Mem[5] = HandChannel(118.1, "118.100000", "TOWER");
+  after.MemFlag[5] = -1;
+  after.MemFlag[6] = 0;
+  after.Mem[7].text[kName] = "NEW   ";
+  after.Mem[7].value[kSkip] = 1;
+  const std::vector<std::string> want = {
+      "Bank 7 size: 100 -> 30",
+      "Bank 2 link: off -> on",
+      "GRP1: bank 10 added",
+      "Lamp: 5sec -> ON",
+      "VFO band 1: Frequency: " + before.Vfo[1].text[kFreq] + " -> 0.530000",
+      "Channel 00-005 added: 118.100000 AM TOWER",
+      "Channel 00-006 removed: 145.500000 AM HOME",
+      "Channel 00-007: Name: OLD    -> NEW   ; Skip: - -> *"};
+  EXPECT_EQ(DocumentChanges(before, after), want);
+  // Names go through the caller's shown form.
+  auto shown = [](std::string_view text) {
+    return "<" + std::string(text) + ">";
+  };
+  EXPECT_EQ(DocumentChanges(before, after, shown).back(),
+            "Channel 00-007: Name: <OLD   > -> <NEW   >; Skip: - -> *");
 }
 
 }  // namespace

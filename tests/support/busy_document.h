@@ -40,9 +40,9 @@ inline void SetBankSizes(Document& doc, const std::vector<int>& sizes) {
 // last memory slot, and one of each other kind, the last slots without an
 // enable bit in the receiver among them.
 inline const std::vector<int>& BusySlots() {
-  static const std::vector<int> slots = {5,    260,  400,  700, 999,
-                                         1001, 1150, 1250, 1290};
-  return slots;
+  static const std::vector<int> busy = {5,    260,  400,  700, 999,
+                                        1001, 1150, 1250, 1290};
+  return busy;
 }
 
 // The document of a user who has worked on model option `model_option`:

@@ -1,9 +1,10 @@
 // vrq5 snapshots: what the receiver held before each write, newest first.
+#include "files/snapshots.h"
+
 #include <iostream>
 
 #include "cli/commands.h"
 #include "cli/common.h"
-#include "files/snapshots.h"
 
 namespace vrq5::cli {
 
@@ -22,8 +23,8 @@ constexpr char kHelp[] =
 
 int RunSnapshots(const Args& args) {
   int code = kExitOk;
-  auto parsed =
-      ParseCommand("snapshots", args, {{"--snapshot-dir"}, {}, {}}, kHelp, code);
+  auto parsed = ParseCommand("snapshots", args, {{"--snapshot-dir"}, {}, {}},
+                             kHelp, code);
   if (!parsed) return code;
   if (!parsed->positional.empty()) {
     return UsageError("snapshots",

@@ -215,7 +215,9 @@ TEST_F(SafeWriteTest, CancelAfterThePlanNamesTheSnapshot) {
     EXPECT_NE(last.informative.find(SnapshotNote(write.snapshot_path())),
               std::string::npos)
         << step << ": " << last.text;
-    if (step == 2) EXPECT_EQ(last.text, kMsgVerifyFailed);
+    if (step == 2) {
+      EXPECT_EQ(last.text, kMsgVerifyFailed);
+    }
   }
   link_.set_cancel_flag(nullptr);
 }

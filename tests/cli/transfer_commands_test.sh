@@ -70,6 +70,20 @@ done
 "$V" snapshots > out.txt; check "snapshots" 0 $?
 [ "$(grep -c 'VR-Q5J' out.txt)" -ge 5 ] || { fail "snapshots:"; cat out.txt; }
 "$V" write --port sim --preview --no-snapshot doc.VQ5 2> /dev/null; check "preview without snapshot" 2 $?
+# On a terminal the write asks first: only "y" writes.
+for answer in n y; do
+  printf '%s\n' "$answer" |
+    script -qec "'$V' write --port sim doc.VQ5" /dev/null > out.txt 2>&1
+  code=$?
+  contains "asked $answer" out.txt "Write these changes? [y/N]"
+  if [ "$answer" = y ]; then
+    check "asked y" 0 $code
+    contains "asked y" out.txt "Verified: the receiver holds what was written."
+  else
+    check "asked n" 1 $code
+    contains "asked n" out.txt "Nothing was written."
+  fi
+done
 
 # A cable pulled at the 500th command: the messages in order, exit 1, no file.
 start_sim --fault silent-from:500

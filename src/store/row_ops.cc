@@ -194,6 +194,39 @@ std::string KeyText(std::string_view text) {
   return ToUpperAscii(TrimEnd(text));
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Natural order: a run of digits compares by its number ("PMR2" before
+// "PMR10"), everything else byte by byte; texts equal in that order ("2"
+// and "02") compare as bytes, so the order is total.
+bool NaturalLess(std::string_view a, std::string_view b) {
+  size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (IsDigit(a[i]) && IsDigit(b[j])) {
+      size_t end_a = i, end_b = j;
+      while (end_a < a.size() && IsDigit(a[end_a])) ++end_a;
+      while (end_b < b.size() && IsDigit(b[end_b])) ++end_b;
+      std::string_view na = a.substr(i, end_a - i);
+      std::string_view nb = b.substr(j, end_b - j);
+      while (na.size() > 1 && na.front() == '0') na.remove_prefix(1);
+      while (nb.size() > 1 && nb.front() == '0') nb.remove_prefix(1);
+      if (na.size() != nb.size()) return na.size() < nb.size();
+      if (na != nb) return na < nb;
+      i = end_a;
+      j = end_b;
+      continue;
+    }
+    if (a[i] != b[j]) {
+      return static_cast<unsigned char>(a[i]) <
+             static_cast<unsigned char>(b[j]);
+    }
+    ++i;
+    ++j;
+  }
+  if ((i < a.size()) != (j < b.size())) return j < b.size();
+  return a < b;
+}
+
 // Whether `a` sorts before `b`: channels before the rest; by frequency; by
 // name or note with blank texts after the others.
 bool Before(const SortItem& a, const SortItem& b, SortKey key) {
@@ -208,7 +241,7 @@ bool Before(const SortItem& a, const SortItem& b, SortKey key) {
   std::string ka = KeyText(a.content.text[field]);
   std::string kb = KeyText(b.content.text[field]);
   if (ka.empty() != kb.empty()) return kb.empty();
-  return ka < kb;
+  return NaturalLess(ka, kb);
 }
 
 }  // namespace

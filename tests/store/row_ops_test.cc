@@ -442,6 +442,22 @@ TEST(SortRowsTest, StableWithEmptySlotsLast) {
   EXPECT_EQ(doc.Mem[102], before.Mem[100]);
   EXPECT_EQ(doc.Mem[103], before.Mem[103]);
 
+  // Numbers in names and notes sort by their value.
+  Document numbered;
+  const char* names[] = {"PMR10", "pmr2", "PMR1 B", "PMR1", "PMR02"};
+  for (int i = 0; i < 5; ++i) {
+    Put(numbered, 100 + i, Channel("446", names[i], names[i]));
+  }
+  for (SortKey key : {SortKey::kName, SortKey::kNote}) {
+    Document sorted = numbered;
+    ASSERT_TRUE(SortBank(sorted, 1, key));
+    std::vector<std::string> order;
+    for (int i = 0; i < 5; ++i)
+      order.push_back(sorted.Mem[100 + i].text[kNote]);
+    EXPECT_EQ(order, (std::vector<std::string>{"PMR1", "PMR1 B", "PMR02",
+                                               "pmr2", "PMR10"}));
+  }
+
   // What Sort takes: a selection of two rows or more as it is; one row (or
   // none) stands for its whole area, a row no area holds for nothing.
   EXPECT_EQ(RowsToSort(before, {101, 105}, 101), (std::vector<int>{101, 105}));

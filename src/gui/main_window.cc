@@ -57,11 +57,7 @@ MainWindow::MainWindow(Prompts& prompts, Options options, QWidget* parent)
   history_ = new History(
       doc_,
       [this](bool rest_changed) {
-        if (rest_changed) {
-          ShowDocument();
-        } else {
-          UpDateMemData();
-        }
+        rest_changed ? ShowDocument() : UpDateMemData();
       },
       this);
   transfer_ = new TransferController(doc_, prompts_, *settings_,
@@ -351,7 +347,10 @@ void MainWindow::UpDateMemData() {
 void MainWindow::UpdateVFOData() { vfo_grid_->ShowAll(); }
 
 void MainWindow::UpdateTitle() {
-  setWindowTitle(QString::fromStdString(WindowTitle(doc_)));
+  // "[*]": where the desktop marks unsaved changes.
+  setWindowTitle(QString::fromStdString(WindowTitle(doc_)) +
+                 QStringLiteral("[*]"));
+  setWindowModified(doc_.DataChanged != 0);
 }
 
 void MainWindow::UpdateStatus() { status_->ShowState(doc_, port_name()); }
@@ -480,8 +479,10 @@ void MainWindow::opbModel_Click(int member) {
       Changed(Text("Model change"), Refresh::kAll);
     }
   }
-  // The buttons show the document's model, whatever was decided.
+  // The buttons show the document's model, whatever was decided; a click
+  // marks the document changed even when it keeps its model.
   settings_pages_->SelectModel(doc_.opbModel);
+  UpdateTitle();
 }
 
 void MainWindow::RememberModel() {

@@ -18,7 +18,7 @@ constexpr const char* kTitle = "Korvex VR-Q5/Q70 Clone Utility";
 
 TEST_F(WindowTest, StartsWithTheDefaultsWithoutAFile) {
   window->StartUp(CommandLinePath(""));
-  EXPECT_EQ(window->windowTitle().toStdString(), kTitle);
+  EXPECT_EQ(Title(), kTitle);
   EXPECT_EQ(doc().DataChanged, 0);
   EXPECT_TRUE(doc().CurrentFileName.empty());
   EXPECT_TRUE(prompts.log.empty());
@@ -50,7 +50,7 @@ TEST_F(WindowTest, OpensTheCloneFileNamedOnTheCommandLine) {
   std::string demo = SamplePath("demo.VQ5");
   window->StartUp(CommandLinePath(demo));
   EXPECT_TRUE(prompts.log.empty());
-  EXPECT_EQ(window->windowTitle().toStdString(),
+  EXPECT_EQ(Title(),
             std::string(kTitle) + " - demo.VQ5");
   EXPECT_EQ(doc().DataChanged, 0);
   EXPECT_EQ(doc().CurrentFileName, demo);
@@ -65,7 +65,7 @@ TEST_F(WindowTest, OpensTheCloneFileNamedOnTheCommandLine) {
   MakeWindow();
   window->StartUp(CommandLinePath("\"" + spaced + "\""));
   EXPECT_TRUE(prompts.log.empty());
-  EXPECT_EQ(window->windowTitle().toStdString(),
+  EXPECT_EQ(Title(),
             std::string(kTitle) + " - demo copy.VQ5");
   EXPECT_EQ(doc().CurrentFileName, spaced);
   EXPECT_EQ(doc().DataChanged, 0);
@@ -78,7 +78,7 @@ TEST_F(WindowTest, ACommandLineFileThatCannotBeOpenedLeavesTheDefaults) {
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0],
             (Message{"File Open Error", "ERROR", Message::Icon::kCritical}));
-  EXPECT_EQ(window->windowTitle().toStdString(), kTitle);
+  EXPECT_EQ(Title(), kTitle);
   EXPECT_EQ(doc().DataChanged, 0);
   EXPECT_EQ(doc().ChannelsInUse(), 0);
   EXPECT_EQ(Box("txtBank_0")->text(), "100");
@@ -97,7 +97,7 @@ TEST_F(WindowTest, ACommandLineFileThatCannotBeOpenedLeavesTheDefaults) {
   MakeWindow();
   window->StartUp(CommandLinePath(other));
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"File Open Error"});
-  EXPECT_EQ(window->windowTitle().toStdString(), kTitle);
+  EXPECT_EQ(Title(), kTitle);
   EXPECT_EQ(doc().DataChanged, 0);
 }
 

@@ -78,6 +78,15 @@ class WindowTest : public ::testing::Test {
   }
 
   Document& doc() { return window->document(); }
+  // The window's title as the desktop shows it: "*" where "[*]" stands
+  // while the document has unsaved changes.
+  std::string Title() {
+    QString title = window->windowTitle();
+    title.replace(QStringLiteral("[*]"), window->isWindowModified()
+                                             ? QStringLiteral("*")
+                                             : QString());
+    return title.toStdString();
+  }
 
   // A child of the window (or of its dialogs) by object name.
   template <typename T>

@@ -1,9 +1,11 @@
 #include "cli/common.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
 #ifdef _WIN32
@@ -102,8 +104,30 @@ int WriteStandardOutput(std::string_view text) {
                     errno != 0 ? std::strerror(errno) : "");
 }
 
+namespace {
+
+// A file named .csv, or whose first line is comma-separated text with
+// quotes: someone gave a CSV file where a clone file belongs.
+bool LooksLikeCsv(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(c));
+  if (extension == ".csv") return true;
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  if (!in || !std::getline(in, line)) return false;
+  return line.find(',') != std::string::npos &&
+         line.find('"') != std::string::npos;
+}
+
+}  // namespace
+
 int OpenDocument(Document& doc, const std::string& path) {
-  return ReportFile(OpenNamedFile(doc, path), path);
+  const FileStatus status = OpenNamedFile(doc, path);
+  const int code = ReportFile(status, path);
+  if (status == FileStatus::kFileOpenError && LooksLikeCsv(path)) {
+    std::cerr << "This looks like a CSV file: use vrq5 import.\n";
+  }
+  return code;
 }
 
 int SaveDocument(Document& doc, const std::string& path) {

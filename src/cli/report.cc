@@ -3,6 +3,7 @@
 #include <iomanip>
 #include <sstream>
 
+#include "codec/blank.h"
 #include "codec/tables.h"
 #include "notes/note_text.h"
 
@@ -73,7 +74,7 @@ void PrintSettings(const Document& doc, std::ostream& out) {
   out << "Settings:\n";
   for (const auto& f : SettingFields()) {
     out << "  " << std::setw(22) << std::left << f.caption << std::right
-        << f.Describe(doc.settings) << "\n";
+        << Trim(f.Describe(doc.settings)) << "\n";
   }
 }
 

@@ -25,6 +25,7 @@ contains() {  # contains NAME FILE TEXT
 "$V" info t.VQ5 --model VR-Q70T > out.txt; check "info FILE" 0 $?
 contains "info FILE" out.txt "Model: VR-Q70T (as chosen: a clone file does not name its model)"
 contains "info FILE" out.txt "File: t.VQ5"
+contains "info FILE" out.txt "  Time Sp               5-SEC"
 
 "$V" diff a.VQ5 a.VQ5 > out.txt; check "diff same" 0 $?
 contains "diff same" out.txt "same data"
@@ -88,6 +89,11 @@ contains "channels without header" err.txt "Data Error"
 # Failures: messages on standard error, status 1; usage errors, status 2.
 "$V" info missing.VQ5 2> err.txt; check "missing file" 1 $?
 contains "missing file" err.txt "File Open Error"
+lacks "missing file" err.txt "This looks like"
+for c in info list; do
+  "$V" "$c" "$(dirname "$0")/../data/demo.csv" 2> err.txt; check "$c csv" 1 $?
+  contains "$c csv" err.txt "This looks like a CSV file: use vrq5 import."
+done
 head -c 5000 /dev/urandom > junk.VQ5
 "$V" list junk.VQ5 2> err.txt; check "junk file" 1 $?
 contains "junk file" err.txt "File Open Error"

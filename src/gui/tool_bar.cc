@@ -1,6 +1,7 @@
 #include "gui/tool_bar.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QStyle>
 
 #include "gui/controls.h"
@@ -19,8 +20,12 @@ ToolBar::ToolBar(const Actions& actions, QWidget* parent)
   undo_ = AddButton(actions.undo, "tbUndo", "Undo", QStyle::SP_ArrowBack);
   redo_ = AddButton(actions.redo, "tbRedo", "Redo", QStyle::SP_ArrowForward);
   addSeparator();
-  help_ = addAction(style()->standardIcon(QStyle::SP_DialogHelpButton),
-                    Text("Help"));
+  // The desktop's help icon, else the question mark every style draws (the
+  // styles without an icon theme draw the dialog help button as a cross).
+  help_ = addAction(
+      QIcon::fromTheme(QStringLiteral("help-browser"),
+                       style()->standardIcon(QStyle::SP_MessageBoxQuestion)),
+      Text("Help"));
   help_->setObjectName(QStringLiteral("tbHelp"));
 }
 

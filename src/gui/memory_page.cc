@@ -170,6 +170,7 @@ void MemoryPage::AddRowActions(QMenu* edit) {
 
 void MemoryPage::Refill() {
   int row = CurrentRow();
+  find_status_->clear();  // "Not found" spoke of the document before
   model_->Refill();
   if (row > 0) SelectRow(row);
 }
@@ -361,6 +362,8 @@ void MemoryPage::FindRow(bool forward) {
   }
   find_status_->clear();
   SelectRow(*row);
+  grid_->scrollTo(model_->index(*row - 1, 1),
+                  QAbstractItemView::PositionAtCenter);
 }
 
 void MemoryPage::FindNextRow() {

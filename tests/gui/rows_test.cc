@@ -212,6 +212,11 @@ TEST_F(RowsTest, FindByFrequencyRangeAndText) {
   box->setText(QStringLiteral("APRS"));
   Trigger("mnuFindNext");
   EXPECT_EQ(window->CurrentRow(), 1201);
+  // The row found is shown in the middle of the grid.
+  auto* grid = Find<QTableView>("MSFlexGrid1");
+  const int middle =
+      grid->rowViewportPosition(1200) + grid->rowHeight(1200) / 2;
+  EXPECT_NEAR(middle, grid->viewport()->height() / 2, grid->rowHeight(1200));
   // A range, found backwards from the top wraps to the end.
   box->setText(QStringLiteral("144.7 - 144.9"));
   window->SelectRow(1);
@@ -221,12 +226,13 @@ TEST_F(RowsTest, FindByFrequencyRangeAndText) {
   Trigger("mnuFindNext");
   EXPECT_EQ(window->CurrentRow(), 1201);
   EXPECT_EQ(Find<QLabel>("lblFind")->text(), "Not found");
+  window->UpDateMemData();  // a change of the document clears it
+  EXPECT_EQ(Find<QLabel>("lblFind")->text(), "");
 
   // F3 and Shift+F3 select exactly the row found: Shift does not extend
   // the selection, so a Delete clears only that row.
   box->setText(QStringLiteral("430-440"));
   window->SelectRow(1);
-  auto* grid = Find<QTableView>("MSFlexGrid1");
   grid->setFocus();
   QTest::keyClick(grid, Qt::Key_F3);
   QTest::keyClick(grid, Qt::Key_F3);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -43,10 +44,14 @@ void AboutDialog::Open(QWidget* parent) {
   about->open();
 }
 
+QString AboutDialog::InstalledGuidePath() {
+  return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                         QStringLiteral("/../share/doc/vrq5/user-guide.md"));
+}
+
 QString AboutDialog::UserGuidePath() {
   // Installed beside the program's data, or in the source tree of a build.
-  const QString installed = QCoreApplication::applicationDirPath() +
-                            QStringLiteral("/../share/doc/vrq5/user-guide.md");
+  const QString installed = InstalledGuidePath();
   if (QFileInfo::exists(installed)) {
     return QFileInfo(installed).canonicalFilePath();
   }
@@ -56,12 +61,13 @@ QString AboutDialog::UserGuidePath() {
 
 void AboutDialog::ShowUserGuide(Prompts& prompts, QWidget* parent) {
   const QString path = UserGuidePath();
-  if (path.isEmpty() || !prompts.OpenFile(path)) {
-    prompts.Show(
-        parent,
-        Message{Text("The user guide cannot be shown.").toStdString(),
-                Text("User Guide").toStdString(), Message::Icon::kWarning});
-  }
+  if (!path.isEmpty() && prompts.OpenFile(path)) return;
+  // The file looked for, so that the user can open it another way.
+  const QString looked = path.isEmpty() ? InstalledGuidePath() : path;
+  prompts.Show(
+      parent, Message{Text("The user guide cannot be shown.").toStdString(),
+                      Text("User Guide").toStdString(), Message::Icon::kWarning,
+                      QDir::toNativeSeparators(looked).toStdString()});
 }
 
 }  // namespace vrq5::gui

@@ -23,8 +23,12 @@ class AboutDialog : public QDialog {
   // when neither is there.
   static QString UserGuidePath();
   // Help > User Guide (F1): the guide in the desktop's viewer, or a
-  // message that it cannot be shown.
+  // message that it cannot be shown, naming the file looked for.
   static void ShowUserGuide(Prompts& prompts, QWidget* parent);
+
+ private:
+  // Where an installed program keeps the guide.
+  static QString InstalledGuidePath();
 };
 
 }  // namespace vrq5::gui

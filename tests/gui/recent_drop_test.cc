@@ -133,6 +133,13 @@ TEST_F(RecentDropTest, HelpOpensTheUserGuide) {
   EXPECT_TRUE(prompts.opened_files[0].endsWith("user-guide.md"));
   EXPECT_TRUE(QFileInfo::exists(prompts.opened_files[0]));
   EXPECT_TRUE(prompts.messages.empty());
+  // Without a viewer: the message names the file.
+  prompts.viewer = false;
+  Trigger("mnuHelpGuide");
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text, "The user guide cannot be shown.");
+  EXPECT_EQ(QString::fromStdString(prompts.messages[0].informative),
+            prompts.opened_files[1]);
 }
 
 }  // namespace

@@ -58,12 +58,14 @@ class ScriptedPrompts : public gui::Prompts {
     log.push_back("dialog: " + dialog->objectName().toStdString());
     return dialog_handler ? dialog_handler(dialog) : 0;
   }
-  // Files opened with the desktop's viewer; none is opened.
+  // Files opened with the desktop's viewer; none is opened. False: as a
+  // desktop without a viewer for them.
   std::vector<QString> opened_files;
+  bool viewer = true;
   bool OpenFile(const QString& path) override {
     opened_files.push_back(path);
     log.push_back("open file: " + path.toStdString());
-    return true;
+    return viewer;
   }
   bool PageSetup(QWidget*) override {
     log.push_back("page setup");

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/controls.h"
 #include "gui/key_filter.h"
 #include "gui/note_text.h"
 #include "store/bank_rules.h"
@@ -143,8 +144,13 @@ BankPage::BankPage(Document& doc, Prompts& prompts, QWidget* parent)
   }
   auto* last = new QHBoxLayout;
   last->addStretch();
-  last->addWidget(new QLabel(QStringLiteral("Box"), groups));
+  // Text4 holds the number of the group box clicked last (group x 50 +
+  // bank).
+  auto* text4_label =
+      new QLabel(Text("Group box clicked last (group x 50 + bank)"), groups);
+  last->addWidget(text4_label);
   text4_ = new QLineEdit(groups);
+  text4_label->setBuddy(text4_);
   text4_->setObjectName(QStringLiteral("Text4"));
   text4_->setReadOnly(true);
   text4_->setFocusPolicy(Qt::NoFocus);
@@ -165,7 +171,18 @@ void BankPage::ShowDocument() {
     chkLink_[bank]->setChecked(doc_.chkLink[bank] == 1);
   }
   for (int k = 0; k < 550; ++k) chkGrp_[k]->setChecked(doc_.chkGrp[k] == 1);
+  ShowTotal();
+}
+
+void BankPage::ShowTotal() {
   lblAll_->setText(QString::fromStdString(doc_.lblAll));
+  // Marked in the palette's highlight while the sizes miss 1000.
+  const bool off = doc_.lblAll != "1000";
+  lblAll_->setAutoFillBackground(off);
+  lblAll_->setBackgroundRole(off ? QPalette::Highlight : QPalette::Window);
+  lblAll_->setForegroundRole(off ? QPalette::HighlightedText
+                                 : QPalette::WindowText);
+  lblAll_->setToolTip(off ? Text(kMsgTotalChannels.data()) : QString());
 }
 
 int BankPage::BankOfBox(QObject* box) const {
@@ -180,7 +197,7 @@ void BankPage::LeaveBox(int bank) {
   if (message) prompts_.Show(this, *message);
   txtBank_[bank]->setText(QString::fromStdString(doc_.txtBank[bank]));
   chkLink_[bank]->setChecked(doc_.chkLink[bank] == 1);
-  lblAll_->setText(QString::fromStdString(doc_.lblAll));
+  ShowTotal();
   emit changed();
 }
 

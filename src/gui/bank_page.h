@@ -36,6 +36,8 @@ class BankPage : public QWidget {
  private:
   int BankOfBox(QObject* box) const;
   void LeaveBox(int bank);
+  // The total of the sizes, marked while it is not 1000.
+  void ShowTotal();
 
   Document& doc_;
   Prompts& prompts_;

@@ -149,6 +149,11 @@ std::string BrokenInvariant(gui::MainWindow& window) {
         << "\" but the document holds \"" << doc.lblAll << "\"";
     return out.str();
   }
+  if (label->autoFillBackground() != (doc.lblAll != "1000")) {
+    out << "total label " << doc.lblAll
+        << (label->autoFillBackground() ? " marked" : " not marked");
+    return out.str();
+  }
   for (int b = 0; b < kBankCount; ++b) {
     auto* box =
         window.findChild<QLineEdit*>(QStringLiteral("txtBank_%1").arg(b));

@@ -147,6 +147,9 @@ class MainWindow : public QMainWindow {
   void ShowDocument();
   // Refills the memory grid (UpDateMemData).
   void UpDateMemData();
+  // No menu of the toolbar's own: View > Tool Bar and Status Bar are the
+  // only ways to show or hide them, so their ticks always tell the truth.
+  QMenu* createPopupMenu() override { return nullptr; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -567,6 +567,9 @@ TEST_F(FileMenuTest, ViewMenuToolbarAndHelp) {
   EXPECT_FALSE(status->isVisible());
   show_status->trigger();
   EXPECT_TRUE(status->isVisible());
+  // The toolbar has no right-click menu that could hide it behind the View
+  // menu's back.
+  EXPECT_EQ(window->createPopupMenu(), nullptr);
 
   Trigger("tbHelp");
   auto* about = Find<QDialog>("frmAbout");

@@ -1,5 +1,6 @@
 #include "gui/bank_page.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -183,6 +184,11 @@ void BankPage::ShowTotal() {
   lblAll_->setForegroundRole(off ? QPalette::HighlightedText
                                  : QPalette::WindowText);
   lblAll_->setToolTip(off ? Text(kMsgTotalChannels.data()) : QString());
+}
+
+void BankPage::LeaveEditedBox() {
+  QWidget* focus = QApplication::focusWidget();
+  if (BankOfBox(focus) >= 0) focus->clearFocus();  // FocusOut: LeaveBox
 }
 
 int BankPage::BankOfBox(QObject* box) const {

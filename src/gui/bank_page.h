@@ -25,6 +25,9 @@ class BankPage : public QWidget {
 
   // Shows the document's boxes, links, groups and total.
   void ShowDocument();
+  // Leaves the size box being edited, if any, so that its check runs
+  // (before a page change decides on the total).
+  void LeaveEditedBox();
 
  signals:
   // A box changed the document (DataChanged is set).

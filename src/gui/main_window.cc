@@ -369,6 +369,7 @@ int MainWindow::CurrentTab() const { return tab_strip_->currentIndex() + 1; }
 // ----- tabs and the grids -----
 
 void MainWindow::TabStrip1_Click(int tab) {
+  bank_page_->LeaveEditedBox();  // a size still being typed counts first
   TabChange change = ChangeTab(doc_, tab);
   if (change.message && !total_warning_shown_) {
     prompts_.Show(this, *change.message);
@@ -479,8 +480,7 @@ void MainWindow::opbModel_Click(int member) {
       Changed(Text("Model change"), Refresh::kAll);
     }
   }
-  // The buttons show the document's model, whatever was decided; a click
-  // marks the document changed even when it keeps its model.
+  // The buttons show the document's model, whatever was decided.
   settings_pages_->SelectModel(doc_.opbModel);
   UpdateTitle();
 }

@@ -96,6 +96,18 @@ TEST_F(BankPageTest, SizeBoxesKeepTheTotalAt1000OrLess) {
   EXPECT_EQ(doc().chkLink[20], 0);
   EXPECT_EQ(doc().DataChanged, 0);
   EXPECT_EQ(prompts.messages.size(), 1u);
+
+  // Find (Ctrl+F) while a size is still being typed: the box is left
+  // first, and the Memory page does not open on a total of 950.
+  EnterBankSize(2, "100");
+  ASSERT_EQ(Total(), "1000");
+  Bank(5)->setFocus(Qt::TabFocusReason);
+  Bank(5)->selectAll();
+  QTest::keyClicks(Bank(5), "50");
+  Trigger("mnuFind");
+  EXPECT_EQ(Total(), "950");
+  EXPECT_EQ(window->CurrentTab(), 4);
+  EXPECT_EQ(prompts.messages.back().text, "Total CH must be 1000");
 }
 
 TEST_F(BankPageTest, EnterAndArrowsMoveBetweenTheBoxes) {

@@ -50,8 +50,7 @@ TEST_F(WindowTest, OpensTheCloneFileNamedOnTheCommandLine) {
   std::string demo = SamplePath("demo.VQ5");
   window->StartUp(CommandLinePath(demo));
   EXPECT_TRUE(prompts.log.empty());
-  EXPECT_EQ(Title(),
-            std::string(kTitle) + " - demo.VQ5");
+  EXPECT_EQ(Title(), std::string(kTitle) + " - demo.VQ5");
   EXPECT_EQ(doc().DataChanged, 0);
   EXPECT_EQ(doc().CurrentFileName, demo);
   EXPECT_EQ(doc().ChannelsInUse(), 62);
@@ -65,8 +64,7 @@ TEST_F(WindowTest, OpensTheCloneFileNamedOnTheCommandLine) {
   MakeWindow();
   window->StartUp(CommandLinePath("\"" + spaced + "\""));
   EXPECT_TRUE(prompts.log.empty());
-  EXPECT_EQ(Title(),
-            std::string(kTitle) + " - demo copy.VQ5");
+  EXPECT_EQ(Title(), std::string(kTitle) + " - demo copy.VQ5");
   EXPECT_EQ(doc().CurrentFileName, spaced);
   EXPECT_EQ(doc().DataChanged, 0);
   EXPECT_EQ(doc().ChannelsInUse(), 62);

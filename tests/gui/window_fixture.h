@@ -82,9 +82,8 @@ class WindowTest : public ::testing::Test {
   // while the document has unsaved changes.
   std::string Title() {
     QString title = window->windowTitle();
-    title.replace(QStringLiteral("[*]"), window->isWindowModified()
-                                             ? QStringLiteral("*")
-                                             : QString());
+    title.replace(QStringLiteral("[*]"),
+                  window->isWindowModified() ? QStringLiteral("*") : QString());
     return title.toStdString();
   }
 

@@ -110,11 +110,18 @@ namespace {
 // quotes: someone gave a CSV file where a clone file belongs.
 bool LooksLikeCsv(const std::string& path) {
   std::string extension = std::filesystem::path(path).extension().string();
-  for (char& c : extension) c = static_cast<char>(std::tolower(c));
+  for (char& c : extension) {
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
   if (extension == ".csv") return true;
+  // Only a regular file is looked into: a FIFO would hold the program.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
   std::ifstream in(path, std::ios::binary);
-  std::string line;
-  if (!in || !std::getline(in, line)) return false;
+  std::string line(256, '\0');
+  in.read(line.data(), static_cast<std::streamsize>(line.size()));
+  line.resize(static_cast<size_t>(in.gcount()));
+  line = line.substr(0, line.find_first_of("\r\n"));
   return line.find(',') != std::string::npos &&
          line.find('"') != std::string::npos;
 }

@@ -194,9 +194,13 @@ verdict "check silent" 1 "Nothing comes back." --fault silent-from:1
 verdict "check clone mode" 1 "not in its cloning mode" --fault no-clone-mode
 verdict "check refused" 1 "refuses every model" --fault refuse-identity
 # A pseudo-terminal that was closed is a port that no longer exists.
+# (Another test running beside this one may take the same number at once;
+# the row then has nothing to check.)
 start_sim; closed=$dev; stop_sim
-"$V" check --port "$closed" > out.txt 2> /dev/null; check "check closed pty" 1 $?
-contains "check closed pty" out.txt "The port does not exist."
+if [ ! -e "$closed" ]; then
+  "$V" check --port "$closed" > out.txt 2> /dev/null; check "check closed pty" 1 $?
+  contains "check closed pty" out.txt "The port does not exist."
+fi
 
 "$V" sim --fault bogus 2> /dev/null; check "bad fault" 2 $?
 "$V" read --port sim --part nothing -o x.VQ5 2> /dev/null; check "bad part" 2 $?

@@ -178,7 +178,7 @@ void BankPage::ShowDocument() {
 void BankPage::ShowTotal() {
   lblAll_->setText(QString::fromStdString(doc_.lblAll));
   // Marked in the palette's highlight while the sizes miss 1000.
-  const bool off = doc_.lblAll != "1000";
+  const bool off = !BankTotalComplete(doc_);
   lblAll_->setAutoFillBackground(off);
   lblAll_->setBackgroundRole(off ? QPalette::Highlight : QPalette::Window);
   lblAll_->setForegroundRole(off ? QPalette::HighlightedText

@@ -80,8 +80,12 @@ void ClearAllSlots(Document& doc) {
   }
 }
 
+bool BankTotalComplete(const Document& doc) {
+  return Val(doc.lblAll) == kMemoryChannels;
+}
+
 TabChange ChangeTab(const Document& doc, int clicked) {
-  if (Val(doc.lblAll) == kMemoryChannels) return {clicked, std::nullopt};
+  if (BankTotalComplete(doc)) return {clicked, std::nullopt};
   return {kTabBank, ErrorMessage(kMsgTotalChannels)};
 }
 

@@ -53,6 +53,10 @@ void ClearAllSlots(Document& doc);
 // The pages of the tab strip, 1-based as the tabs are numbered.
 enum Tab : int { kTabSettings1 = 1, kTabSettings2, kTabMemory, kTabBank };
 
+// Whether the total label reads 1000: the other pages may open, and the
+// Bank page shows the total unmarked.
+bool BankTotalComplete(const Document& doc);
+
 // A click on tab `clicked`: the tab shown is the clicked one while the
 // total label reads 1000, otherwise the Bank tab, after the message.
 struct TabChange {

@@ -16,7 +16,7 @@ namespace vrq5::gui {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(Text("About"));
   auto* layout = new QVBoxLayout(this);
   auto* title = new QLabel(AsciiText(AppTitle), this);
   QFont big = title->font();
@@ -24,15 +24,15 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   big.setPointSizeF(big.pointSizeF() * 1.3);
   title->setFont(big);
   layout->addWidget(title);
-  layout->addWidget(new QLabel(QStringLiteral("Version %1, Qt %2")
+  layout->addWidget(new QLabel(Text("Version %1, Qt %2")
                                    .arg(QApplication::applicationVersion(),
                                         QString::fromLatin1(qVersion())),
                                this));
-  layout->addWidget(new QLabel(
-      QStringLiteral("Reads, edits and writes the memory of the VR-Q5 and "
-                     "VR-Q70 receivers:\nchannels, banks, groups, VFO bands "
-                     "and settings."),
-      this));
+  layout->addWidget(
+      new QLabel(Text("Reads, edits and writes the memory of the VR-Q5 and "
+                      "VR-Q70 receivers:\nchannels, banks, groups, VFO bands "
+                      "and settings."),
+                 this));
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(box);

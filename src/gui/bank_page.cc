@@ -41,7 +41,7 @@ BankPage::BankPage(Document& doc, Prompts& prompts, QWidget* parent)
     : QWidget(parent), doc_(doc), prompts_(prompts) {
   // Sizes: five blocks of ten banks, each bank a row of number, size box
   // and link box.
-  auto* sizes = new QGroupBox(QStringLiteral("Channels per bank"), this);
+  auto* sizes = new QGroupBox(Text("Channels per bank"), this);
   sizes->setObjectName(QStringLiteral("fraBankSize"));
   auto* size_layout = new QGridLayout(sizes);
   size_layout->setVerticalSpacing(2);
@@ -63,7 +63,7 @@ BankPage::BankPage(Document& doc, Prompts& prompts, QWidget* parent)
             [this, bank](const QString& text) {
               doc_.txtBank[bank] = text.toStdString();
             });
-    auto* link = new QCheckBox(QStringLiteral("Link"), sizes);
+    auto* link = new QCheckBox(Text("Link"), sizes);
     link->setObjectName(Indexed("chkLink", bank));
     connect(link, &QCheckBox::clicked, this, [this, bank](bool ticked) {
       SetLinkBox(doc_, bank, ticked);
@@ -80,7 +80,7 @@ BankPage::BankPage(Document& doc, Prompts& prompts, QWidget* parent)
   }
   auto* total_row = new QHBoxLayout;
   total_row->addStretch();
-  total_row->addWidget(new QLabel(QStringLiteral("Total CH"), sizes));
+  total_row->addWidget(new QLabel(Text("Total CH"), sizes));
   lblAll_ = Label(QStringLiteral("lblAll"), QStringLiteral("1000"), sizes);
   lblAll_->setMinimumWidth(box_width);
   lblAll_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -89,19 +89,18 @@ BankPage::BankPage(Document& doc, Prompts& prompts, QWidget* parent)
   size_layout->addLayout(total_row, kBanksPerBlock, 0, 1, kBlocks * 4);
 
   // Groups: a column per bank in five blocks of ten, a row per group.
-  auto* groups = new QGroupBox(QStringLiteral("Bank groups"), this);
+  auto* groups = new QGroupBox(Text("Bank groups"), this);
   groups->setObjectName(QStringLiteral("fraGroup"));
   auto* grid = new QGridLayout(groups);
   grid->setHorizontalSpacing(0);
   grid->setVerticalSpacing(0);
-  grid->addWidget(
-      Label(QStringLiteral("lblGroup_0"), QStringLiteral("Group"), groups), 1,
-      0);
+  grid->addWidget(Label(QStringLiteral("lblGroup_0"), Text("Group"), groups), 1,
+                  0);
   auto column_of = [](int bank) {
     return 1 + bank + bank / kBanksPerBlock;  // a gap column between blocks
   };
   for (int b = 0; b < kBlocks; ++b) {
-    QString caption = QStringLiteral("BANK %1 - %2")
+    QString caption = Text("BANK %1 - %2")
                           .arg(b * kBanksPerBlock)
                           .arg(b * kBanksPerBlock + kBanksPerBlock - 1);
     auto* heading = Label(Indexed("lblBank10", b), caption, groups);
@@ -120,7 +119,7 @@ BankPage::BankPage(Document& doc, Prompts& prompts, QWidget* parent)
   }
   for (int g = 1; g <= kGroups; ++g) {
     grid->addWidget(
-        Label(Indexed("lblGroup", g), AsciiText(GroupLabel(g)), groups), 1 + g,
+        Label(Indexed("lblGroup", g), CoreText(GroupLabel(g)), groups), 1 + g,
         0);
   }
   for (int k = 0; k < 550; ++k) {
@@ -133,9 +132,8 @@ BankPage::BankPage(Document& doc, Prompts& prompts, QWidget* parent)
       box->hide();  // row 0 is never shown
       continue;
     }
-    box->setToolTip(QStringLiteral("%1, bank %2")
-                        .arg(AsciiText(GroupLabel(group)))
-                        .arg(bank));
+    box->setToolTip(
+        Text("%1, bank %2").arg(CoreText(GroupLabel(group))).arg(bank));
     grid->addWidget(box, 1 + group, column_of(bank), Qt::AlignCenter);
     connect(box, &QCheckBox::clicked, this, [this, k](bool ticked) {
       SetGroupBox(doc_, k, ticked);

@@ -27,8 +27,7 @@ ChangesDialog::ChangesDialog(const std::vector<std::string>& changes,
   list->setObjectName(QStringLiteral("lstChanges"));
   list->setAccessibleName(summary->text());
   for (const std::string& line : changes) {
-    list->addItem(
-        QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+    list->addItem(CoreText(line));
   }
   summary->setBuddy(list);
   layout->addWidget(list);

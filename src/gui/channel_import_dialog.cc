@@ -64,7 +64,7 @@ ChannelCsvTarget ChannelImportDialog::Target() const {
 
 void ChannelImportDialog::ShowReport(Prompts& prompts, QWidget* parent,
                                      const ChannelCsvResult& result) {
-  QString counts = QString::fromStdString(ChannelCsvCountLine(result));
+  QString counts = CoreText(ChannelCsvCountLine(result));
   if (result.imported == 0) {
     counts = Text("Nothing was imported.") + QStringLiteral(" ") + counts;
   }
@@ -85,7 +85,7 @@ void ChannelImportDialog::ShowReport(Prompts& prompts, QWidget* parent,
   auto* list = new QListWidget(&report);
   list->setObjectName(QStringLiteral("lstImportReport"));
   for (const ChannelCsvNote& note : result.notes) {
-    list->addItem(QString::fromStdString(ChannelCsvNoteLine(note)));
+    list->addItem(CoreText(ChannelCsvNoteLine(note)));
   }
   layout->addWidget(list, 1);
   auto* close = new QDialogButtonBox(QDialogButtonBox::Close, &report);

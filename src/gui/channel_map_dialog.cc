@@ -24,8 +24,8 @@ ChannelMapDialog::ChannelMapDialog(const Document& doc, Prompts& prompts,
       Text("Point at a channel for its row and name; click it to select "
            "its row."),
       this);
-  auto* save = Button("cmdSavePng", "Save as PNG...", this);
-  auto* close = Button("cmdCloseMap", "Close", this);
+  auto* save = Button("cmdSavePng", Tr("Save as PNG..."), this);
+  auto* close = Button("cmdCloseMap", Tr("Close"), this);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(hint, 1);
   buttons->addWidget(save);
@@ -49,10 +49,9 @@ void ChannelMapDialog::Refresh() {
 }
 
 bool ChannelMapDialog::SaveAsPng() {
-  FileDialog dialog{
-      Text("Save as PNG"),
-      {QStringLiteral("PNG Images (*.png)"), QStringLiteral("All Files (*)")},
-      QStringLiteral("png")};
+  FileDialog dialog{Text("Save as PNG"),
+                    {Text("PNG Images (*.png)"), Text("All Files (*)")},
+                    QStringLiteral("png")};
   // The window the dialog belongs to asks, as before it was shown.
   QWidget* owner = parentWidget();
   QString path = prompts_.SaveFileName(owner, dialog);

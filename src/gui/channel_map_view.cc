@@ -5,6 +5,8 @@
 #include <QToolTip>
 #include <cmath>
 
+#include "gui/controls.h"
+
 namespace vrq5::gui {
 
 namespace {
@@ -82,8 +84,7 @@ void ChannelMapView::paintEvent(QPaintEvent*) {
     p.drawLine(plot.left(), top, plot.right(), top);
     p.setPen(palette().text().color());
     p.drawText(QRect(4, top, kLeft - 8, kLaneHeight),
-               Qt::AlignRight | Qt::AlignVCenter,
-               QString::fromStdString(LaneName(lane)));
+               Qt::AlignRight | Qt::AlignVCenter, CoreText(LaneName(lane)));
   }
   // The scale: decades and their halves.
   for (double decade = 0.1; decade <= 1000.0; decade *= 10) {
@@ -114,7 +115,7 @@ void ChannelMapView::mouseMoveEvent(QMouseEvent* event) {
     QToolTip::hideText();
     return;
   }
-  QString text = QStringLiteral("%1  %2 MHz")
+  QString text = Text("%1  %2 MHz")
                      .arg(QString::fromStdString(mark->label))
                      .arg(mark->mhz, 0, 'f', 6);
   if (!mark->name.empty()) {

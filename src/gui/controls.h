@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QString>
+#include <string_view>
 
 namespace vrq5::gui {
 
@@ -14,6 +15,15 @@ namespace vrq5::gui {
 inline QString Text(const char* text) {
   return QCoreApplication::translate("vrq5", text);
 }
+
+// Marks a text that is looked up later (a caption passed on to `Action`,
+// `Button` or a table of commands), so that the string table lists it.
+constexpr const char* Tr(const char* text) { return text; }
+
+// A text of the core (a message, a caption, a finding) in the interface's
+// language: each line whole, or by the pattern it was filled from, with the
+// values translated where they are texts of the table themselves.
+QString CoreText(std::string_view text);
 
 inline QAction* Action(QObject* parent, const char* name, const char* text) {
   auto* action = new QAction(Text(text), parent);
@@ -23,7 +33,7 @@ inline QAction* Action(QObject* parent, const char* name, const char* text) {
 
 inline QPushButton* Button(const char* name, const char* text,
                            QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(text), parent);
+  auto* button = new QPushButton(Text(text), parent);
   button->setObjectName(QString::fromLatin1(name));
   return button;
 }

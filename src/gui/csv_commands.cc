@@ -15,8 +15,7 @@ namespace vrq5::gui {
 namespace {
 FileDialog ChannelListDialog(const QString& caption) {
   return {caption,
-          {QStringLiteral("Channel lists (*.csv)"),
-           QStringLiteral("All Files (*)")},
+          {Text("Channel lists (*.csv)"), Text("All Files (*)")},
           QStringLiteral("csv")};
 }
 }  // namespace
@@ -25,8 +24,7 @@ CsvCommands::CsvCommands(Document& doc, Prompts& prompts, QWidget* window)
     : QObject(window), doc_(doc), prompts_(prompts), window_(window) {}
 
 void CsvCommands::Import() {
-  QString path =
-      prompts_.OpenFileName(window_, CsvFileDialog(QStringLiteral("Import")));
+  QString path = prompts_.OpenFileName(window_, CsvFileDialog(Text("Import")));
   if (path.isEmpty()) return;
   ImportFile(path);
 }
@@ -41,8 +39,7 @@ void CsvCommands::ImportFile(const QString& path) {
 }
 
 void CsvCommands::Export() {
-  QString path =
-      prompts_.SaveFileName(window_, CsvFileDialog(QStringLiteral("Export")));
+  QString path = prompts_.SaveFileName(window_, CsvFileDialog(Text("Export")));
   if (path.isEmpty()) return;
   std::string reason;
   FileStatus status = ExportCsv(doc_, path.toStdString(), &reason);

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "codec/tables.h"
+#include "gui/controls.h"
 #include "gui/key_filter.h"
 #include "gui/note_text.h"
 
@@ -35,7 +36,7 @@ QGroupBox* Frame(const char* name, const char* caption, QWidget* parent) {
 
 QRadioButton* Option(QButtonGroup* group, const char* base, int index,
                      std::string_view caption, QWidget* parent) {
-  auto* button = new QRadioButton(AsciiText(caption), parent);
+  auto* button = new QRadioButton(CoreText(caption), parent);
   button->setObjectName(Name(base, index));
   group->addButton(button, index);
   return button;
@@ -59,7 +60,7 @@ QLineEdit* Box(const char* name, int max_length, QWidget* parent) {
 EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
     : QDialog(parent), doc_(doc), prompts_(prompts) {
   setObjectName(QStringLiteral("dlgModify"));
-  setWindowTitle(QStringLiteral("Modify Memory"));
+  setWindowTitle(Text("Modify Memory"));
   setModal(true);
 
   lblMode_ = Label("lblMode", QString(), this);
@@ -77,7 +78,7 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   InstallKeyFilter(txtFreq_, KeyFilter::kNumber);
   txtFreq_->installEventFilter(this);
 
-  auto* frame1 = Frame("Frame1", "Modulation Mode", this);
+  auto* frame1 = Frame("Frame1", Tr("Modulation Mode"), this);
   opbWave_ = new QButtonGroup(this);
   auto* wave_layout = new QHBoxLayout(frame1);
   for (int i = 0; i < 3; ++i) {
@@ -85,7 +86,7 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
         Option(opbWave_, "opbWave", i, kWaveCaptions[i], frame1));
   }
 
-  auto* frame2 = Frame("Frame2", "Tuning Step", this);
+  auto* frame2 = Frame("Frame2", Tr("Tuning Step"), this);
   opbStep_ = new QButtonGroup(this);
   auto* step_layout = new QGridLayout(frame2);
   for (int i = 0; i < kStepButtons; ++i) {
@@ -93,7 +94,7 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
     step_layout->addWidget(step_buttons_[i], i % 6, i / 6);
   }
 
-  auto* frame3 = Frame("Frame3", "Option", this);
+  auto* frame3 = Frame("Frame3", Tr("Option"), this);
   opbTone_ = new QButtonGroup(this);
   auto* option_layout = new QGridLayout(frame3);
   for (int i = 0; i < kOptionButtons; ++i) {
@@ -113,15 +114,14 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   cbbSec_ = new QComboBox(frame3);
   cbbSec_->setObjectName(QStringLiteral("cbbSec"));
   for (int k = 0; k < kSecretItems; ++k) cbbSec_->addItem(QString::number(k));
-  option_layout->addWidget(new QLabel(QStringLiteral("Tone"), frame3), 2, 1);
+  option_layout->addWidget(new QLabel(Text("Tone"), frame3), 2, 1);
   option_layout->addWidget(cbbTxTone_, 2, 2);
-  option_layout->addWidget(new QLabel(QStringLiteral("Carrier"), frame3), 1, 1);
+  option_layout->addWidget(new QLabel(Text("Carrier"), frame3), 1, 1);
   option_layout->addWidget(cbbAir_, 1, 2);
-  option_layout->addWidget(new QLabel(QStringLiteral("Secret code"), frame3), 4,
-                           1);
+  option_layout->addWidget(new QLabel(Text("Secret code"), frame3), 4, 1);
   option_layout->addWidget(cbbSec_, 4, 2);
 
-  auto* frame4 = Frame("Frame4", "Shift", this);
+  auto* frame4 = Frame("Frame4", Tr("Shift"), this);
   opbSift_ = new QButtonGroup(this);
   auto* shift_layout = new QGridLayout(frame4);
   for (int i = 0; i < 3; ++i) {
@@ -132,29 +132,29 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   txtShift_->setAlignment(Qt::AlignRight);
   InstallKeyFilter(txtShift_, KeyFilter::kNumber);
   txtShift_->installEventFilter(this);
-  shift_layout->addWidget(
-      Label("Label6", QStringLiteral("Offset Frequency"), frame4), 1, 0, 1, 2);
+  shift_layout->addWidget(Label("Label6", Text("Offset Frequency"), frame4), 1,
+                          0, 1, 2);
   shift_layout->addWidget(txtShift_, 1, 2);
   shift_layout->addWidget(Label("Label7", QStringLiteral("MHz"), frame4), 1, 3);
 
-  chkSkip_ = new QCheckBox(QStringLiteral("Skip"), this);
+  chkSkip_ = new QCheckBox(Text("Skip"), this);
   chkSkip_->setObjectName(QStringLiteral("chkSkip"));
-  chkEnable_ = new QCheckBox(QStringLiteral("Enable"), this);
+  chkEnable_ = new QCheckBox(Text("Enable"), this);
   chkEnable_->setObjectName(QStringLiteral("chkEnable"));
   chkEnable_->hide();
-  chkHold_ = new QCheckBox(QStringLiteral("Hold"), this);
+  chkHold_ = new QCheckBox(Text("Hold"), this);
   chkHold_->setObjectName(QStringLiteral("chkHold"));
 
   txtNote_ = Box("txtNote", 30, this);
   txtName_ = Box("txtName", 6, this);
   InstallKeyFilter(txtName_, KeyFilter::kName);
-  label4_ = Label("Label4", QStringLiteral("NAME"), this);
+  label4_ = Label("Label4", Text("NAME"), this);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(Text("OK"), this);
   ok->setObjectName(QStringLiteral("OKButton"));
   ok->setDefault(true);
   ok->setAutoDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  auto* cancel = new QPushButton(Text("Cancel"), this);
   cancel->setObjectName(QStringLiteral("CancelButton"));
   cancel->setAutoDefault(false);
   connect(ok, &QPushButton::clicked, this, &EditDialog::OkClicked);
@@ -169,7 +169,7 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   auto* top = new QGridLayout;
   top->addWidget(lblMode_, 0, 0);
   top->addWidget(lblCH_, 0, 1);
-  top->addWidget(Label("Label1", QStringLiteral("Frequency"), this), 1, 0);
+  top->addWidget(Label("Label1", Text("Frequency"), this), 1, 0);
   top->addWidget(txtFreq_, 1, 1);
   top->addWidget(Label("Label2", QStringLiteral("MHz"), this), 1, 2);
   top->addWidget(lblMHz_, 1, 3);
@@ -193,7 +193,7 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   groups->addLayout(right);
 
   auto* texts = new QGridLayout;
-  texts->addWidget(Label("Label3", QStringLiteral("Note"), this), 0, 0);
+  texts->addWidget(Label("Label3", Text("Note"), this), 0, 0);
   texts->addWidget(txtNote_, 0, 1);
   texts->addWidget(label4_, 0, 2);
   texts->addWidget(txtName_, 0, 3);
@@ -275,10 +275,10 @@ void EditDialog::SetControls(const EntryControls& c) {
 }
 
 void EditDialog::ShowLabels(const EntryLabels& labels) {
-  setWindowTitle(AsciiText(labels.caption));
-  lblMode_->setText(AsciiText(labels.lblMode));
-  lblCH_->setText(AsciiText(labels.lblCH));
-  lblMHz_->setText(AsciiText(labels.lblMHz));
+  setWindowTitle(CoreText(labels.caption));
+  lblMode_->setText(CoreText(labels.lblMode));
+  lblCH_->setText(CoreText(labels.lblCH));
+  lblMHz_->setText(CoreText(labels.lblMHz));
 }
 
 void EditDialog::OpenMemory(int row) {

@@ -154,7 +154,7 @@ void MainWindow::BuildPages() {
   QWidget* settings1 = frames_->widget(kTabSettings1 - 1);
   vfo_grid_ = new VfoGrid(doc_, settings1,
                           [this](int row) { MSFlexGrid2_DblClick(row); });
-  auto* band_plan = new QLabel(QStringLiteral("Band Plan Editor"), settings1);
+  auto* band_plan = new QLabel(Text("Band Plan Editor"), settings1);
   band_plan->setObjectName(QStringLiteral("lblBandPlan"));
   auto* band_plan_layout = new QVBoxLayout;
   band_plan_layout->addWidget(band_plan);
@@ -224,22 +224,23 @@ void MainWindow::BuildMenus() {
     return a;
   };
   QAction* file_new = add(
-      "mnuFileNew", "New(&N)", QKeySequence::New, [this] { NewData(); }, false);
+      "mnuFileNew", Tr("New(&N)"), QKeySequence::New, [this] { NewData(); },
+      false);
   QAction* open = add(
-      "mnuFileOpen", "Open(&O)...", QKeySequence::Open,
+      "mnuFileOpen", Tr("Open(&O)..."), QKeySequence::Open,
       [this] { mnuFileOpen_Click(); }, false);
-  QAction* save = add("mnuFileSave", "Save(&S)", QKeySequence::Save,
+  QAction* save = add("mnuFileSave", Tr("Save(&S)"), QKeySequence::Save,
                       [this] { mnuFileSave_Click(); });
-  add("mnuFileSaveAs", "Save As(&A)...", QKeySequence::SaveAs,
+  add("mnuFileSaveAs", Tr("Save As(&A)..."), QKeySequence::SaveAs,
       [this] { mnuFileSaveAs_Click(); });
   file->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
-  add("mnuImport", "Import(&I)...", {}, [this] { csv_->Import(); });
-  add("mnuExport", "Export(&E)...", {}, [this] { csv_->Export(); });
-  add("mnuImportChannels", "Import Channel List(&L)...", {},
+  add("mnuImport", Tr("Import(&I)..."), {}, [this] { csv_->Import(); });
+  add("mnuExport", Tr("Export(&E)..."), {}, [this] { csv_->Export(); });
+  add("mnuImportChannels", Tr("Import Channel List(&L)..."), {},
       [this] { csv_->ImportChannelList(CurrentRow()); });
-  add("mnuExportChannels", "Export Channel List(&H)...", {},
+  add("mnuExportChannels", Tr("Export Channel List(&H)..."), {},
       [this] { csv_->ExportChannelList(); });
-  add("mnuSnapshots", "Receiver Snapshots(&R)...", {},
+  add("mnuSnapshots", Tr("Receiver Snapshots(&R)..."), {},
       [this] { ShowSnapshots(); });
   file->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
   recent_menu_ = new RecentFilesMenu(*settings_, file);
@@ -247,10 +248,10 @@ void MainWindow::BuildMenus() {
   connect(recent_menu_, &RecentFilesMenu::openRequested, this,
           &MainWindow::OpenRecent);
   transfer_->LockMenuWhileBusy(recent_menu_);
-  add("mnuFilePageSetup", "Print Setup(&U)...", {},
+  add("mnuFilePageSetup", Tr("Print Setup(&U)..."), {},
       [this] { prompts_.PageSetup(this); });
   add(
-      "mnuFileExit", "Exit(&X)...", QKeySequence::Quit, [this] { close(); },
+      "mnuFileExit", Tr("Exit(&X)..."), QKeySequence::Quit, [this] { close(); },
       false);
 
   QMenu* edit = menuBar()->addMenu(Text("Edit(&E)"));
@@ -259,15 +260,15 @@ void MainWindow::BuildMenus() {
 
   QMenu* view = menuBar()->addMenu(Text("View(&V)"));
   view->setObjectName(QStringLiteral("mnuView"));
-  QAction* show_toolbar = Action(this, "mnuViewToolbar", "Tool Bar(&T)");
-  QAction* show_status = Action(this, "mnuStatusBar", "Status Bar(&S)");
+  QAction* show_toolbar = Action(this, "mnuViewToolbar", Tr("Tool Bar(&T)"));
+  QAction* show_status = Action(this, "mnuStatusBar", Tr("Status Bar(&S)"));
   for (QAction* a : {show_toolbar, show_status}) {
     a->setCheckable(true);
     a->setChecked(true);
     view->addAction(a);
   }
   view->addSeparator();
-  AddAction(this, view, "mnuChannelMap", "Channel Map(&M)...", {},
+  AddAction(this, view, "mnuChannelMap", Tr("Channel Map(&M)..."), {},
             [this] { ShowChannelMap(); });
 
   QMenu* tools = menuBar()->addMenu(Text("Tool(&T)"));
@@ -275,10 +276,10 @@ void MainWindow::BuildMenus() {
   transfer_->AddToolItems(tools);
   QMenu* help_menu = menuBar()->addMenu(Text("Help(&H)"));
   help_menu->setObjectName(QStringLiteral("mnuHelp"));
-  AddAction(this, help_menu, "mnuHelpGuide", "User Guide(&G)",
+  AddAction(this, help_menu, "mnuHelpGuide", Tr("User Guide(&G)"),
             QKeySequence::HelpContents,
             [this] { AboutDialog::ShowUserGuide(prompts_, this); });
-  AddAction(this, help_menu, "mnuHelpAbout", "About(&A)", {},
+  AddAction(this, help_menu, "mnuHelpAbout", Tr("About(&A)"), {},
             [this] { AboutDialog::Open(this); });
   transfer_->LockMenuWhileBusy(edit);
   transfer_->LockMenuWhileBusy(tools);
@@ -298,15 +299,16 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::BuildEditMenu(QMenu* edit) {
-  mnuEditUndo_ = AddAction(this, edit, "mnuEditUndo", "Modify(&M)", {},
+  mnuEditUndo_ = AddAction(this, edit, "mnuEditUndo", Tr("Modify(&M)"), {},
                            [this] { mnuEditUndo_Click(); });
   transfer_->LockActionWhileBusy(mnuEditUndo_);
   edit->addSeparator();
   memory_page_->AddRowActions(edit);
   edit->addSeparator();
-  undo_ = AddAction(this, edit, "mnuUndo", "Undo(&U)", QKeySequence::Undo,
+  undo_ = AddAction(this, edit, "mnuUndo", Tr("Undo(&U)"), QKeySequence::Undo,
                     [this] { Undo(); });
-  redo_ = AddAction(this, edit, "mnuRedo", "Redo(&R)", {}, [this] { Redo(); });
+  redo_ =
+      AddAction(this, edit, "mnuRedo", Tr("Redo(&R)"), {}, [this] { Redo(); });
   // Ctrl+Y besides the platform's own redo keys (which may hold it).
   QList<QKeySequence> redo_keys = QKeySequence::keyBindings(QKeySequence::Redo);
   const QKeySequence ctrl_y(Qt::CTRL | Qt::Key_Y);
@@ -348,8 +350,7 @@ void MainWindow::UpdateVFOData() { vfo_grid_->ShowAll(); }
 
 void MainWindow::UpdateTitle() {
   // "[*]": where the desktop marks unsaved changes.
-  setWindowTitle(QString::fromStdString(WindowTitle(doc_)) +
-                 QStringLiteral("[*]"));
+  setWindowTitle(CoreText(WindowTitle(doc_)) + QStringLiteral("[*]"));
   setWindowModified(doc_.DataChanged != 0);
 }
 
@@ -434,8 +435,7 @@ bool MainWindow::AskToSave() {
 bool MainWindow::SaveTo(bool ask_name) {
   QString path = QString::fromStdString(doc_.CurrentFileName);
   if (ask_name || path.isEmpty()) {
-    path =
-        prompts_.SaveFileName(this, CloneFileDialog(QStringLiteral("Save As")));
+    path = prompts_.SaveFileName(this, CloneFileDialog(Text("Save As")));
     if (path.isEmpty()) return false;
   }
   if (!opened_file_.MayOverwrite(path, prompts_, this)) return false;
@@ -492,8 +492,7 @@ void MainWindow::RememberModel() {
 
 void MainWindow::mnuFileOpen_Click() {
   if (!transfer_->StopFirst() || !AskToSave()) return;
-  QString path =
-      prompts_.OpenFileName(this, CloneFileDialog(QStringLiteral("Open")));
+  QString path = prompts_.OpenFileName(this, CloneFileDialog(Text("Open")));
   if (path.isEmpty()) return;
   FileStatus status = OpenCloneFile(doc_, path.toStdString());
   if (status != FileStatus::kOk) {

@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <algorithm>
 
+#include "gui/controls.h"
 #include "gui/note_text.h"
 #include "store/grid.h"
 
@@ -27,7 +28,7 @@ int MemoryColumnWidth(int column, const QFontMetrics& metrics, int dpi) {
       "3000Hz", "250.3Hz",     "Shift+", "99.999999", "",      "WWWWWW"};
   int needed =
       std::max(metrics.horizontalAdvance(QString::fromLatin1(kLongest[column])),
-               metrics.horizontalAdvance(AsciiText(kGridHeadings[column])));
+               metrics.horizontalAdvance(CoreText(kGridHeadings[column])));
   return std::max(TwipsToPixels(kMemoryColumnTwips[column], dpi), needed + 14);
 }
 
@@ -95,7 +96,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation,
   if (section < 0 || section >= kGridColumns) return QVariant();
   std::string_view heading =
       section == 6 ? Column6Heading(doc_.ModelIndex) : kGridHeadings[section];
-  return AsciiText(heading);
+  return CoreText(heading);
 }
 
 void GridModel::ShowAll() {

@@ -44,14 +44,14 @@ MemoryPage::MemoryPage(Document& doc, Prompts& prompts,
   grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
   auto* buttons = new QVBoxLayout;
-  auto* up = Button("Command5", "Up", this);
-  auto* down = Button("Command4", "Down", this);
+  auto* up = Button("Command5", Tr("Up"), this);
+  auto* down = Button("Command4", Tr("Down"), this);
   auto* read =
-      transfer_.MakeButton(this, "cmbRxData", "Read", UserCommand::kRead);
+      transfer_.MakeButton(this, "cmbRxData", Tr("Read"), UserCommand::kRead);
   auto* write =
-      transfer_.MakeButton(this, "cmbTxData", "Write", UserCommand::kWrite);
-  auto* clear = Button("cmbClear", "Clear", this);
-  auto* clear_all = Button("cmbClAll", "Clear All", this);
+      transfer_.MakeButton(this, "cmbTxData", Tr("Write"), UserCommand::kWrite);
+  auto* clear = Button("cmbClear", Tr("Clear"), this);
+  auto* clear_all = Button("cmbClAll", Tr("Clear All"), this);
   connect(up, &QPushButton::clicked, this, [this] {
     int row = CurrentRow();
     if (row > 1) SelectRow(row - 1);
@@ -87,8 +87,8 @@ MemoryPage::MemoryPage(Document& doc, Prompts& prompts,
       Text("145.5, a range 144-146, or a name or note"));
   find_text_->setClearButtonEnabled(true);
   find_layout->addWidget(find_text_, 1);
-  auto* find_previous = Button("cmdFindPrevious", "Previous", find_bar_);
-  auto* find_next = Button("cmdFindNext", "Next", find_bar_);
+  auto* find_previous = Button("cmdFindPrevious", Tr("Previous"), find_bar_);
+  auto* find_next = Button("cmdFindNext", Tr("Next"), find_bar_);
   find_layout->addWidget(find_previous);
   find_layout->addWidget(find_next);
   find_status_ = new QLabel(find_bar_);
@@ -122,21 +122,22 @@ void MemoryPage::AddRowActions(QMenu* edit) {
     void (MemoryPage::*slot)();
   };
   const Item items[] = {
-      {"mnuCut", "Cut(&T)", QKeySequence::Cut, &MemoryPage::CutRows},
-      {"mnuCopy", "Copy(&C)", QKeySequence::Copy, &MemoryPage::CopyRows},
-      {"mnuPaste", "Paste(&P)", QKeySequence::Paste, &MemoryPage::PasteRows},
-      {"mnuDelete", "Delete(&D)", QKeySequence::Delete,
+      {"mnuCut", Tr("Cut(&T)"), QKeySequence::Cut, &MemoryPage::CutRows},
+      {"mnuCopy", Tr("Copy(&C)"), QKeySequence::Copy, &MemoryPage::CopyRows},
+      {"mnuPaste", Tr("Paste(&P)"), QKeySequence::Paste,
+       &MemoryPage::PasteRows},
+      {"mnuDelete", Tr("Delete(&D)"), QKeySequence::Delete,
        &MemoryPage::DeleteRows},
-      {"mnuMoveUp", "Move Up", QKeySequence(Qt::CTRL | Qt::Key_Up),
+      {"mnuMoveUp", Tr("Move Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
        &MemoryPage::MoveRowsUp},
-      {"mnuMoveDown", "Move Down", QKeySequence(Qt::CTRL | Qt::Key_Down),
+      {"mnuMoveDown", Tr("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
        &MemoryPage::MoveRowsDown},
-      {"mnuInsertRow", "Insert Empty Row(&I)",
+      {"mnuInsertRow", Tr("Insert Empty Row(&I)"),
        QKeySequence(Qt::CTRL | Qt::Key_Insert), &MemoryPage::InsertRow},
-      {"mnuFind", "Find(&F)...", QKeySequence::Find, &MemoryPage::ShowFind},
-      {"mnuFindNext", "Find Next", QKeySequence::FindNext,
+      {"mnuFind", Tr("Find(&F)..."), QKeySequence::Find, &MemoryPage::ShowFind},
+      {"mnuFindNext", Tr("Find Next"), QKeySequence::FindNext,
        &MemoryPage::FindNextRow},
-      {"mnuFindPrevious", "Find Previous", QKeySequence::FindPrevious,
+      {"mnuFindPrevious", Tr("Find Previous"), QKeySequence::FindPrevious,
        &MemoryPage::FindPreviousRow},
   };
   for (const Item& item : items) {
@@ -150,9 +151,9 @@ void MemoryPage::AddRowActions(QMenu* edit) {
       sort->setObjectName(QStringLiteral("mnuSort"));
       transfer_.LockMenuWhileBusy(sort);
       const std::pair<const char*, SortKey> keys[] = {
-          {"By Frequency", SortKey::kFrequency},
-          {"By Name", SortKey::kName},
-          {"By Note", SortKey::kNote}};
+          {Tr("By Frequency"), SortKey::kFrequency},
+          {Tr("By Name"), SortKey::kName},
+          {Tr("By Note"), SortKey::kNote}};
       int i = 0;
       for (const auto& [text, key] : keys) {
         QAction* by = Action(
@@ -333,7 +334,7 @@ void MemoryPage::InsertRow() {
   if (!Editable() || CurrentRow() < 1) return;
   int row = CurrentRow();
   if (std::optional<std::string> refused = InsertEmptyRow(doc_, row)) {
-    ShowWarning(QString::fromStdString(*refused), Text("Insert Empty Row"));
+    ShowWarning(CoreText(*refused), Text("Insert Empty Row"));
     return;
   }
   Changed(Text("Insert Empty Row"), {row});

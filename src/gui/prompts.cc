@@ -7,6 +7,8 @@
 #include <QPrinter>
 #include <QUrl>
 
+#include "gui/controls.h"
+
 namespace vrq5::gui {
 
 struct QtPrompts::Printer {
@@ -33,8 +35,7 @@ QMessageBox::Icon BoxIcon(Message::Icon icon) {
 
 // The message's own line ends are CR LF; a box wants LF.
 QString BoxText(const std::string& text) {
-  return QString::fromUtf8(text).replace(QLatin1String("\r\n"),
-                                         QLatin1String("\n"));
+  return CoreText(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 QString RunFileDialog(QWidget* parent, const FileDialog& wanted,
@@ -59,17 +60,17 @@ QString RunFileDialog(QWidget* parent, const FileDialog& wanted,
 }  // namespace
 
 void QtPrompts::Show(QWidget* parent, const Message& message) {
-  QMessageBox box(BoxIcon(message.icon), QString::fromUtf8(message.title),
+  QMessageBox box(BoxIcon(message.icon), CoreText(message.title),
                   BoxText(message.text), QMessageBox::Ok, parent);
   if (!message.informative.empty()) {
-    box.setInformativeText(QString::fromUtf8(message.informative));
+    box.setInformativeText(CoreText(message.informative));
   }
   box.exec();
 }
 
 Answer QtPrompts::Ask(QWidget* parent, const Message& question,
                       Buttons buttons) {
-  QMessageBox box(BoxIcon(question.icon), QString::fromUtf8(question.title),
+  QMessageBox box(BoxIcon(question.icon), CoreText(question.title),
                   BoxText(question.text), QMessageBox::NoButton, parent);
   if (buttons == Buttons::kOkCancel) {
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -121,16 +122,14 @@ int QtPrompts::RunDialog(QDialog* dialog) { return dialog->exec(); }
 
 FileDialog CloneFileDialog(const QString& caption) {
   return {caption,
-          {QStringLiteral("Korvex VR-Q5 Clone Files (*.VQ5)"),
-           QStringLiteral("All Files (*)")},
+          {Text("Korvex VR-Q5 Clone Files (*.VQ5)"), Text("All Files (*)")},
           QStringLiteral("VQ5")};
 }
 
 FileDialog CsvFileDialog(const QString& caption) {
-  return {
-      caption,
-      {QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*)")},
-      QStringLiteral("csv")};
+  return {caption,
+          {Text("CSV Files (*.csv)"), Text("All Files (*)")},
+          QStringLiteral("csv")};
 }
 
 void ShowFileStatus(Prompts& prompts, QWidget* parent, FileStatus status,

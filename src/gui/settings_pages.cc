@@ -14,6 +14,7 @@
 
 #include "codec/settings.h"
 #include "codec/tables.h"
+#include "gui/controls.h"
 #include "gui/note_text.h"
 #include "store/settings_rules.h"
 
@@ -33,14 +34,14 @@ QGroupBox* OptionGroup(QWidget* parent, std::string_view name,
                        std::string_view caption,
                        const std::vector<std::string_view>& members,
                        QButtonGroup*& group) {
-  auto* box = new QGroupBox(Qs(caption), parent);
+  auto* box = new QGroupBox(CoreText(caption), parent);
   box->setObjectName(QStringLiteral("fra") + Qs(name));
   auto* layout = new QGridLayout(box);
   group = new QButtonGroup(box);
   int count = static_cast<int>(members.size());
   int columns = count <= 4 ? 4 : 3;
   for (int i = 0; i < count; ++i) {
-    auto* button = new QRadioButton(Qs(members[i]), box);
+    auto* button = new QRadioButton(CoreText(members[i]), box);
     button->setObjectName(Member(name, i));
     group->addButton(button, i);
     layout->addWidget(button, i / columns, i % columns);
@@ -100,7 +101,7 @@ SettingsPages::SettingsPages(Document& doc, QWidget* settings1,
   for (const UnstoredControl& u : UnstoredControls()) {
     std::string control(u.control);
     if (u.members.empty()) {
-      auto* box = new QCheckBox(Qs(u.caption), checks_box);
+      auto* box = new QCheckBox(CoreText(u.caption), checks_box);
       box->setObjectName(Qs(control));
       connect(box, &QCheckBox::clicked, this,
               [this, control] { Mark(control); });
@@ -134,7 +135,7 @@ void SettingsPages::Mark(std::string_view control) {
 QGroupBox* SettingsPages::SliderGroup(const SettingField& f, QWidget* page) {
   std::string control = ControlObjectName(f.control);
   const bool volume = control == "Slider1";
-  auto* box = new QGroupBox(Qs(f.caption), page);
+  auto* box = new QGroupBox(CoreText(f.caption), page);
   auto* layout = new QHBoxLayout(box);
   auto* slider = new QSlider(Qt::Horizontal, box);
   slider->setObjectName(Qs(control));
@@ -147,7 +148,7 @@ QGroupBox* SettingsPages::SliderGroup(const SettingField& f, QWidget* page) {
   layout->addWidget(slider, 1);
   layout->addWidget(label);
   if (volume) {
-    auto* lo = new QCheckBox(QStringLiteral("Lo Volume"), page);
+    auto* lo = new QCheckBox(Text("Lo Volume"), page);
     lo->setObjectName(QStringLiteral("chkLoVolume"));
     connect(lo, &QCheckBox::clicked, this, [this] { Mark("chkLoVolume"); });
     layout->addWidget(lo);
@@ -170,7 +171,7 @@ QGroupBox* SettingsPages::SliderGroup(const SettingField& f, QWidget* page) {
 
 QCheckBox* SettingsPages::CheckSetting(const SettingField& f, QWidget* parent) {
   std::string control = ControlObjectName(f.control);
-  auto* box = new QCheckBox(Qs(f.caption), parent);
+  auto* box = new QCheckBox(CoreText(f.caption), parent);
   box->setObjectName(Qs(control));
   connect(box, &QCheckBox::clicked, this, [this, f, control](bool ticked) {
     f.member(doc_.settings) = ticked ? 1 : 0;
@@ -202,11 +203,11 @@ QGroupBox* SettingsPages::OptionSetting(const SettingField& f,
 
 QGroupBox* SettingsPages::ListSetting(const SettingField& f, QWidget* parent) {
   std::string control = ControlObjectName(f.control);
-  auto* box = new QGroupBox(Qs(f.caption), parent);
+  auto* box = new QGroupBox(CoreText(f.caption), parent);
   auto* layout = new QVBoxLayout(box);
   auto* list = new QComboBox(box);
   list->setObjectName(Qs(control));
-  for (std::string_view item : f.items) list->addItem(Qs(item));
+  for (std::string_view item : f.items) list->addItem(CoreText(item));
   layout->addWidget(list);
   connect(list, &QComboBox::activated, this, [this, f, control](int position) {
     f.member(doc_.settings) = position;

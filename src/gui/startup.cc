@@ -13,6 +13,7 @@
 #include "codec/tables.h"
 #include "files/clone_file.h"
 #include "files/file_status.h"
+#include "gui/controls.h"
 #include "gui/language.h"
 #include "gui/main_window.h"
 #include "gui/note_text.h"
@@ -46,9 +47,8 @@ QPixmap SplashPicture() {
   painter.setFont(font);
   painter.drawText(QRect(0, 80, 420, 30), Qt::AlignCenter,
                    QStringLiteral("VR-Q5J  VR-Q70E  VR-Q70T  VR-Q70K"));
-  painter.drawText(
-      QRect(0, 115, 420, 30), Qt::AlignCenter,
-      QStringLiteral("Version %1").arg(QStringLiteral(VRQ5_VERSION)));
+  painter.drawText(QRect(0, 115, 420, 30), Qt::AlignCenter,
+                   Text("Version %1").arg(QStringLiteral(VRQ5_VERSION)));
   return picture;
 }
 

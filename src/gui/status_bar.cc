@@ -34,7 +34,7 @@ void StatusBar::ShowState(const Document& doc, const std::string& port) {
     port_->setText(Text("Port: %1").arg(QString::fromStdString(port)));
   }
   model_->setText(AsciiText(ModelName[doc.opbModel]));
-  channels_->setText(QStringLiteral("%1 of %2 channels in use")
+  channels_->setText(Text("%1 of %2 channels in use")
                          .arg(doc.ChannelsInUse())
                          .arg(kSlotCount));
 }

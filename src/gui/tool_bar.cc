@@ -9,16 +9,17 @@
 namespace vrq5::gui {
 
 ToolBar::ToolBar(const Actions& actions, QWidget* parent)
-    : QToolBar(QStringLiteral("Tool Bar"), parent) {
+    : QToolBar(Text("Tool Bar"), parent) {
   setObjectName(QStringLiteral("tbToolBar"));
   setMovable(false);
-  AddButton(actions.file_new, "tbNew", "New", QStyle::SP_FileIcon);
-  AddButton(actions.open, "tbOpen", "Open", QStyle::SP_DialogOpenButton);
-  save_ =
-      AddButton(actions.save, "tbSave", "Save", QStyle::SP_DialogSaveButton);
+  AddButton(actions.file_new, "tbNew", Tr("New"), QStyle::SP_FileIcon);
+  AddButton(actions.open, "tbOpen", Tr("Open"), QStyle::SP_DialogOpenButton);
+  save_ = AddButton(actions.save, "tbSave", Tr("Save"),
+                    QStyle::SP_DialogSaveButton);
   addSeparator();
-  undo_ = AddButton(actions.undo, "tbUndo", "Undo", QStyle::SP_ArrowBack);
-  redo_ = AddButton(actions.redo, "tbRedo", "Redo", QStyle::SP_ArrowForward);
+  undo_ = AddButton(actions.undo, "tbUndo", Tr("Undo"), QStyle::SP_ArrowBack);
+  redo_ =
+      AddButton(actions.redo, "tbRedo", Tr("Redo"), QStyle::SP_ArrowForward);
   addSeparator();
   // The desktop's help icon, else the question mark every style draws (the
   // styles without an icon theme draw the dialog help button as a cross).

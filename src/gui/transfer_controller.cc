@@ -120,24 +120,25 @@ void TransferController::AddToolItems(QMenu* tools) {
     }
     menus_.push_back(menu);
   };
-  submenu("mnuRe", "Read(&R)",
-          {{"mnuReSet", "Settings(&S)", UserCommand::kReadSettings},
-           {"mnuReMem", "Memory(&M)", UserCommand::kRead},
-           {"mnuReAll", "ALL(&A)", UserCommand::kReadAll},
-           {"mnuReQuick", "Channels in use(&U)", UserCommand::kReadQuick}});
-  submenu("mnuWr", "Write(&W)",
-          {{"mnuWrSet", "Settings(&S)", UserCommand::kWriteSettings},
-           {"mnuWrMem", "Memory(&M)", UserCommand::kWrite},
-           {"mnuWrAll", "ALL(&A)", UserCommand::kWriteAll}});
-  QAction* check = Action(window_, "mnuCheck", "Check Connection(&K)");
+  submenu("mnuRe", Tr("Read(&R)"),
+          {{"mnuReSet", Tr("Settings(&S)"), UserCommand::kReadSettings},
+           {"mnuReMem", Tr("Memory(&M)"), UserCommand::kRead},
+           {"mnuReAll", Tr("ALL(&A)"), UserCommand::kReadAll},
+           {"mnuReQuick", Tr("Channels in use(&U)"), UserCommand::kReadQuick}});
+  submenu("mnuWr", Tr("Write(&W)"),
+          {{"mnuWrSet", Tr("Settings(&S)"), UserCommand::kWriteSettings},
+           {"mnuWrMem", Tr("Memory(&M)"), UserCommand::kWrite},
+           {"mnuWrAll", Tr("ALL(&A)"), UserCommand::kWriteAll}});
+  QAction* check = Action(window_, "mnuCheck", Tr("Check Connection(&K)"));
   tools->addAction(check);
   actions_.push_back(check);
   connect(check, &QAction::triggered, this, &TransferController::Check);
-  QAction* options = Action(window_, "mnuToolsOptions", "COM Port Setup(&C)");
+  QAction* options =
+      Action(window_, "mnuToolsOptions", Tr("COM Port Setup(&C)"));
   tools->addAction(options);
   actions_.push_back(options);
   connect(options, &QAction::triggered, this, &TransferController::ChoosePort);
-  QAction* steps = Action(window_, "mnuToolsWriteSteps", "Options(&O)...");
+  QAction* steps = Action(window_, "mnuToolsWriteSteps", Tr("Options(&O)..."));
   tools->addAction(steps);
   actions_.push_back(steps);
   connect(steps, &QAction::triggered, this,
@@ -302,9 +303,8 @@ int TransferController::ShowVerdict(const ConnectionReport& report) {
   // The headline in the interface's language, the details as they are.
   const std::string headline =
       VerdictHeadline(report.verdict, report.simulated);
-  QString shown =
-      Text(headline.c_str()) + QStringLiteral("\n") +
-      QString::fromStdString(VerdictDetails(report, port_name_, ports));
+  QString shown = CoreText(headline) + QStringLiteral("\n") +
+                  CoreText(VerdictDetails(report, port_name_, ports));
   Message m{
       shown.toStdString(), Text("Check Connection").toStdString(),
       report.ok() ? Message::Icon::kInformation : Message::Icon::kCritical};

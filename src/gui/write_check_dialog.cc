@@ -28,8 +28,8 @@ WriteCheckDialog::WriteCheckDialog(const std::vector<Finding>& findings,
                       "an error. Nothing is written; correct it first.")
                : Text("A write would cut or change what is listed here. Write "
                       "anyway?")) +
-      QStringLiteral(" (") +
-      QString::fromStdString(FindingCountLine(findings)) + QStringLiteral(")"));
+      QStringLiteral(" (") + CoreText(FindingCountLine(findings)) +
+      QStringLiteral(")"));
   layout->addWidget(summary);
   auto* model = new QStandardItemModel(0, 4, this);
   model->setHorizontalHeaderLabels(
@@ -38,9 +38,9 @@ WriteCheckDialog::WriteCheckDialog(const std::vector<Finding>& findings,
     QList<QStandardItem*> row;
     for (const std::string& cell :
          {std::string(FindingKindName(f.kind)), f.row, f.field, f.text}) {
-      auto* item = new QStandardItem(QString::fromStdString(cell));
+      auto* item = new QStandardItem(CoreText(cell));
       item->setEditable(false);
-      item->setToolTip(QString::fromStdString(f.text));
+      item->setToolTip(CoreText(f.text));
       row.append(item);
     }
     if (f.kind == FindingKind::kError) row[0]->setForeground(Qt::darkRed);

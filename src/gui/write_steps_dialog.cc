@@ -23,12 +23,12 @@ WriteStepsDialog::WriteStepsDialog(const WindowSettings::WriteSteps& steps,
     return check;
   };
   snapshot_ =
-      box("chkSnapshot", "&Keep a snapshot of the receiver before writing",
+      box("chkSnapshot", Tr("&Keep a snapshot of the receiver before writing"),
           steps.snapshot);
   show_changes_ =
-      box("chkShowChanges", "&Show what will change", steps.show_changes);
-  verify_ =
-      box("chkVerify", "&Read back and compare after writing", steps.verify);
+      box("chkShowChanges", Tr("&Show what will change"), steps.show_changes);
+  verify_ = box("chkVerify", Tr("&Read back and compare after writing"),
+                steps.verify);
   // The list of changes comes from the snapshot's read.
   show_changes_->setEnabled(steps.snapshot);
   connect(snapshot_, &QCheckBox::toggled, show_changes_,

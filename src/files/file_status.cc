@@ -19,14 +19,16 @@
 #include <cstring>
 #endif
 
+#include "codec/ui_text.h"
+
 namespace vrq5 {
 
 std::string_view FileStatusMessage(FileStatus status) {
   switch (status) {
     case FileStatus::kFileOpenError:
-      return "File Open Error";
+      return UiText("File Open Error");
     case FileStatus::kDataError:
-      return "Data Error";
+      return UiText("Data Error");
     default:
       return "";
   }

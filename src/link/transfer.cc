@@ -79,9 +79,9 @@ std::string BankChannelOfSlot(const Document& doc, int slot) {
 }
 
 std::string ErasedChannelsText(int written, int total) {
-  return "The receiver's channels were erased and " + std::to_string(written) +
-         " of " + std::to_string(total) +
-         " written: write again before you use the receiver.";
+  return Fill(UiText("The receiver's channels were erased and %1 of %2 "
+                     "written: write again before you use the receiver."),
+              {std::to_string(written), std::to_string(total)});
 }
 
 std::string RunAgainWithModelText(int model) {

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "codec/ui_text.h"
 #include "link/exchange.h"
 #include "link/protocol.h"
 #include "store/document.h"
@@ -25,25 +26,25 @@
 namespace vrq5 {
 
 // Message texts and titles.
-inline constexpr std::string_view kMsgComPortError = "COM Port Error";
+inline constexpr std::string_view kMsgComPortError = UiText("COM Port Error");
 inline constexpr std::string_view kMsgCommunicationError =
-    "Communication Error";
-inline constexpr std::string_view kMsgError = "ERROR";
-inline constexpr std::string_view kMsgRegionError = "Region Error";
-inline constexpr std::string_view kMsgReadFailed = "Read Failed...";
-inline constexpr std::string_view kMsgWriteFailed = "Write Failed...";
-inline constexpr std::string_view kMsgSuccess = "Successed!!";
-inline constexpr std::string_view kTitleSuccess = "Success";
+    UiText("Communication Error");
+inline constexpr std::string_view kMsgError = UiText("ERROR");
+inline constexpr std::string_view kMsgRegionError = UiText("Region Error");
+inline constexpr std::string_view kMsgReadFailed = UiText("Read Failed...");
+inline constexpr std::string_view kMsgWriteFailed = UiText("Write Failed...");
+inline constexpr std::string_view kMsgSuccess = UiText("Successed!!");
+inline constexpr std::string_view kTitleSuccess = UiText("Success");
 // A read the user cancelled (information icon): the document is as before.
 inline constexpr std::string_view kMsgReadCancelled =
-    "The read was cancelled. Nothing was changed.";
-inline constexpr std::string_view kTitleCancelled = "Cancelled";
+    UiText("The read was cancelled. Nothing was changed.");
+inline constexpr std::string_view kTitleCancelled = UiText("Cancelled");
 // After "Region Error", when the identity of no model was taken.
 inline constexpr std::string_view kMsgRefusesEveryModel =
-    "The receiver refuses every model.";
+    UiText("The receiver refuses every model.");
 // The informative line under "Successed!!" on the built-in receiver.
 inline constexpr std::string_view kMsgSimulatedOnly =
-    "(simulated receiver: nothing was sent to a real receiver)";
+    UiText("(simulated receiver: nothing was sent to a real receiver)");
 
 // A memory write that stopped after the receiver's channels were erased:
 // "The receiver's channels were erased and 128 of 318 written: write again

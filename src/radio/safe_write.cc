@@ -52,8 +52,9 @@ UserCommand ReadBackCommand(UserCommand write) {
 }
 
 std::string SnapshotNote(const std::filesystem::path& snapshot) {
-  return "What the receiver held before this write is kept in " +
-         snapshot.string() + ": write it back to restore it.";
+  return Fill(UiText("What the receiver held before this write is kept in "
+                     "%1: write it back to restore it."),
+              {snapshot.string()});
 }
 
 SafeWrite::SafeWrite(const Document& doc, UserCommand write,
@@ -231,8 +232,9 @@ bool SafeWrite::Verify(Link& link, const Document& doc,
   if (read.Run(read_back) != CommandResult::kSuccess) {
     say(Box(
         kMsgVerifyFailed, Message::Icon::kCritical,
-        std::string(cancelled ? "The read-back was cancelled."
-                              : "The receiver could not be read back.") +
+        std::string(cancelled
+                        ? UiText("The read-back was cancelled.")
+                        : UiText("The receiver could not be read back.")) +
             (snapshot_path_.empty() ? ""
                                     : "\n" + SnapshotNote(snapshot_path_))));
     return false;

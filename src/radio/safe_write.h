@@ -21,21 +21,22 @@
 #include <string_view>
 #include <vector>
 
+#include "codec/ui_text.h"
 #include "link/transfer.h"
 #include "store/document.h"
 
 namespace vrq5::radio {
 
 inline constexpr std::string_view kMsgSnapshotFailed =
-    "Nothing was written: the receiver could not be read first.";
+    UiText("Nothing was written: the receiver could not be read first.");
 inline constexpr std::string_view kMsgNothingToWrite =
-    "The receiver already holds this. Nothing was written.";
+    UiText("The receiver already holds this. Nothing was written.");
 inline constexpr std::string_view kMsgVerified =
-    "Verified: the receiver holds what was written.";
+    UiText("Verified: the receiver holds what was written.");
 inline constexpr std::string_view kMsgVerifyFailed =
-    "Verify Failed: the receiver does not hold what was written.";
+    UiText("Verify Failed: the receiver does not hold what was written.");
 inline constexpr std::string_view kMsgWriteCancelled =
-    "The write was cancelled. Nothing was written.";
+    UiText("The write was cancelled. Nothing was written.");
 
 struct SafeWriteOptions {
   bool snapshot = true;  // steps 1 and 2

@@ -4,12 +4,13 @@
 #include <utility>
 
 #include "codec/text.h"
+#include "codec/ui_text.h"
 
 namespace vrq5 {
 
 namespace {
 
-constexpr std::string_view kTitleClear = "CLEAR OK";
+constexpr std::string_view kTitleClear = UiText("CLEAR OK");
 
 // Edit > Undo takes a clear back, so the questions no longer say it
 // cannot be undone.
@@ -58,12 +59,16 @@ void SetGroupBox(Document& doc, int box, bool ticked) {
 }
 
 Message ClearConfirmation(int rows) {
-  if (rows > 1) return Confirmation("Clear " + std::to_string(rows) + " rows?");
-  return Confirmation("Are you sure that you want to do the clear?");
+  if (rows > 1) {
+    return Confirmation(Fill(UiText("Clear %1 rows?"), {std::to_string(rows)}));
+  }
+  return Confirmation(
+      std::string(UiText("Are you sure that you want to do the clear?")));
 }
 
 Message ClearAllConfirmation() {
-  return Confirmation("Are you sure that you want to clear all memory?");
+  return Confirmation(
+      std::string(UiText("Are you sure that you want to clear all memory?")));
 }
 
 void ClearSlot(Document& doc, int slot) {

@@ -8,14 +8,15 @@
 
 #include <optional>
 
+#include "codec/ui_text.h"
 #include "store/document.h"
 #include "store/message.h"
 
 namespace vrq5 {
 
-inline constexpr std::string_view kMsgBankTotalExceeded =
+inline constexpr std::string_view kMsgBankTotalExceeded = UiText(
     "The total of the number of channels exceeds 1000.\r\n"
-    "Please set for the total of the channel to become 1000 or less.";
+    "Please set for the total of the channel to become 1000 or less.");
 
 // The box the focus moves to from bank box `bank` with Enter or Down
 // (49 wraps to 0), and with Up (0 wraps to 49).

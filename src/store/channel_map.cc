@@ -5,6 +5,7 @@
 
 #include "codec/tables.h"
 #include "codec/text.h"
+#include "codec/ui_text.h"
 #include "store/entry.h"
 
 namespace vrq5 {
@@ -54,10 +55,11 @@ ChannelMap BuildChannelMap(const Document& doc) {
 }
 
 std::string LaneName(int lane) {
-  if (lane >= 0 && lane < kBankCount) return "Bank " + Pad2(lane);
-  if (lane == kBankCount) return "Program scan";
-  if (lane == kBankCount + 1) return "Search pass";
-  if (lane == kBankCount + 2) return "Priority";
+  if (lane >= 0 && lane < kBankCount)
+    return Fill(UiText("Bank %1"), {Pad2(lane)});
+  if (lane == kBankCount) return std::string(UiText("Program scan"));
+  if (lane == kBankCount + 1) return std::string(UiText("Search pass"));
+  if (lane == kBankCount + 2) return std::string(UiText("Priority"));
   return "";
 }
 

@@ -3,6 +3,7 @@
 #include "codec/code_fields.h"
 #include "codec/tables.h"
 #include "codec/text.h"
+#include "codec/ui_text.h"
 
 namespace vrq5 {
 
@@ -27,30 +28,29 @@ int Member(double code, int count) {
 
 EntryLabels MemoryEntryLabels(const Document& doc, int row) {
   EntryLabels labels;
-  labels.caption = "Modify Memory";
+  labels.caption = UiText("Modify Memory");
   int slot = row - 1;
   switch (KindOfSlot(slot)) {
     case SlotKind::kMemory: {
       std::string_view label = doc.RowLabel(row);
-      labels.lblMode = "Bank " + std::string(Mid(label, 1, 2));
+      labels.lblMode = Fill(UiText("Bank %1"), {Mid(label, 1, 2)});
       labels.lblCH =
-          std::string(label.size() >= 3 ? label.substr(label.size() - 3)
-                                        : label) +
-          "Ch";
+          Fill(UiText("%1Ch"),
+               {label.size() >= 3 ? label.substr(label.size() - 3) : label});
       break;
     }
     case SlotKind::kProgramScan:
-      labels.lblMode = "Program Scan";
+      labels.lblMode = UiText("Program Scan");
       labels.lblCH =
           std::to_string((row - 1001) / 2) + (row % 2 == 1 ? " - A" : " - B");
       break;
     case SlotKind::kSearchPass:
-      labels.lblMode = "Search Pass";
-      labels.lblCH = std::to_string(row - 1101) + "Ch";
+      labels.lblMode = UiText("Search Pass");
+      labels.lblCH = Fill(UiText("%1Ch"), {std::to_string(row - 1101)});
       break;
     case SlotKind::kPriority:
-      labels.lblMode = "Priority";
-      labels.lblCH = std::to_string(row - 1201) + "Ch";
+      labels.lblMode = UiText("Priority");
+      labels.lblCH = Fill(UiText("%1Ch"), {std::to_string(row - 1201)});
       break;
   }
   return labels;
@@ -245,9 +245,9 @@ void StoreMemoryEntry(Document& doc, int slot, const EntryControls& c) {
 
 EntryLabels VfoEntryLabels(int model_index, int band) {
   EntryLabels labels;
-  labels.caption = "Modify VFO";
+  labels.caption = UiText("Modify VFO");
   labels.lblMode = "VFO";
-  labels.lblCH = "Band " + std::to_string(band);
+  labels.lblCH = Fill(UiText("Band %1"), {std::to_string(band)});
   int column = model_index >= 0 && model_index < 4 ? model_index : 0;
   labels.lblMHz = std::string(BandRangeText[column][band]);
   return labels;

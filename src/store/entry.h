@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "codec/code_fields.h"
+#include "codec/ui_text.h"
 #include "store/document.h"
 #include "store/message.h"
 
@@ -111,12 +112,13 @@ std::string FilterText(KeyFilter filter, std::string_view text);
 
 // ----- checks when a box is left -----
 
-inline constexpr std::string_view kMsgCellular =
-    "It is a frequency of the cellular phone.\r\nIt is not possible to set it.";
+inline constexpr std::string_view kMsgCellular = UiText(
+    "It is a frequency of the cellular phone.\r\nIt is not possible to set "
+    "it.");
 inline constexpr std::string_view kTitleCellular =
-    "Frequency of the cellular phone";
-inline constexpr std::string_view kMsgSearchPassDuplicate =
-    "The same frequency as other channels cannot be set in Search Pass bank.";
+    UiText("Frequency of the cellular phone");
+inline constexpr std::string_view kMsgSearchPassDuplicate = UiText(
+    "The same frequency as other channels cannot be set in Search Pass bank.");
 
 // False inside the two blocked ranges of the VR-Q70T (824.0 .. 849.995 and
 // 869.0 .. 894.995 MHz, ends included).

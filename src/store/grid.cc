@@ -1,15 +1,27 @@
 #include "store/grid.h"
 
+#include "codec/ui_text.h"
+
 namespace vrq5 {
 
 const std::array<std::string_view, kGridColumns> kGridHeadings = {
-    "",        "Frequency", "Mode",  "Step",       "Option", "Skip",
-    "Carrier", "Tone",      "Shift", "ShiftFreq.", "Note",   "Name"};
+    "",
+    UiText("Frequency"),
+    UiText("Mode"),
+    UiText("Step"),
+    UiText("Option"),
+    UiText("Skip"),
+    UiText("Carrier"),
+    UiText("Tone"),
+    UiText("Shift"),
+    UiText("ShiftFreq."),
+    UiText("Note"),
+    UiText("Name")};
 
 std::string_view Column6Heading(int model_index) {
   switch (model_index) {
     case 0:
-      return "Carrier";
+      return UiText("Carrier");
     case 1:
       return "Scr";
     default:

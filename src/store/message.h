@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "codec/ui_text.h"
+
 namespace vrq5 {
 
 struct Message {
@@ -21,21 +23,23 @@ struct Message {
   friend bool operator==(const Message&, const Message&) = default;
 };
 
-inline constexpr std::string_view kTitleError = "ERROR";
-inline constexpr std::string_view kMsgTotalChannels = "Total CH must be 1000";
+inline constexpr std::string_view kTitleError = UiText("ERROR");
+inline constexpr std::string_view kMsgTotalChannels =
+    UiText("Total CH must be 1000");
 
 // The unsaved-changes question (Yes / No / Cancel).
-inline constexpr std::string_view kMsgSaveChanges = "Save changes to settings?";
-inline constexpr std::string_view kTitleSaveChanges = "Save Changes";
+inline constexpr std::string_view kMsgSaveChanges =
+    UiText("Save changes to settings?");
+inline constexpr std::string_view kTitleSaveChanges = UiText("Save Changes");
 
 // A second transfer while one runs.
 inline constexpr std::string_view kMsgTransferRunning =
-    "A transfer is already running.";
+    UiText("A transfer is already running.");
 // New, Open, a model change or closing the window while a transfer runs
 // (OK / Cancel): OK stops the transfer first.
 inline constexpr std::string_view kMsgStopTransfer =
-    "A transfer with the receiver is running.\r\nStop it and go on?";
-inline constexpr std::string_view kTitleStopTransfer = "Transfer";
+    UiText("A transfer with the receiver is running.\r\nStop it and go on?");
+inline constexpr std::string_view kTitleStopTransfer = UiText("Transfer");
 
 // An error box: `text`, title "ERROR", the stop sign.
 inline Message ErrorMessage(std::string_view text) {

@@ -6,6 +6,7 @@
 #include "codec/blank.h"
 #include "codec/record.h"
 #include "codec/text.h"
+#include "codec/ui_text.h"
 #include "store/bank_rules.h"
 #include "store/entry.h"
 
@@ -74,13 +75,13 @@ std::string AreaName(const Area& area) {
     case AreaKind::kNone:
       return "";
     case AreaKind::kBank:
-      return "bank " + Pad2(std::max(area.bank, 0));
+      return Fill(UiText("bank %1"), {Pad2(std::max(area.bank, 0))});
     case AreaKind::kProgramScan:
-      return "the program-scan edges";
+      return std::string(UiText("the program-scan edges"));
     case AreaKind::kSearchPass:
-      return "the search-pass channels";
+      return std::string(UiText("the search-pass channels"));
     case AreaKind::kPriority:
-      return "the priority channels";
+      return std::string(UiText("the priority channels"));
   }
   return "";
 }
@@ -274,36 +275,40 @@ bool SortRows(Document& doc, const std::vector<int>& rows, SortKey key) {
 
 namespace {
 
-Message Warning(std::string text, std::string_view title) {
-  return Message{std::move(text), std::string(title), Message::Icon::kWarning};
+Message Warning(std::string_view text, std::string_view title) {
+  return Message{std::string(text), std::string(title),
+                 Message::Icon::kWarning};
 }
 
 }  // namespace
 
 Message PasteNothingMessage() {
-  return Warning("The clipboard holds no channels.", "Paste");
+  return Warning(UiText("The clipboard holds no channels."), UiText("Paste"));
 }
 
 Message PasteNowhereMessage() {
-  return Warning("Nothing can be pasted on this row.", "Paste");
+  return Warning(UiText("Nothing can be pasted on this row."), UiText("Paste"));
 }
 
 std::optional<Message> PasteQuestion(const PastePlan& plan) {
   if (plan.in_use <= 0 && plan.not_fitting <= 0) return std::nullopt;
   std::string text;
   if (plan.in_use > 0) {
-    text += std::to_string(plan.in_use) +
-            " of the rows pasted over are in use.\r\n";
+    text += Fill(UiText("%1 of the rows pasted over are in use."),
+                 {std::to_string(plan.in_use)}) +
+            "\r\n";
   }
   if (plan.not_fitting > 0) {
-    text += std::to_string(plan.not_fitting) +
-            " rows do not fit and are left out.\r\n";
+    text += Fill(UiText("%1 rows do not fit and are left out."),
+                 {std::to_string(plan.not_fitting)}) +
+            "\r\n";
   }
-  return Warning(text + "Paste anyway?", "Paste");
+  return Warning(text + std::string(UiText("Paste anyway?")), UiText("Paste"));
 }
 
 Message SortRefusedMessage() {
-  return Warning("The rows to sort must lie in one bank.", "Sort");
+  return Warning(UiText("The rows to sort must lie in one bank."),
+                 UiText("Sort"));
 }
 
 namespace {
@@ -335,19 +340,19 @@ std::vector<int> RowsToSort(const Document& doc, const std::vector<int>& rows,
 // ---------------------------------------------------------------- insert
 
 std::optional<std::string> InsertEmptyRow(Document& doc, int row) {
-  constexpr std::string_view kNothing = ": nothing was inserted.";
   if (!IsGridRow(row)) {
-    return "There is no row " + std::to_string(row) + std::string(kNothing);
+    return Fill(UiText("There is no row %1: nothing was inserted."),
+                {std::to_string(row)});
   }
   int slot = row - 1;
   Area area = AreaOfSlot(doc, slot);
   if (area.kind == AreaKind::kNone) {
-    return RowName(doc.SlotLabel(slot), slot) + " belongs to no bank" +
-           std::string(kNothing);
+    return Fill(UiText("%1 belongs to no bank: nothing was inserted."),
+                {RowName(doc.SlotLabel(slot), slot)});
   }
   if (SlotInUse(doc, area.last)) {
-    return "The last row of " + AreaName(area) + " is in use" +
-           std::string(kNothing);
+    return Fill(UiText("The last row of %1 is in use: nothing was inserted."),
+                {AreaName(area)});
   }
   for (int s = area.last; s > slot; --s) {
     doc.Mem[s] = std::move(doc.Mem[s - 1]);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "codec/ui_text.h"
+
 namespace vrq5 {
 
 std::string ControlObjectName(std::string_view control) {
@@ -27,12 +29,14 @@ bool MarksDocumentChanged(std::string_view control) {
 
 const std::vector<UnstoredControl>& UnstoredControls() {
   static const std::vector<UnstoredControl> controls = {
-      {"chkTxEx", "TX Extension", {}},
-      {"chkWP", "Write Protect", {}},
-      {"chkFlg1_5", "DoReMi", {}},
-      {"chkFlg1_6", "None", {}},
-      {"chkAutoProg", "Auto Program", {}},
-      {"opbBurst", "Tone Burst", {"1750Hz", "2100Hz", "1000Hz", "1450Hz"}},
+      {"chkTxEx", UiText("TX Extension"), {}},
+      {"chkWP", UiText("Write Protect"), {}},
+      {"chkFlg1_5", UiText("DoReMi"), {}},
+      {"chkFlg1_6", UiText("None"), {}},
+      {"chkAutoProg", UiText("Auto Program"), {}},
+      {"opbBurst",
+       UiText("Tone Burst"),
+       {"1750Hz", "2100Hz", "1000Hz", "1450Hz"}},
   };
   return controls;
 }

@@ -6,6 +6,7 @@
 
 #include "codec/blank.h"
 #include "codec/text.h"
+#include "codec/ui_text.h"
 #include "files/channel_fields.h"
 #include "store/csv_reader.h"
 #include "store/entry.h"
@@ -96,8 +97,9 @@ class Report {
   void Finish() {
     if (hidden_ == 0) return;
     ChannelCsvNote note;
-    note.field = "File";
-    note.text = std::to_string(hidden_) + " more report lines not shown";
+    note.field = UiText("File");
+    note.text = Fill(UiText("%1 more report lines not shown"),
+                     {std::to_string(hidden_)});
     result_.notes.push_back(std::move(note));
   }
 
@@ -141,12 +143,13 @@ ChannelCsvResult Refused(int line, std::string field, std::string text) {
 std::optional<std::string> TargetProblem(const ChannelCsvTarget& target) {
   if (target.by_location) return std::nullopt;
   if (target.bank >= kBankCount) {
-    return "bank " + std::to_string(target.bank) + " is not a bank (0 to 49)";
+    return Fill(UiText("bank %1 is not a bank (0 to 49)"),
+                {std::to_string(target.bank)});
   }
   if (target.bank < 0 &&
       (target.first_row < 0 || target.first_row >= kMemoryChannels)) {
-    return "row " + std::to_string(target.first_row) +
-           " is not a memory row (0 to 999)";
+    return Fill(UiText("row %1 is not a memory row (0 to 999)"),
+                {std::to_string(target.first_row)});
   }
   return std::nullopt;
 }
@@ -172,7 +175,7 @@ class Import {
     std::string why;
     auto mhz = channel.Frequency(why);
     if (!mhz) {
-      LeftOut("Frequency", why);
+      LeftOut(UiText("Frequency"), why);
       return;
     }
     int slot = -1;
@@ -183,9 +186,10 @@ class Import {
     }
     if (!FrequencyAllowed(channel, slot, *mhz)) return;
     if (slot < 0) {
-      LeftOut("Row", target_.bank >= 0
-                         ? "no row left in bank " + Pad2(target_.bank)
-                         : std::string("no memory row left after 999"));
+      LeftOut(UiText("Row"),
+              target_.bank >= 0
+                  ? Fill(UiText("no row left in bank %1"), {Pad2(target_.bank)})
+                  : std::string(UiText("no memory row left after 999")));
       return;
     }
     ++next_;
@@ -208,11 +212,11 @@ class Import {
   }
 
  private:
-  void LeftOut(std::string field, std::string why) {
+  void LeftOut(std::string_view field, std::string_view why) {
     ChannelCsvNote note;
     note.line = line_;
-    note.field = std::move(field);
-    note.text = "left out: " + std::move(why);
+    note.field = std::string(field);
+    note.text = Fill(UiText("left out: %1"), {why});
     note.row_left_out = true;
     report_.Add(std::move(note));
     ++result_.left_out;
@@ -222,18 +226,18 @@ class Import {
   bool SlotOfLocation(std::string_view location, int& slot) {
     auto n = Number(location);
     if (!n || *n != std::floor(*n) || *n < 0 || *n >= kMemoryChannels) {
-      LeftOut("Location",
+      LeftOut(UiText("Location"),
               location.empty()
-                  ? std::string("no Location (a memory slot 0 to 999)")
-                  : "Location " + Shown(location) +
-                        " is not a memory slot (0 to 999)");
+                  ? std::string(UiText("no Location (a memory slot 0 to 999)"))
+                  : Fill(UiText("Location %1 is not a memory slot (0 to 999)"),
+                         {Shown(location)}));
       return false;
     }
     slot = static_cast<int>(*n);
     if (taken_by_[slot] != 0) {
-      LeftOut("Location", "Location " + std::to_string(slot) +
-                              " is taken by line " +
-                              std::to_string(taken_by_[slot]));
+      LeftOut(UiText("Location"),
+              Fill(UiText("Location %1 is taken by line %2"),
+                   {std::to_string(slot), std::to_string(taken_by_[slot])}));
       return false;
     }
     return true;
@@ -245,14 +249,16 @@ class Import {
       case FrequencyVerdict::kAllowed:
         return true;
       case FrequencyVerdict::kCellular:
-        LeftOut("Frequency", FormatFrequency(mhz) +
-                                 " MHz lies in a cellular band the "
-                                 "VR-Q70T does not receive");
+        LeftOut(UiText("Frequency"),
+                Fill(UiText("%1 MHz lies in a cellular band the VR-Q70T does "
+                            "not receive"),
+                     {FormatFrequency(mhz)}));
         return false;
       default:
-        LeftOut("Frequency",
-                Shown(channel.Get(kColFrequency)) +
-                    " MHz is outside the receiver's 0.1 to 1299.995 MHz");
+        LeftOut(UiText("Frequency"),
+                Fill(UiText("%1 MHz is outside the receiver's 0.1 to 1299.995 "
+                            "MHz"),
+                     {Shown(channel.Get(kColFrequency))}));
         return false;
     }
   }
@@ -293,7 +299,7 @@ class Import {
 ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
                                       const ChannelCsvTarget& target) {
   if (auto problem = TargetProblem(target)) {
-    return Refused(0, "Row", std::move(*problem));
+    return Refused(0, std::string(UiText("Row")), std::move(*problem));
   }
 
   CsvReader in(text);
@@ -303,14 +309,16 @@ ChannelCsvResult ImportChannelCsvText(Document& doc, std::string_view text,
     if (BlankRecord(record)) continue;
     header = ReadHeader(record);
     if (!header) {
-      return Refused(record.line, "File",
-                     "no header line naming the columns (Location, Name, "
-                     "Frequency, ...) before the channels");
+      return Refused(record.line, std::string(UiText("File")),
+                     std::string(UiText(
+                         "no header line naming the columns (Location, Name, "
+                         "Frequency, ...) before the channels")));
     }
     break;
   }
   if (!header) {
-    return Refused(0, "File", "no header line and no channels");
+    return Refused(0, std::string(UiText("File")),
+                   std::string(UiText("no header line and no channels")));
   }
   in.set_max_fields(header->width);
 
@@ -328,8 +336,9 @@ ChannelCsvResult ImportChannelCsv(Document& doc, const std::string& path,
   if (path.empty() || !ReadFileHead(path, kMaxImport, text, truncated) ||
       truncated) {
     ChannelCsvResult result =
-        Refused(0, "File",
-                truncated ? "larger than any channel list" : "cannot be read");
+        Refused(0, std::string(UiText("File")),
+                std::string(truncated ? UiText("larger than any channel list")
+                                      : UiText("cannot be read")));
     result.status = FileStatus::kFileOpenError;
     return result;
   }
@@ -337,20 +346,21 @@ ChannelCsvResult ImportChannelCsv(Document& doc, const std::string& path,
 }
 
 std::string ChannelCsvNoteLine(const ChannelCsvNote& note) {
-  std::string out;
+  const std::string line = std::to_string(note.line);
   if (!note.row.empty()) {
-    out = note.row + " (line " + std::to_string(note.line) + ")";
-  } else if (note.line > 0) {
-    out = "line " + std::to_string(note.line);
+    return Fill(UiText("%1 (line %2) %3: %4"),
+                {note.row, line, note.field, note.text});
   }
-  if (!out.empty()) out += ' ';
-  return out + note.field + ": " + note.text;
+  if (note.line > 0) {
+    return Fill(UiText("line %1 %2: %3"), {line, note.field, note.text});
+  }
+  return Fill(UiText("%1: %2"), {note.field, note.text});
 }
 
 std::string ChannelCsvCountLine(const ChannelCsvResult& result) {
-  return std::to_string(result.imported) + " imported, " +
-         std::to_string(result.changed) + " changed, " +
-         std::to_string(result.left_out) + " left out";
+  return Fill(UiText("%1 imported, %2 changed, %3 left out"),
+              {std::to_string(result.imported), std::to_string(result.changed),
+               std::to_string(result.left_out)});
 }
 
 }  // namespace vrq5

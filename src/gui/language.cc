@@ -65,14 +65,23 @@ class StringTable : public QTranslator {
       if (!match.hasMatch()) continue;
       QString out = p.translation;
       for (int i = match.lastCapturedIndex(); i >= 1; --i) {
-        QString value = match.captured(i);
-        QString translated = Line(value, depth + 1);
-        out.replace(QStringLiteral("%") + QString::number(i),
-                    translated.isEmpty() ? value : translated);
+        out.replace(QStringLiteral("%") + QString::number(p.markers[i - 1]),
+                    Value(match.captured(i), depth + 1));
       }
       return out;
     }
     return QString();
+  }
+
+  // A value put into a pattern: a text of the table, a list of them
+  // joined by "; ", or data (a frequency, a name) that stays as it is.
+  QString Value(const QString& value, int depth) const {
+    QStringList parts = value.split(QStringLiteral("; "));
+    for (QString& part : parts) {
+      QString translated = Line(part, depth);
+      if (!translated.isEmpty()) part = translated;
+    }
+    return parts.join(QStringLiteral("; "));
   }
 
  private:
@@ -80,6 +89,7 @@ class StringTable : public QTranslator {
     QRegularExpression expression;
     QString translation;
     qsizetype fixed = 0;
+    std::vector<int> markers;  // the %N of each captured value in turn
   };
 
   void Add(const QString& source, const QString& text) {
@@ -89,6 +99,7 @@ class StringTable : public QTranslator {
     QString expression = QStringLiteral("^");
     qsizetype fixed = 0;
     qsizetype at = 0;
+    std::vector<int> markers;
     for (auto m = kMarker.globalMatch(source); m.hasNext();) {
       QRegularExpressionMatch marker = m.next();
       QString literal = source.mid(at, marker.capturedStart() - at);
@@ -96,11 +107,13 @@ class StringTable : public QTranslator {
       expression +=
           QRegularExpression::escape(literal) + QStringLiteral("(.+?)");
       at = marker.capturedEnd();
+      markers.push_back(marker.captured().back().digitValue());
     }
     fixed += source.size() - at;
     expression +=
         QRegularExpression::escape(source.mid(at)) + QStringLiteral("$");
-    patterns_.push_back({QRegularExpression(expression), text, fixed});
+    patterns_.push_back(
+        {QRegularExpression(expression), text, fixed, std::move(markers)});
   }
 
   QHash<QString, QString> texts_;

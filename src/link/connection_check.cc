@@ -5,6 +5,7 @@
 
 #include "codec/tables.h"
 #include "codec/text.h"
+#include "codec/ui_text.h"
 #include "link/protocol.h"
 #include "link/transfer.h"
 
@@ -123,131 +124,140 @@ ConnectionReport CheckConnection(Link& link, int model_index) {
 }
 
 std::string VerdictHeadline(Verdict verdict, bool simulated) {
+  std::string_view text;
   switch (verdict) {
     case Verdict::kLinked:
-      return simulated ? "The simulated receiver answers."
-                       : "The receiver answers.";
+      text = simulated ? UiText("The simulated receiver answers.")
+                       : UiText("The receiver answers.");
+      break;
     case Verdict::kPortMissing:
-      return "The port does not exist.";
+      text = UiText("The port does not exist.");
+      break;
     case Verdict::kPortInUse:
-      return "The port is in use.";
+      text = UiText("The port is in use.");
+      break;
     case Verdict::kPortNoPermission:
-      return "You may not open the port.";
+      text = UiText("You may not open the port.");
+      break;
     case Verdict::kPortUnusable:
-      return "The port cannot be used.";
+      text = UiText("The port cannot be used.");
+      break;
     case Verdict::kSilent:
-      return "Nothing comes back.";
+      text = UiText("Nothing comes back.");
+      break;
     case Verdict::kNotInCloneMode:
-      return "The receiver is not in its cloning mode.";
+      text = UiText("The receiver is not in its cloning mode.");
+      break;
     case Verdict::kUnexpectedAnswer:
-      return "Something answers, but not as the receiver does.";
+      text = UiText("Something answers, but not as the receiver does.");
+      break;
     case Verdict::kOtherModel:
-      return "The receiver is of another model.";
+      text = UiText("The receiver is of another model.");
+      break;
     case Verdict::kRefusedByAll:
-      return "The receiver refuses every model.";
+      text = UiText("The receiver refuses every model.");
+      break;
     case Verdict::kLinkIncomplete:
-      return "The receiver stopped answering.";
+      text = UiText("The receiver stopped answering.");
+      break;
     case Verdict::kCancelled:
-      return "The check was stopped.";
+      text = UiText("The check was stopped.");
+      break;
     case Verdict::kBusy:
-      return "A transfer with the receiver is running.";
+      text = UiText("A transfer with the receiver is running.");
+      break;
   }
-  return "";
+  return std::string(text);
 }
 
 std::string VerdictDetails(const ConnectionReport& report,
                            const std::string& port,
                            const std::vector<std::string>& ports) {
-  std::string text;
   auto known_ports = [&] {
     if (ports.empty()) {
       return std::string(
-          "No serial port was found on this machine: plug the cable in (a USB "
-          "cable shows its port once it is plugged in).");
+          UiText("No serial port was found on this machine: plug the cable in "
+                 "(a USB cable shows its port once it is plugged in)."));
     }
-    std::string list = "Serial ports of this machine:";
+    std::string list;
     for (size_t i = 0; i < ports.size(); ++i) {
-      list += (i == 0 ? " " : ", ") + ports[i];
+      list += (i == 0 ? "" : ", ") + ports[i];
     }
-    return list + ".";
+    return Fill(UiText("Serial ports of this machine: %1."), {list});
   };
   const std::string selected = Model(report.model_index);
+  const std::string answered = Model(report.answered_model);
   switch (report.verdict) {
     case Verdict::kLinked:
-      text += "Model: " + Model(report.answered_model) +
-              ". LinkBank: " + report.link_bank + ".\n";
-      if (report.already_linked) {
-        text += "It was still linked from an earlier transfer.\n";
-      }
-      text += "Everything is ready for a transfer.";
-      break;
+      return Fill(UiText("Model: %1. LinkBank: %2."),
+                  {answered, report.link_bank}) +
+             "\n" +
+             (report.already_linked
+                  ? std::string(UiText(
+                        "It was still linked from an earlier transfer.")) +
+                        "\n"
+                  : "") +
+             std::string(UiText("Everything is ready for a transfer."));
     case Verdict::kPortMissing:
-      text += "There is no port " + port +
-              ". Choose the cable's port (COM Port Setup in the window, "
-              "--port on the command line).\n" +
-              known_ports();
-      break;
+      return Fill(UiText("There is no port %1. Choose the cable's port (COM "
+                         "Port Setup in the window, --port on the command "
+                         "line)."),
+                  {port}) +
+             "\n" + known_ports();
     case Verdict::kPortInUse:
-      text += "Another program holds " + port +
-              ". Close that program (or the other window of this one) and "
-              "check again.";
-      break;
+      return Fill(UiText("Another program holds %1. Close that program (or "
+                         "the other window of this one) and check again."),
+                  {port});
     case Verdict::kPortNoPermission:
-      text += "This user may not open " + port +
-              ". On Linux, add the user to the group that owns serial ports "
-              "(usually dialout: sudo adduser $USER dialout), then log out "
-              "and in again.";
-      break;
+      return Fill(UiText("This user may not open %1. On Linux, add the user "
+                         "to the group that owns serial ports (usually "
+                         "dialout: sudo adduser $USER dialout), then log out "
+                         "and in again."),
+                  {port});
     case Verdict::kPortUnusable:
-      text += port +
-              " opened but failed when written or read: it may not be a "
-              "serial port, or the cable was pulled out. Plug the cable in "
-              "again or choose another port.\n" +
-              known_ports();
-      break;
+      return Fill(UiText("%1 opened but failed when written or read: it may "
+                         "not be a serial port, or the cable was pulled out. "
+                         "Plug the cable in again or choose another port."),
+                  {port}) +
+             "\n" + known_ports();
     case Verdict::kSilent:
-      text += "Not even the echo of what was sent comes back on " + port +
-              ". Check that the cable is plugged in at both ends and that "
-              "the receiver is switched on.";
-      break;
+      return Fill(UiText("Not even the echo of what was sent comes back on "
+                         "%1. Check that the cable is plugged in at both ends "
+                         "and that the receiver is switched on."),
+                  {port});
     case Verdict::kNotInCloneMode:
-      text +=
-          "What was sent comes back as the echo, but the receiver gives no "
-          "answer. Switch it off, switch it on again in its cloning mode and "
-          "check again.";
-      break;
+      return std::string(
+          UiText("What was sent comes back as the echo, but the receiver "
+                 "gives no answer. Switch it off, switch it on again in its "
+                 "cloning mode and check again."));
     case Verdict::kUnexpectedAnswer:
-      text += "The device on " + port +
-              " answers in a way the receiver never does. It may be another "
-              "device, or the line is noisy; check the port and the cable.";
-      break;
+      return Fill(UiText("The device on %1 answers in a way the receiver "
+                         "never does. It may be another device, or the line "
+                         "is noisy; check the port and the cable."),
+                  {port});
     case Verdict::kOtherModel:
-      text += "It refused the identity of the " + selected +
-              " and took that of the " + Model(report.answered_model) +
-              ". Select the model " + Model(report.answered_model) +
-              " before a transfer.";
-      break;
+      return Fill(UiText("It refused the identity of the %1 and took that of "
+                         "the %2. Select the model %2 before a transfer."),
+                  {selected, answered});
     case Verdict::kRefusedByAll:
-      text +=
-          "It refused the identity of each model (VR-Q5J, VR-Q70E, VR-Q70T, "
-          "VR-Q70K). It may be of a model or region this program does not "
-          "know.";
-      break;
+      return std::string(
+          UiText("It refused the identity of each model (VR-Q5J, VR-Q70E, "
+                 "VR-Q70T, VR-Q70K). It may be of a model or region this "
+                 "program does not know."));
     case Verdict::kLinkIncomplete:
-      text += (report.answered_model >= 0
-                   ? "It took the identity of the " +
-                         Model(report.answered_model) + ", then"
-                   : std::string("It answered at first, then")) +
-              " gave no answer. Check the cable and check again.";
-      break;
+      return report.answered_model >= 0
+                 ? Fill(UiText("It took the identity of the %1, then gave no "
+                               "answer. Check the cable and check again."),
+                        {answered})
+                 : std::string(UiText("It answered at first, then gave no "
+                                      "answer. Check the cable and check "
+                                      "again."));
     case Verdict::kCancelled:
-      text += "Nothing more was sent.";
-      break;
+      return std::string(UiText("Nothing more was sent."));
     case Verdict::kBusy:
-      text += "Check again when it has ended.";
-      break;
+      return std::string(UiText("Check again when it has ended."));
   }
-  return text;
+  return "";
 }
 
 std::string VerdictText(const ConnectionReport& report, const std::string& port,

@@ -1,6 +1,7 @@
 #include "store/changes.h"
 
 #include "codec/settings.h"
+#include "codec/ui_text.h"
 #include "store/entry.h"
 
 namespace vrq5 {
@@ -11,10 +12,19 @@ using Lines = std::vector<std::string>;
 
 // Field names of a channel or band, as the grid heads them.
 constexpr std::string_view kFieldNames[kFieldCount] = {
-    "Frequency", "Mode",  "Step",       "Option", "Secret", "Carrier",
-    "Tone",      "Shift", "ShiftFreq.", "Note",   "Name",   "Skip"};
+    UiText("Frequency"),  UiText("Mode"),    UiText("Step"), UiText("Option"),
+    UiText("Secret"),     UiText("Carrier"), UiText("Tone"), UiText("Shift"),
+    UiText("ShiftFreq."), UiText("Note"),    UiText("Name"), UiText("Skip")};
 
-std::string OnOff(bool on) { return on ? "on" : "off"; }
+std::string OnOff(bool on) {
+  return std::string(on ? UiText("on") : UiText("off"));
+}
+
+// One field that differs: "Field: a -> b".
+std::string FieldChange(std::string_view field, std::string_view a,
+                        std::string_view b) {
+  return Fill(UiText("%1: %2 -> %3"), {field, a, b});
+}
 
 class Changes {
  public:
@@ -33,7 +43,7 @@ class Changes {
  private:
   std::string Shown(const Slot& s, int f) const {
     if (f == kSkip) return s.value[kSkip] != 0 ? "*" : "-";
-    if (s.text[f].empty()) return "(empty)";
+    if (s.text[f].empty()) return std::string(UiText("(empty)"));
     if ((f == kNote || f == kName) && shown_) return shown_(s.text[f]);
     return s.text[f];
   }
@@ -47,8 +57,7 @@ class Changes {
                          : a.text[f] != b.text[f] || a.value[f] != b.value[f];
       if (!differs) continue;
       if (!out.empty()) out += "; ";
-      out += std::string(kFieldNames[f]) + ": " + Shown(a, f) + " -> " +
-             Shown(b, f);
+      out += FieldChange(kFieldNames[f], Shown(a, f), Shown(b, f));
     }
     return out;
   }
@@ -68,15 +77,16 @@ class Changes {
   void Banks() {
     for (int bank = 0; bank < kBankCount; ++bank) {
       if (a_.txtBank[bank] != b_.txtBank[bank]) {
-        out_.push_back("Bank " + std::to_string(bank) + " size: " +
-                       a_.txtBank[bank] + " -> " + b_.txtBank[bank]);
+        out_.push_back(
+            Fill(UiText("Bank %1 size: %2 -> %3"),
+                 {std::to_string(bank), a_.txtBank[bank], b_.txtBank[bank]}));
       }
     }
     for (int bank = 0; bank < kBankCount; ++bank) {
       if (a_.chkLink[bank] != b_.chkLink[bank]) {
-        out_.push_back("Bank " + std::to_string(bank) +
-                       " link: " + OnOff(a_.chkLink[bank] != 0) + " -> " +
-                       OnOff(b_.chkLink[bank] != 0));
+        out_.push_back(Fill(UiText("Bank %1 link: %2 -> %3"),
+                            {std::to_string(bank), OnOff(a_.chkLink[bank] != 0),
+                             OnOff(b_.chkLink[bank] != 0)}));
       }
     }
     for (int g = 1; g <= 10; ++g) {
@@ -84,8 +94,10 @@ class Changes {
       for (int bank = 0; bank < kBankCount; ++bank) {
         int i = 50 * g + bank;
         if (a_.chkGrp[i] != b_.chkGrp[i]) {
-          out_.push_back(group + ": bank " + std::to_string(bank) +
-                         (b_.chkGrp[i] ? " added" : " removed"));
+          std::string n = std::to_string(bank);
+          out_.push_back(b_.chkGrp[i]
+                             ? Fill(UiText("%1: bank %2 added"), {group, n})
+                             : Fill(UiText("%1: bank %2 removed"), {group, n}));
         }
       }
     }
@@ -95,7 +107,7 @@ class Changes {
     for (const auto& f : SettingFields()) {
       std::string va = f.Describe(a_.settings), vb = f.Describe(b_.settings);
       if (va != vb) {
-        out_.push_back(std::string(f.caption) + ": " + va + " -> " + vb);
+        out_.push_back(FieldChange(f.caption, va, vb));
       }
     }
   }
@@ -105,7 +117,8 @@ class Changes {
       std::string changes =
           SlotChanges(a_.Vfo[band], b_.Vfo[band], kVfoFieldCount);
       if (!changes.empty()) {
-        out_.push_back("VFO band " + std::to_string(band) + ": " + changes);
+        out_.push_back(
+            Fill(UiText("VFO band %1: %2"), {std::to_string(band), changes}));
       }
     }
   }
@@ -117,24 +130,28 @@ class Changes {
     for (int slot = 0; slot < kSlotCount; ++slot) {
       std::string label = a_.SlotLabel(slot);
       if (label != b_.SlotLabel(slot)) label += "/" + b_.SlotLabel(slot);
-      label = "Channel " + RowName(label, slot);
+      label = RowName(label, slot);
       const bool was = in_use(a_, slot), is = in_use(b_, slot);
       if (!was && is) {
-        out_.push_back(label + " added: " + Summary(b_.Mem[slot]));
+        out_.push_back(Fill(UiText("Channel %1 added: %2"),
+                            {label, Summary(b_.Mem[slot])}));
         continue;
       }
       if (was && !is) {
-        out_.push_back(label + " removed: " + Summary(a_.Mem[slot]));
+        out_.push_back(Fill(UiText("Channel %1 removed: %2"),
+                            {label, Summary(a_.Mem[slot])}));
         continue;
       }
       std::string changes =
           SlotChanges(a_.Mem[slot], b_.Mem[slot], kFieldCount);
       if (a_.MemFlag[slot] != b_.MemFlag[slot]) {
         changes += std::string(changes.empty() ? "" : "; ") +
-                   "Enable: " + OnOff(a_.MemFlag[slot] == -1) + " -> " +
-                   OnOff(b_.MemFlag[slot] == -1);
+                   FieldChange(UiText("Enable"), OnOff(a_.MemFlag[slot] == -1),
+                               OnOff(b_.MemFlag[slot] == -1));
       }
-      if (!changes.empty()) out_.push_back(label + ": " + changes);
+      if (!changes.empty()) {
+        out_.push_back(Fill(UiText("Channel %1: %2"), {label, changes}));
+      }
     }
   }
 

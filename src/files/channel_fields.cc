@@ -8,6 +8,7 @@
 #include "codec/code_fields.h"
 #include "codec/tables.h"
 #include "codec/text.h"
+#include "codec/ui_text.h"
 #include "store/entry.h"
 
 namespace vrq5::channel_list {
@@ -200,19 +201,19 @@ std::string_view ChannelBuilder::Get(Column c) const {
 std::optional<double> ChannelBuilder::Frequency(std::string& why) {
   std::string_view text = Get(kColFrequency);
   if (text.empty()) {
-    why = "no frequency";
+    why = UiText("no frequency");
     return std::nullopt;
   }
   auto v = Number(text);
   if (!v) {
-    why = "frequency " + Shown(text) + " is not a number";
+    why = vrq5::Fill(UiText("frequency %1 is not a number"), {Shown(text)});
     return std::nullopt;
   }
   double mhz = WholeHz(*v);
   if (mhz != *v && *v >= kLowestChannelFrequency &&
       *v <= kHighestChannelFrequency) {
-    Change("Frequency", std::string(text) + " MHz rounded to whole Hz: " +
-                            FormatFrequency(mhz));
+    Change("Frequency", vrq5::Fill(UiText("%1 MHz rounded to whole Hz: %2"),
+                                   {text, FormatFrequency(mhz)}));
   }
   if (!(*v >= kLowestChannelFrequency && *v <= kHighestChannelFrequency)) {
     mhz = *v;  // out of range whatever the rounding
@@ -256,25 +257,29 @@ int ChannelBuilder::ModeCode() {
   if (m == "AM") return 1;
   if (m == "WFM") return 2;
   if (m == "NFM") {
-    Change("Mode", "NFM (narrow FM) is FM on the receiver");
+    Change("Mode",
+           std::string(UiText("NFM (narrow FM) is FM on the receiver")));
     return 0;
   }
   if (m == "NAM" || m == "USB" || m == "LSB" || m == "CW" || m == "CWR" ||
       m == "SAM" || m == "RTTY") {
     Change("Mode",
-           Shown(Get(kColMode)) + " is not a mode of the receiver; nearest AM");
+           vrq5::Fill(UiText("%1 is not a mode of the receiver; nearest AM"),
+                      {Shown(Get(kColMode))}));
     return 1;
   }
   if (m == "DV" || m == "DN" || m == "DIG" || m == "PKT" || m == "DMR" ||
       m == "P25" || m == "NXDN" || m == "DPMR" || m == "FSK") {
     Change("Mode",
-           Shown(Get(kColMode)) + " is not a mode of the receiver; nearest FM");
+           vrq5::Fill(UiText("%1 is not a mode of the receiver; nearest FM"),
+                      {Shown(Get(kColMode))}));
     return 0;
   }
   if (m.empty()) {
-    Change("Mode", "no mode; FM");
+    Change("Mode", std::string(UiText("no mode; FM")));
   } else {
-    Change("Mode", Shown(Get(kColMode)) + " is not a known mode; FM");
+    Change("Mode", vrq5::Fill(UiText("%1 is not a known mode; FM"),
+                              {Shown(Get(kColMode))}));
   }
   return 0;
 }
@@ -283,16 +288,19 @@ int ChannelBuilder::StepCode() {
   std::string_view text = Get(kColTStep);
   auto khz = Number(text);
   if (!khz) {
-    Change("TStep", (text.empty() ? std::string("no step")
-                                  : Shown(text) + " is not a number") +
-                        "; " + std::string(StepName[kDefaultStep]));
+    Change("TStep",
+           text.empty()
+               ? vrq5::Fill(UiText("no step; %1"), {StepName[kDefaultStep]})
+               : vrq5::Fill(UiText("%1 is not a number; %2"),
+                            {Shown(text), StepName[kDefaultStep]}));
     return kDefaultStep;
   }
   int step = NearestStep(*khz);
   if (std::fabs(kStepKhz[step] - *khz) >= 0.005) {
-    Change("TStep", std::string(text) +
-                        " kHz is not a step of the receiver; nearest " +
-                        std::string(StepName[step]));
+    Change(
+        "TStep",
+        vrq5::Fill(UiText("%1 kHz is not a step of the receiver; nearest %2"),
+                   {text, StepName[step]}));
   }
   return step;
 }
@@ -309,11 +317,15 @@ std::pair<int, int> ChannelBuilder::ToneCodes() {
     // stays open. The tone is kept for the channel.
     char hz_text[32] = "";
     if (r_hz && std::fabs(*r_hz) < 1e6) {
-      std::snprintf(hz_text, sizeof hz_text, "%.1f Hz ", *r_hz);
+      std::snprintf(hz_text, sizeof hz_text, "%.1f", *r_hz);
+      Change("Tone",
+             vrq5::Fill(UiText("the tone %1 Hz is sent on transmit only; the "
+                               "receiver listens without it"),
+                        {hz_text}));
+    } else {
+      Change("Tone", std::string(UiText("the tone is sent on transmit only; "
+                                        "the receiver listens without it")));
     }
-    Change("Tone", std::string("the tone ") + hz_text +
-                       "is sent on transmit only; the receiver listens "
-                       "without it");
   } else if (mode == "TSQL" || mode == "TSQL-R") {
     // Tone squelch uses its own column; an old list may fill only the
     // first.
@@ -323,34 +335,39 @@ std::pair<int, int> ChannelBuilder::ToneCodes() {
       used = kColCTone;
     }
   } else if (mode == "DTCS" || mode == "DTCS-R") {
-    Change("Tone", Shown(Get(kColTone)) +
-                       " (digital code squelch) is not a function of the "
-                       "receiver; left out, no option");
+    Change("Tone",
+           vrq5::Fill(UiText("%1 (digital code squelch) is not a function of "
+                             "the receiver; left out, no option"),
+                      {Shown(Get(kColTone))}));
   } else if (mode == "CROSS") {
-    Change("Tone", Shown(Get(kColTone)) +
-                       " (cross mode: different tone or code kinds for "
-                       "transmit and receive) is not a function of the "
-                       "receiver; left out, no option");
+    Change("Tone",
+           vrq5::Fill(UiText("%1 (cross mode: different tone or code kinds "
+                             "for transmit and receive) is not a function of "
+                             "the receiver; left out, no option"),
+                      {Shown(Get(kColTone))}));
   } else if (!mode.empty()) {
-    Change("Tone", Shown(Get(kColTone)) +
-                       " is not a known tone mode; left out, "
-                       "no option");
+    Change(
+        "Tone",
+        vrq5::Fill(UiText("%1 is not a known tone mode; left out, no option"),
+                   {Shown(Get(kColTone))}));
   }
   if (!hz) {
     if (option != 0) {
       std::string_view text = Get(used);
       Change("Tone",
-             (text.empty() ? std::string("no tone frequency")
-                           : "tone " + Shown(text) + " is not a number") +
-                 "; left out, no option");
+             text.empty()
+                 ? std::string(UiText("no tone frequency; left out, no option"))
+                 : vrq5::Fill(
+                       UiText("tone %1 is not a number; left out, no option"),
+                       {Shown(text)}));
     }
     return {0, kDefaultTone};
   }
   int tone = NearestTone(*hz);
   if (option != 0 && std::fabs(ToneHz(tone) - *hz) >= 0.05) {
-    Change("Tone", std::string(Get(used)) +
-                       " Hz is not a tone of the receiver; nearest " +
-                       ToneText(tone));
+    Change("Tone",
+           vrq5::Fill(UiText("%1 Hz is not a tone of the receiver; nearest %2"),
+                      {Get(used), ToneText(tone)}));
   }
   return {option, tone};
 }
@@ -362,33 +379,37 @@ std::pair<int, double> ChannelBuilder::Shift() {
   bool fits = offset && *offset >= 0 && *offset < 100;
   if (duplex == "+" || duplex == "-") {
     if (!offset) {
-      Change("Offset", (text.empty() ? std::string("no offset")
-                                     : Shown(text) + " is not a number") +
-                           "; shift left out");
+      Change("Offset",
+             text.empty()
+                 ? std::string(UiText("no offset; shift left out"))
+                 : vrq5::Fill(UiText("%1 is not a number; shift left out"),
+                              {Shown(text)}));
       return {0, 0};
     }
     if (!fits) {
-      Change("Offset", std::string(text) +
-                           " MHz is beyond the receiver's offsets "
-                           "(0 to 99.999999 MHz); shift left out");
+      Change("Offset",
+             vrq5::Fill(UiText("%1 MHz is beyond the receiver's offsets (0 "
+                               "to 99.999999 MHz); shift left out"),
+                        {text}));
       return {0, 0};
     }
     double mhz = WholeHz(*offset);
     if (mhz != *offset) {
-      Change("Offset", std::string(text) +
-                           " MHz rounded to whole Hz: " + FormatOffset(mhz));
+      Change("Offset", vrq5::Fill(UiText("%1 MHz rounded to whole Hz: %2"),
+                                  {text, FormatOffset(mhz)}));
     }
     return {duplex == "+" ? 1 : 2, mhz};
   }
   if (duplex == "SPLIT") {
     Change("Duplex",
-           "split (a separate transmit frequency) is not held by the "
-           "receiver; shift left out");
+           std::string(UiText("split (a separate transmit frequency) is not "
+                              "held by the receiver; shift left out")));
     return {0, 0};
   }
   if (!duplex.empty() && duplex != "OFF") {
     Change("Duplex",
-           Shown(Get(kColDuplex)) + " is not a known duplex; shift left out");
+           vrq5::Fill(UiText("%1 is not a known duplex; shift left out"),
+                      {Shown(Get(kColDuplex))}));
     return {0, 0};
   }
   // No shift: an offset that fits is kept, as the receiver keeps one.
@@ -400,13 +421,11 @@ int ChannelBuilder::SkipFlag() {
   if (skip.empty()) return 0;
   if (skip == "S") return 1;
   if (skip == "P") {
-    Change("Skip",
-           "P (priority scan) is not a channel mark of the receiver; left "
-           "out");
+    Change("Skip", std::string(UiText("P (priority scan) is not a channel mark "
+                                      "of the receiver; left out")));
   } else {
-    Change("Skip", Shown(Get(kColSkip)) +
-                       " is not a known skip mark; "
-                       "left out");
+    Change("Skip", vrq5::Fill(UiText("%1 is not a known skip mark; left out"),
+                              {Shown(Get(kColSkip))}));
   }
   return 0;
 }
@@ -416,11 +435,14 @@ std::string ChannelBuilder::Name() {
   auto [name, replaced] = AsciiName(text);
   if (replaced) {
     Change("Name",
-           Shown(text) + ": characters the receiver cannot show became \"?\"");
+           vrq5::Fill(UiText("%1: characters the receiver cannot show became "
+                             "\"?\""),
+                      {Shown(text)}));
   }
   if (name.size() > kNameLength) {
     name.resize(kNameLength);
-    Change("Name", Shown(text) + " cut to 6 characters: " + Shown(name));
+    Change("Name", vrq5::Fill(UiText("%1 cut to 6 characters: %2"),
+                              {Shown(text), Shown(name)}));
   }
   name.resize(kNameLength, ' ');
   return name;
@@ -432,7 +454,8 @@ std::string ChannelBuilder::Note() {
   bool cut = false;
   std::string note = CutCharacters(record_.fields[i], kMaxNote, cut);
   if (cut) {
-    Change("Comment", "cut to " + std::to_string(kMaxNote) + " characters");
+    Change("Comment", vrq5::Fill(UiText("cut to %1 characters"),
+                                 {std::to_string(kMaxNote)}));
   }
   return NoteText(note);
 }

@@ -11,6 +11,7 @@
 #include "codec/record.h"
 #include "codec/tables.h"
 #include "codec/text.h"
+#include "codec/ui_text.h"
 #include "store/entry.h"
 
 namespace vrq5 {
@@ -31,7 +32,7 @@ std::string ModelLabel(int model) {
   if (model >= 0 && model < kModelOptionCount) {
     return std::string(ModelName[model]);
   }
-  return "model " + std::to_string(model);
+  return Fill(UiText("model %1"), {std::to_string(model)});
 }
 
 // A number as a person writes it: whole numbers without decimals, others
@@ -78,14 +79,15 @@ std::string RowList(const std::vector<std::string>& rows) {
   std::vector<std::string> named(
       rows.begin(), rows.begin() + std::min(rows.size(), kRowsNamed));
   if (rows.size() > kRowsNamed) {
-    named.push_back(std::to_string(rows.size() - kRowsNamed) + " more");
+    named.push_back(
+        Fill(UiText("%1 more"), {std::to_string(rows.size() - kRowsNamed)}));
   }
   std::string out;
-  for (size_t i = 0; i < named.size(); ++i) {
-    if (i > 0) out += i + 1 == named.size() ? " and " : ", ";
-    out += named[i];
+  for (size_t i = 0; i + 1 < named.size(); ++i) {
+    out += (i > 0 ? ", " : "") + named[i];
   }
-  return out;
+  if (named.size() < 2) return named.empty() ? out : named[0];
+  return Fill(UiText("%1 and %2"), {out, named.back()});
 }
 
 std::string CodeWithLabel(Field field, int code) {
@@ -126,10 +128,10 @@ class Checker {
   }
 
  private:
-  void Add(FindingKind kind, std::string row, std::string field,
+  void Add(FindingKind kind, std::string_view row, std::string_view field,
            std::string text) {
     findings_.push_back(
-        Finding{kind, std::move(row), std::move(field), std::move(text)});
+        Finding{kind, std::string(row), std::string(field), std::move(text)});
   }
 
   // A memory write sends an enabled slot whose record holds a frequency; a
@@ -143,7 +145,9 @@ class Checker {
     return RowName(layout_.SlotLabel(slot), slot);
   }
 
-  static std::string BandRow(int band) { return "VFO " + std::to_string(band); }
+  static std::string BandRow(int band) {
+    return Fill(UiText("VFO %1"), {std::to_string(band)});
+  }
 
   // ----- bank sizes -----
 
@@ -157,15 +161,18 @@ class Checker {
       if (!layout_.SlotLabel(slot).empty()) ++labelled;
     }
     if (!BankSizesFitMemory(doc_)) {
-      std::string what = total != kMemoryChannels
-                             ? "The bank sizes add up to " +
-                                   std::to_string(total) + ", not 1000"
-                             : "The bank sizes do not label every memory row";
-      Add(FindingKind::kError, "Banks", "Bank sizes",
-          what + ": " + std::to_string(kMemoryChannels - labelled) +
-              " of the 1000 memory rows belong to no bank. A memory write "
-              "is refused (\"Total CH must be 1000\"); a bank write would "
-              "leave those rows of the receiver in no bank.");
+      std::string what =
+          total != kMemoryChannels
+              ? Fill(UiText("The bank sizes add up to %1, not 1000"),
+                     {std::to_string(total)})
+              : std::string(
+                    UiText("The bank sizes do not label every memory row"));
+      Add(FindingKind::kError, UiText("Banks"), UiText("Bank sizes"),
+          Fill(UiText("%1: %2 of the 1000 memory rows belong to no bank. A "
+                      "memory write is refused (\"Total CH must be 1000\"); a "
+                      "bank write would leave those rows of the receiver in "
+                      "no bank."),
+               {what, std::to_string(kMemoryChannels - labelled)}));
       return;
     }
     // The sizes fit once the write has cut them: name what the cut
@@ -178,9 +185,9 @@ class Checker {
       negative = negative || held < 0;
       if (held == layout_.BankSize[b]) continue;
       if (first < 0) first = b;
-      changes.push_back("bank " + Pad2(b) + " with " +
-                        std::to_string(layout_.BankSize[b]) +
-                        " channels instead of " + std::to_string(held));
+      changes.push_back(Fill(UiText("bank %1 with %2 channels instead of %3"),
+                             {Pad2(b), std::to_string(layout_.BankSize[b]),
+                              std::to_string(held)}));
     }
     if (first < 0) return;
     int positive_total = 0;
@@ -188,16 +195,27 @@ class Checker {
       positive_total += std::max<int>(0, doc_.BankSize[b]);
     }
     bool over = positive_total > kMemoryChannels;
-    std::string why;
-    if (negative) why = "A bank size below 0 covers no channel";
-    if (over) {
-      why += std::string(negative ? "; the" : "The") +
-             " bank sizes add up to " + std::to_string(positive_total) +
-             ", more than 1000";
+    const std::string sum = std::to_string(positive_total);
+    const std::string sent = RowList(changes);
+    std::string text;
+    if (negative && over) {
+      text = Fill(UiText("A bank size below 0 covers no channel; the bank "
+                         "sizes add up to %1, more than 1000; a write cuts "
+                         "them to 1000 channels and sends %2."),
+                  {sum, sent});
+    } else if (over) {
+      text = Fill(UiText("The bank sizes add up to %1, more than 1000; a write "
+                         "cuts them to 1000 channels and sends %2."),
+                  {sum, sent});
+    } else if (negative) {
+      text = Fill(UiText("A bank size below 0 covers no channel; a write "
+                         "sends %1."),
+                  {sent});
+    } else {
+      text = Fill(UiText("; a write sends %1."), {sent});
     }
-    Add(FindingKind::kWarning, "Bank " + Pad2(first), "Bank sizes",
-        why + "; a write " + (over ? "cuts them to 1000 channels and " : "") +
-            "sends " + RowList(changes) + ".");
+    Add(FindingKind::kWarning, Fill(UiText("Bank %1"), {Pad2(first)}),
+        UiText("Bank sizes"), text);
   }
 
   // ----- VFO bands -----
@@ -213,29 +231,32 @@ class Checker {
         int column = model_ >= 0 && model_ < kModelCount ? model_ : 0;
         std::string_view range = BandRangeText[column][band];
         if (range.size() > 2) range = range.substr(1, range.size() - 2);
-        std::string where = " MHz is outside band " + std::to_string(band) +
-                            " of the " + ModelLabel(model_) + " (" +
-                            std::string(range) + ")";
+        const std::string mhz = Mhz(held), number = std::to_string(band),
+                          model = ModelLabel(model_);
+        const std::initializer_list<std::string_view> where = {mhz, number,
+                                                               model, range};
         // The model's own default band (band 12 of the VR-Q70E starts
         // below its limits) is what every new document writes.
         if (held == defaults_.Vfo[band].value[kFreq]) {
-          Add(FindingKind::kWarning, row, "Frequency",
-              Mhz(held) + where +
-                  ", as the model's default band is; the edit dialog would "
-                  "refuse it, and a write sends it as it is.");
+          Add(FindingKind::kWarning, row, UiText("Frequency"),
+              Fill(UiText("%1 MHz is outside band %2 of the %3 (%4), as the "
+                          "model's default band is; the edit dialog would "
+                          "refuse it, and a write sends it as it is."),
+                   where));
           break;
         }
-        Add(FindingKind::kError, row, "Frequency",
-            Mhz(held) + where +
-                "; the edit dialog refuses it, and a write would send it to "
-                "the receiver as it is.");
+        Add(FindingKind::kError, row, UiText("Frequency"),
+            Fill(UiText("%1 MHz is outside band %2 of the %3 (%4); the edit "
+                        "dialog refuses it, and a write would send it to the "
+                        "receiver as it is."),
+                 where));
         break;
       }
       case FrequencyVerdict::kCellular:
         AddCellular(row, held);
         break;
       default:
-        CheckWholeHz(row, "Frequency", held);
+        CheckWholeHz(row, UiText("Frequency"), held);
         break;
     }
     std::string record = "\r\n" + EncodeVfoBand(b, model_option_);
@@ -243,9 +264,10 @@ class Checker {
     CheckOffset(row, b.value[kOffset]);
     std::string_view name = TrimRight(b.text[kName]);
     if (!name.empty()) {
-      Add(FindingKind::kWarning, row, "Name",
-          "A VFO band record has no name: a write does not send " +
-              Quoted(name) + ", and the clone file does not keep it.");
+      Add(FindingKind::kWarning, row, UiText("Name"),
+          Fill(UiText("A VFO band record has no name: a write does not send "
+                      "%1, and the clone file does not keep it."),
+               {Quoted(name)}));
     }
   }
 
@@ -258,12 +280,12 @@ class Checker {
     double sent = HzToMhz(MhzToHz(held));
     switch (MemoryFrequencyVerdict(doc_, slot, model_, sent)) {
       case FrequencyVerdict::kOutOfRange:
-        Add(FindingKind::kError, row, "Frequency",
-            Mhz(held) + " MHz is outside the range of the " +
-                ModelLabel(model_) + " (" + Mhz(kLowestChannelFrequency) +
-                " to " + Mhz(kHighestChannelFrequency) +
-                " MHz); the edit dialog refuses it, and a write would send "
-                "it to the receiver as it is.");
+        Add(FindingKind::kError, row, UiText("Frequency"),
+            Fill(UiText("%1 MHz is outside the range of the %2 (%3 to %4 MHz); "
+                        "the edit dialog refuses it, and a write would send "
+                        "it to the receiver as it is."),
+                 {Mhz(held), ModelLabel(model_), Mhz(kLowestChannelFrequency),
+                  Mhz(kHighestChannelFrequency)}));
         break;
       case FrequencyVerdict::kCellular:
         AddCellular(row, held);
@@ -272,34 +294,40 @@ class Checker {
         std::vector<std::string> others =
             SameFrequency(slot, kSearchPassFirst, kPriorityFirst);
         if (!others.empty()) {
-          Add(FindingKind::kWarning, row, "Frequency",
-              Mhz(sent) + " MHz is also in " + RowList(others) +
-                  "; the edit dialog refuses the same frequency twice in "
-                  "Search Pass bank, and a write sends both.");
+          Add(FindingKind::kWarning, row, UiText("Frequency"),
+              Fill(UiText("%1 MHz is also in %2; the edit dialog refuses the "
+                          "same frequency twice in Search Pass bank, and a "
+                          "write sends both."),
+                   {Mhz(sent), RowList(others)}));
         }
-        CheckWholeHz(row, "Frequency", held);
+        CheckWholeHz(row, UiText("Frequency"), held);
         break;
       }
       case FrequencyVerdict::kAllowed:
-        CheckWholeHz(row, "Frequency", held);
+        CheckWholeHz(row, UiText("Frequency"), held);
         break;
     }
     if (KindOfSlot(slot) == SlotKind::kSearchPass) {
       std::vector<std::string> memory = SameFrequency(slot, 0, kMemoryChannels);
       if (!memory.empty()) {
-        Add(FindingKind::kWarning, row, "Frequency",
-            Mhz(sent) + " MHz is also the frequency of memory channel" +
-                (memory.size() > 1 ? "s " : " ") + RowList(memory) +
-                ", so a search passes over it; a write sends both.");
+        Add(FindingKind::kWarning, row, UiText("Frequency"),
+            Fill(memory.size() > 1
+                     ? UiText("%1 MHz is also the frequency of memory "
+                              "channels %2, so a search passes over it; a "
+                              "write sends both.")
+                     : UiText("%1 MHz is also the frequency of memory channel "
+                              "%2, so a search passes over it; a write sends "
+                              "both."),
+                 {Mhz(sent), RowList(memory)}));
       }
     }
     if (slot < kMemoryChannels && !repeats_[slot].empty()) {
       std::vector<std::string> others;
       for (int other : repeats_[slot]) others.push_back(Row(other));
-      Add(FindingKind::kWarning, row, "Frequency",
-          "Bank " + Pad2(layout_.BankOfSlot(slot)) + " holds " + Mhz(sent) +
-              " MHz more than once: also in " + RowList(others) +
-              "; a write sends every one of them.");
+      Add(FindingKind::kWarning, row, UiText("Frequency"),
+          Fill(UiText("Bank %1 holds %2 MHz more than once: also in %3; a "
+                      "write sends every one of them."),
+               {Pad2(layout_.BankOfSlot(slot)), Mhz(sent), RowList(others)}));
     }
     std::string record = "\r\n" + EncodeChannel(s, model_option_);
     CheckCodes(row, s, record, /*with_skip=*/true);
@@ -341,34 +369,34 @@ class Checker {
   void AddCellular(const std::string& row, double held) {
     const auto& range =
         held < BandLimit[2][9][0] ? BandLimit[2][8] : BandLimit[2][9];
-    Add(FindingKind::kError, row, "Frequency",
-        Mhz(held) + " MHz lies in a cellular phone band (" + Mhz(range[0]) +
-            " to " + Mhz(range[1]) + " MHz) that the " + ModelLabel(model_) +
-            " does not receive; the edit dialog refuses it, and a write "
-            "would send it to the receiver as it is.");
+    Add(FindingKind::kError, row, UiText("Frequency"),
+        Fill(UiText("%1 MHz lies in a cellular phone band (%2 to %3 MHz) that "
+                    "the %4 does not receive; the edit dialog refuses it, and "
+                    "a write would send it to the receiver as it is."),
+             {Mhz(held), Mhz(range[0]), Mhz(range[1]), ModelLabel(model_)}));
   }
 
-  void CheckWholeHz(const std::string& row, const char* field, double held) {
+  void CheckWholeHz(const std::string& row, std::string_view field,
+                    double held) {
     double sent = HzToMhz(MhzToHz(held));
     if (sent == held) return;
     Add(FindingKind::kWarning, row, field,
-        std::string(field) + " " + Number(held) +
-            " MHz is not a whole number of Hz; a write sends " + Mhz(sent) +
-            " MHz.");
+        Fill(UiText("%1 %2 MHz is not a whole number of Hz; a write sends %3 "
+                    "MHz."),
+             {field, Number(held), Mhz(sent)}));
   }
 
   void CheckOffset(const std::string& row, double held) {
     double sent = HzToMhz(MhzToHz(held));
     if (sent == held) return;
     if (std::fabs(sent - held) < 1e-6) {
-      CheckWholeHz(row, "Offset", held);
+      CheckWholeHz(row, UiText("Offset"), held);
       return;
     }
-    Add(FindingKind::kError, row, "Offset",
-        "Offset " + Number(held) +
-            " MHz does not fit the record (0 to 4294.967295 MHz); a write "
-            "sends " +
-            Mhz(sent) + " MHz.");
+    Add(FindingKind::kError, row, UiText("Offset"),
+        Fill(UiText("Offset %1 MHz does not fit the record (0 to 4294.967295 "
+                    "MHz); a write sends %2 MHz."),
+             {Number(held), Mhz(sent)}));
   }
 
   // The one-byte codes: what the record carries against what the document
@@ -402,22 +430,29 @@ class Checker {
         (held == 1 || held == 4)) {
       // Only the VR-Q5J has the train option, only the VR-Q70E the
       // secret option.
-      return "Option " + CodeFieldOf(kOption).label(static_cast<int>(held)) +
-             " (code " + Number(held) + ") exists only on the " +
-             ModelLabel(held == 1 ? 0 : 1) + "; a write to the " +
-             ModelLabel(model_option_) +
-             " sends OFF, so the receiver gets no option.";
+      return Fill(
+          UiText("Option %1 (code %2) exists only on the %3; a write "
+                 "to the %4 sends OFF, so the receiver gets no "
+                 "option."),
+          {CodeFieldOf(kOption).label(static_cast<int>(held)), Number(held),
+           ModelLabel(held == 1 ? 0 : 1), ModelLabel(model_option_)});
     }
-    std::string text = std::string(code.name) + " code " + Number(held);
-    text += fits    ? " is outside 0.." + std::to_string(code.highest)
-            : whole ? " does not fit the record's one byte"
-                    : " is not a whole number";
-    text += "; a write sends ";
-    text += fits && held == sent ? "it" : CodeWithLabel(code.field, sent);
+    const std::string number = Number(held);
+    std::string what =
+        fits    ? Fill(UiText("%1 code %2 is outside 0..%3"),
+                       {code.name, number, std::to_string(code.highest)})
+        : whole ? Fill(UiText("%1 code %2 does not fit the record's one byte"),
+                       {code.name, number})
+                : Fill(UiText("%1 code %2 is not a whole number"),
+                       {code.name, number});
+    const std::string sends = fits && held == sent
+                                  ? std::string(UiText("it"))
+                                  : CodeWithLabel(code.field, sent);
     if (read_back != sent) {
-      text += ", which reads back as " + CodeWithLabel(code.field, read_back);
+      return Fill(UiText("%1; a write sends %2, which reads back as %3."),
+                  {what, sends, CodeWithLabel(code.field, read_back)});
     }
-    return text + ".";
+    return Fill(UiText("%1; a write sends %2."), {what, sends});
   }
 
   void CheckName(const std::string& row, const std::string& name,
@@ -431,16 +466,21 @@ class Checker {
       auto byte = static_cast<unsigned char>(c);
       return byte < 32 || byte > 126;
     });
-    std::string what = too_long || odd ? "" : "changes";
-    if (too_long) what = "is longer than 6 characters";
-    if (odd) {
-      what += std::string(too_long ? " and " : "") +
-              "has characters outside the codes 32 to 126, which the "
-              "receiver shows as blanks";
+    std::string_view what = UiText("changes");
+    if (too_long && odd) {
+      what = UiText(
+          "is longer than 6 characters and has characters outside the codes "
+          "32 to 126, which the receiver shows as blanks");
+    } else if (too_long) {
+      what = UiText("is longer than 6 characters");
+    } else if (odd) {
+      what = UiText(
+          "has characters outside the codes 32 to 126, which the receiver "
+          "shows as blanks");
     }
-    Add(FindingKind::kWarning, row, "Name",
-        "Name " + Quoted(held) + " " + what + "; a write sends it as " +
-            Quoted(kept) + ".");
+    Add(FindingKind::kWarning, row, UiText("Name"),
+        Fill(UiText("Name %1 %2; a write sends it as %3."),
+             {Quoted(held), what, Quoted(kept)}));
   }
 
   // ----- notes -----
@@ -452,7 +492,7 @@ class Checker {
         rows.push_back(Row(slot));
       }
     }
-    AddNotes(rows, "Channels", "channel");
+    AddNotes(rows, /*bands=*/false);
   }
 
   void VfoNoteSummary() {
@@ -462,27 +502,34 @@ class Checker {
         rows.push_back(BandRow(band));
       }
     }
-    AddNotes(rows, "VFO", "VFO band");
+    AddNotes(rows, /*bands=*/true);
   }
 
-  void AddNotes(const std::vector<std::string>& rows, const char* many,
-                const std::string& what) {
+  void AddNotes(const std::vector<std::string>& rows, bool bands) {
     if (rows.empty()) return;
     if (rows.size() == 1) {
-      Add(FindingKind::kWarning, rows[0], "Note",
-          "The receiver keeps no notes: a write does not send the note of "
-          "this " +
-              what +
-              "; it stays in the clone file only, and a read from the "
-              "receiver brings it back empty.");
+      Add(FindingKind::kWarning, rows[0], UiText("Note"),
+          Fill(UiText("The receiver keeps no notes: a write does not send the "
+                      "note of this %1; it stays in the clone file only, and "
+                      "a read from the receiver brings it back empty."),
+               {bands ? UiText("VFO band") : UiText("channel")}));
       return;
     }
-    Add(FindingKind::kWarning, many, "Note",
-        std::to_string(rows.size()) + " " + what + "s have notes (" +
-            rows.front() + " to " + rows.back() +
-            "); the receiver keeps no notes: a write does not send them, "
-            "they stay in the clone file only, and a read from the receiver "
-            "brings them back empty.");
+    const std::string count = std::to_string(rows.size());
+    const std::initializer_list<std::string_view> values = {count, rows.front(),
+                                                            rows.back()};
+    Add(FindingKind::kWarning, bands ? UiText("VFO") : UiText("Channels"),
+        UiText("Note"),
+        bands ? Fill(UiText("%1 VFO bands have notes (%2 to %3); the receiver "
+                            "keeps no notes: a write does not send them, they "
+                            "stay in the clone file only, and a read from the "
+                            "receiver brings them back empty."),
+                     values)
+              : Fill(UiText("%1 channels have notes (%2 to %3); the receiver "
+                            "keeps no notes: a write does not send them, they "
+                            "stay in the clone file only, and a read from the "
+                            "receiver brings them back empty."),
+                     values));
   }
 
   const Document& doc_;
@@ -512,7 +559,7 @@ int CountFindings(const std::vector<Finding>& findings, FindingKind kind) {
 }
 
 std::string_view FindingKindName(FindingKind kind) {
-  return kind == FindingKind::kError ? "error" : "warning";
+  return kind == FindingKind::kError ? UiText("error") : UiText("warning");
 }
 
 std::string FindingLine(const Finding& finding) {
@@ -529,12 +576,13 @@ std::string FindingLine(const Finding& finding) {
 }
 
 std::string FindingCountLine(const std::vector<Finding>& findings) {
-  auto count = [&](FindingKind kind, const char* name) {
-    int n = CountFindings(findings, kind);
-    return std::to_string(n) + " " + name + (n == 1 ? "" : "s");
-  };
-  return count(FindingKind::kError, "error") + ", " +
-         count(FindingKind::kWarning, "warning");
+  const int errors = CountFindings(findings, FindingKind::kError);
+  const int warnings = CountFindings(findings, FindingKind::kWarning);
+  return Fill(
+      errors == 1 ? UiText("%1 error, %2") : UiText("%1 errors, %2"),
+      {std::to_string(errors),
+       Fill(warnings == 1 ? UiText("%1 warning") : UiText("%1 warnings"),
+            {std::to_string(warnings)})});
 }
 
 }  // namespace vrq5

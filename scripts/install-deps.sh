@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   qt6-serialport-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth imagemagick fonts-noto-cjk
+  xvfb xauth imagemagick fonts-noto-cjk qt6-translations-l10n
   clang-14 libclang-rt-14-dev clang-format time
   dpkg-dev desktop-file-utils appstream man-db
   "$@"

@@ -2,6 +2,8 @@
 
 #include <QUndoCommand>
 
+#include "gui/controls.h"
+
 namespace vrq5::gui {
 
 class DeltaStep : public QUndoCommand {
@@ -54,13 +56,13 @@ void History::Reset() {
 
 void History::MarkSaved() {
   // What changed without a step of its own belongs to the saved state.
-  Record(QStringLiteral("Save"));
+  Record(Text("Save"));
   stack_.setClean();
   doc_.DataChanged = 0;
 }
 
 void History::Undo() {
-  Record(QStringLiteral("Change"));
+  Record(Text("Change"));
   stack_.undo();
 }
 

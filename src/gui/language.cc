@@ -17,6 +17,34 @@ namespace vrq5::gui {
 
 namespace {
 
+// The text of the element just started, where <byte value="xd"/> stands
+// for a character that XML cannot hold as it is (the CR of a CR LF).
+QString ElementText(QXmlStreamReader& xml) {
+  QString text;
+  for (int depth = 1; depth > 0 && !xml.atEnd();) {
+    switch (xml.readNext()) {
+      case QXmlStreamReader::Characters:
+        text += xml.text();
+        break;
+      case QXmlStreamReader::StartElement:
+        ++depth;
+        if (xml.name() == QLatin1String("byte")) {
+          QStringView value = xml.attributes().value(QLatin1String("value"));
+          bool ok = false;
+          uint code = value.mid(1).toUInt(&ok, 16);
+          if (value.startsWith(QLatin1Char('x')) && ok) text += QChar(code);
+        }
+        break;
+      case QXmlStreamReader::EndElement:
+        --depth;
+        break;
+      default:
+        break;
+    }
+  }
+  return text;
+}
+
 // The string table read from its XML source: one text, one translation,
 // whatever part of the program asks (the extraction tool files texts under
 // the class that holds them; the window looks them up by text alone).
@@ -30,13 +58,13 @@ class StringTable : public QTranslator {
     QXmlStreamReader xml(&file);
     QString source;
     while (!xml.atEnd()) {
-      if (!xml.readNextStartElement()) continue;
+      if (xml.readNext() != QXmlStreamReader::StartElement) continue;
       if (xml.name() == QLatin1String("source")) {
-        source = xml.readElementText();
+        source = ElementText(xml);
       } else if (xml.name() == QLatin1String("translation")) {
         bool unfinished = xml.attributes().value(QLatin1String("type")) ==
                           QLatin1String("unfinished");
-        QString text = xml.readElementText();
+        QString text = ElementText(xml);
         if (!unfinished && !text.isEmpty()) Add(source, text);
       }
     }
@@ -164,6 +192,8 @@ QString CoreText(std::string_view text) {
   QString all =
       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   if (!installed) return all;
+  QString whole = installed->Line(all, 3);  // a message of several lines
+  if (!whole.isEmpty()) return whole;
   QStringList lines = all.split(QLatin1Char('\n'));
   for (QString& line : lines) {
     bool cr = line.endsWith(QLatin1Char('\r'));

@@ -39,8 +39,8 @@ namespace vrq5::gui {
 namespace {
 
 constexpr int kTabCount = 4;
-const char* const kTabCaptions[kTabCount] = {"Settings 1", "Settings 2",
-                                             "Memory", "Bank"};
+const char* const kTabCaptions[kTabCount] = {Tr("Settings 1"), Tr("Settings 2"),
+                                             Tr("Memory"), Tr("Bank")};
 
 }  // namespace
 
@@ -126,7 +126,7 @@ void MainWindow::BuildPages() {
   frames_ = new QStackedWidget(central);
   frames_->setFrameShape(QFrame::StyledPanel);
   for (int t = 0; t < kTabCount; ++t) {
-    tab_strip_->addTab(QString::fromLatin1(kTabCaptions[t]));
+    tab_strip_->addTab(Text(kTabCaptions[t]));
     QWidget* frame;
     if (t == kTabMemory - 1) {
       // The Memory tab: the grid, its buttons and the row commands.
@@ -161,18 +161,18 @@ void MainWindow::BuildPages() {
   band_plan_layout->addWidget(vfo_grid_);
   band_plan_layout->addLayout(transfer_->MakeButtonRow(
       settings1,
-      {{"cmbRxData1", "Read Settings", UserCommand::kReadSettings},
-       {"cmbTxData1", "Write Settings", UserCommand::kWriteSettings}}));
+      {{"cmbRxData1", Tr("Read Settings"), UserCommand::kReadSettings},
+       {"cmbTxData1", Tr("Write Settings"), UserCommand::kWriteSettings}}));
   QWidget* settings2 = frames_->widget(kTabSettings2 - 1);
   settings_pages_ =
       new SettingsPages(doc_, settings1, settings2, band_plan_layout);
   if (auto* grid2 = qobject_cast<QGridLayout*>(settings2->layout())) {
-    grid2->addLayout(
-        transfer_->MakeButtonRow(
-            settings2,
-            {{"cmbRxData2", "Read Settings", UserCommand::kReadSettings},
-             {"cmbTxData2", "Write Settings", UserCommand::kWriteSettings}}),
-        8, 0, 1, grid2->columnCount());
+    grid2->addLayout(transfer_->MakeButtonRow(
+                         settings2, {{"cmbRxData2", Tr("Read Settings"),
+                                      UserCommand::kReadSettings},
+                                     {"cmbTxData2", Tr("Write Settings"),
+                                      UserCommand::kWriteSettings}}),
+                     8, 0, 1, grid2->columnCount());
   }
   connect(settings_pages_, &SettingsPages::changed, this,
           [this] { Changed(Text("Settings"), Refresh::kNothing); });
@@ -188,10 +188,10 @@ void MainWindow::BuildPages() {
   bank_layout->setContentsMargins(0, 0, 0, 0);
   bank_layout->addWidget(bank_page_);
   QHBoxLayout* bank_buttons = transfer_->MakeButtonRow(
-      bank, {{"cmbReadBank", "Read Bank", UserCommand::kReadBank},
-             {"cmbWriteBank", "Write Bank", UserCommand::kWriteBank},
-             {"cmdReadGroup", "Read Group", UserCommand::kReadGroup},
-             {"cmdWriteGroup", "Write Group", UserCommand::kWriteGroup}});
+      bank, {{"cmbReadBank", Tr("Read Bank"), UserCommand::kReadBank},
+             {"cmbWriteBank", Tr("Write Bank"), UserCommand::kWriteBank},
+             {"cmdReadGroup", Tr("Read Group"), UserCommand::kReadGroup},
+             {"cmdWriteGroup", Tr("Write Group"), UserCommand::kWriteGroup}});
   bank_buttons->setContentsMargins(9, 0, 9, 9);
   bank_layout->addLayout(bank_buttons);
 }
@@ -337,6 +337,7 @@ void MainWindow::ShowDocument() {
   settings_pages_->ShowDocument();
   UpdateVFOData();
   UpDateMemData();
+  memory_page_->FitNoteColumn();
   UpdateTitle();
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,6 +14,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -20,6 +22,7 @@
 #include "gui/controls.h"
 #include "gui/grid_view.h"
 #include "gui/memory_model.h"
+#include "gui/note_text.h"
 #include "gui/prompts.h"
 #include "gui/transfer_controller.h"
 #include "store/bank_rules.h"
@@ -174,6 +177,22 @@ void MemoryPage::Refill() {
   find_status_->clear();  // "Not found" spoke of the document before
   model_->Refill();
   if (row > 0) SelectRow(row);
+}
+
+void MemoryPage::FitNoteColumn() {
+  constexpr int kNoteColumn = 10;
+  QFontMetrics metrics(GridModel::NoteFont());
+  int widest = 0;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const std::string& note = doc_.Mem[slot].text[kNote];
+    if (note.empty()) continue;
+    widest = std::max(widest, metrics.horizontalAdvance(NoteToDisplay(note)));
+  }
+  const int least = MemoryColumnWidth(kNoteColumn, grid_->fontMetrics(),
+                                      grid_->logicalDpiX());
+  const int most =
+      std::max(least, 24 * metrics.horizontalAdvance(QChar(0x3042)));
+  grid_->setColumnWidth(kNoteColumn, std::clamp(widest + 14, least, most));
 }
 
 int MemoryPage::CurrentRow() const {

@@ -45,6 +45,9 @@ class MemoryPage : public QWidget {
 
   // The grid shows the document again; the current row stays.
   void Refill();
+  // The note column as wide as the widest note in use, within limits:
+  // measured when a document is shown, not on every refill.
+  void FitNoteColumn();
   // The current row (1..1300), 0 when none.
   int CurrentRow() const;
   // Exactly this row selected and current, whatever modifier keys are held.

@@ -6,6 +6,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QUrl>
+#include <algorithm>
 
 #include "gui/controls.h"
 
@@ -42,6 +43,8 @@ QString RunFileDialog(QWidget* parent, const FileDialog& wanted,
                       QFileDialog::AcceptMode mode, QString& folder) {
   QFileDialog dialog(parent, wanted.caption, folder);
   dialog.setAcceptMode(mode);
+  // Wide enough for whole file names (snapshots carry a time and a model).
+  dialog.resize(std::max(dialog.width(), 820), std::max(dialog.height(), 520));
   dialog.setNameFilters(wanted.filters);
   if (mode == QFileDialog::AcceptOpen) {
     dialog.setFileMode(QFileDialog::ExistingFile);

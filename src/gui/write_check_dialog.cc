@@ -51,12 +51,13 @@ WriteCheckDialog::WriteCheckDialog(const std::vector<Finding>& findings,
   view->setModel(model);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
   view->verticalHeader()->hide();
-  view->horizontalHeader()->setStretchLastSection(true);
-  view->resizeColumnsToContents();
+  // The first three columns as wide as their texts; the findings take the
+  // rest of the width and wrap in it, the rows as high as their text.
+  for (int c = 0; c < 3; ++c) view->resizeColumnToContents(c);
+  view->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view->setWordWrap(true);
-  // The texts wrap in their column, and the rows follow its width.
-  connect(view->horizontalHeader(), &QHeaderView::sectionResized, view,
-          [view] { view->resizeRowsToContents(); });
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   layout->addWidget(view);
   auto* buttons = new QDialogButtonBox(this);
   if (errors_) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "files/clone_file.h"
+#include "gui/controls.h"
 #include "gui/language.h"
 #include "tests/gui/window_fixture.h"
 
@@ -138,12 +139,32 @@ TEST(LanguageTest, JapaneseMenusFromTheStringTable) {
               "すべて(&A)");
     EXPECT_EQ(window.findChild<QAction*>("tbSave")->toolTip().toStdString(),
               "上書き保存");
+    EXPECT_EQ(window.findChild<QTabBar*>()->tabText(0).toStdString(), "設定1");
+  }
+  // The core's lines: whole, by the pattern they were filled from (the
+  // values translated where they are texts of the table, data kept), and a
+  // message of two lines.
+  const std::pair<std::string, std::string> lines[] = {
+      {"Total CH must be 1000", "総CH数は1000にしてください"},
+      {"Channel 01-005: Name: A -> B; Frequency: 1 -> 2",
+       "ﾁｬﾝﾈﾙ 01-005: 名前: A -> B; 周波数: 1 -> 2"},
+      {"line 7 Row: left out: no row left in bank 05",
+       "7 行目 行: 除外: ﾊﾞﾝｸ 05 に空き行がありません"},
+      {"  Successed!!\nnot in the table", "  成功しました!!\nnot in the table"},
+      {"It is a frequency of the cellular phone.\r\nIt is not possible to set "
+       "it.",
+       "携帯電話の周波数です。\r\n設定できません。"},
+  };
+  for (const auto& [english, japanese] : lines) {
+    EXPECT_EQ(gui::CoreText(english).toStdString(), japanese) << english;
   }
   ASSERT_TRUE(gui::InstallLanguage(QStringLiteral("en")));
   gui::MainWindow window(prompts, options);
   ASSERT_GE(window.menuBar()->actions().size(), 1);
   EXPECT_EQ(window.menuBar()->actions().front()->text().toStdString(),
             "File(&F)");
+  EXPECT_EQ(gui::CoreText("Total CH must be 1000").toStdString(),
+            "Total CH must be 1000");
 }
 
 // A FIFO in place of the window's settings file (in the configuration

@@ -1,8 +1,9 @@
 // Opens the window with a clone file, shows each of the four tabs in turn
 // and saves a picture of the window for each, then one of the channel
 // editor, the check before writing, the connection check, the changes a
-// write will make, the receiver's snapshots and a transfer: the pictures of
-// the README and the user guide.
+// write will make, the receiver's snapshots, the port and write options
+// dialogs, a channel-list import and its report, About and a transfer: the
+// pictures of the README and the user guide.
 //
 //   vrq5_screenshot_tour FILE.VQ5 OUT-FOLDER [LANGUAGE [SUFFIX]]
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <cstdio>
 
 #include "files/clone_file.h"
+#include "gui/controls.h"
 #include "gui/language.h"
 #include "gui/main_window.h"
 #include "tests/gui/silent_prompts.h"
@@ -38,32 +40,44 @@ class PicturePrompts : public vrq5::testing::SilentPrompts {
   PicturePrompts() : SilentPrompts(vrq5::gui::Answer::kCancel) {}
   QString folder, suffix;
   int failures = 0;
+  QString open_file;  // what the file dialog answers
 
   // Once set, the check before writing lets the write go on.
   bool write_anyway = false;
 
   int RunDialog(QDialog* dialog) override {
     const QString name = dialog->objectName();
-    const char* picture = name == QStringLiteral("dlgWriteCheck")
-                              ? "write_check"
-                          : name == QStringLiteral("dlgChanges")   ? "changes"
-                          : name == QStringLiteral("dlgSnapshots") ? "snapshots"
-                                                                   : nullptr;
+    static const std::pair<const char*, const char*> kPictures[] = {
+        {"dlgWriteCheck", "write_check"},    {"dlgChanges", "changes"},
+        {"dlgSnapshots", "snapshots"},       {"dlgCOM", "port"},
+        {"dlgWriteSteps", "options"},        {"dlgChannelImport", "import"},
+        {"dlgImportReport", "import_report"}};
+    const char* picture = nullptr;
+    for (const auto& [object, file] : kPictures) {
+      if (name == QLatin1String(object)) picture = file;
+    }
     if (picture != nullptr && !(write_anyway && name.endsWith("WriteCheck"))) {
       dialog->show();
       Settle();
       Save(dialog, picture);
       dialog->hide();
     }
-    return write_anyway && name == QStringLiteral("dlgWriteCheck")
+    return (write_anyway && name == QStringLiteral("dlgWriteCheck")) ||
+                   name == QStringLiteral("dlgChannelImport")
                ? QDialog::Accepted
                : QDialog::Rejected;
+  }
+  QString OpenFileName(QWidget*, const vrq5::gui::FileDialog&) override {
+    return open_file;
+  }
+  QString SaveFileName(QWidget*, const vrq5::gui::FileDialog&) override {
+    return open_file;
   }
   void Show(QWidget* parent, const vrq5::Message& m) override {
     SilentPrompts::Show(parent, m);
     if (m.title != "Check Connection" && m.title != "接続の確認") return;
-    QMessageBox box(QMessageBox::Information, QString::fromStdString(m.title),
-                    QString::fromStdString(m.text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Information, vrq5::gui::CoreText(m.title),
+                    vrq5::gui::CoreText(m.text), QMessageBox::Ok, parent);
     box.show();
     Settle();
     Save(&box, "check");
@@ -184,6 +198,26 @@ int main(int argc, char** argv) {
   }
   window.findChild<QAction*>(QStringLiteral("mnuSnapshots"))->trigger();
   Settle();
+  // The port and write options dialogs, and the channel list exported and
+  // imported again at row 00-990 (its report: the rows left out past 999).
+  for (const char* action : {"mnuToolsOptions", "mnuToolsWriteSteps"}) {
+    window.findChild<QAction*>(QLatin1String(action))->trigger();
+    Settle();
+  }
+  prompts.open_file = out.absolutePath() + "/config/channels.csv";
+  window.findChild<QAction*>(QStringLiteral("mnuExportChannels"))->trigger();
+  window.SelectRow(990);
+  window.findChild<QAction*>(QStringLiteral("mnuImportChannels"))->trigger();
+  Settle();
+  window.findChild<QAction*>(QStringLiteral("mnuHelpAbout"))->trigger();
+  Settle();
+  if (auto* about = window.findChild<QWidget*>(QStringLiteral("frmAbout"))) {
+    if (!about->grab().save(
+            out.filePath(QStringLiteral("about%1.png").arg(suffix)))) {
+      ++failures;
+    }
+    about->close();
+  }
   failures += prompts.failures;
   vrq5::radio::Faults timed;
   timed.timing = true;

@@ -104,6 +104,8 @@ class StringTable : public QTranslator {
   // A value put into a pattern: a text of the table, a list of them
   // joined by "; ", or data (a frequency, a name) that stays as it is.
   QString Value(const QString& value, int depth) const {
+    QString whole = Line(value, depth);
+    if (!whole.isEmpty()) return whole;
     QStringList parts = value.split(QStringLiteral("; "));
     for (QString& part : parts) {
       QString translated = Line(part, depth);

@@ -176,7 +176,7 @@ void MainWindow::BuildPages() {
             settings2,
             {{"cmbRxData2", "Read Settings", UserCommand::kReadSettings},
              {"cmbTxData2", "Write Settings", UserCommand::kWriteSettings}}),
-        8, 0, 1, grid2->columnCount());
+        8, 0, 1, -1);  // to the last column the groups take
   }
   connect(settings_pages_, &SettingsPages::changed, this,
           [this] { Changed(Text("Settings"), Refresh::kNothing); });

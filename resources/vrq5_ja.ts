@@ -495,5 +495,29 @@
         <source>Write &amp;Back</source>
         <translation>受信機に書き戻す(&amp;B)</translation>
     </message>
+    <message>
+        <source>Why the value typed was refused</source>
+        <translation>入力した値が受け付けられなかった理由</translation>
+    </message>
+    <message>
+        <source>Frequency refused: a channel takes %1 to %2 MHz.</source>
+        <translation>周波数は受け付けられません: ﾁｬﾝﾈﾙは %1 ～ %2 MHz です。</translation>
+    </message>
+    <message>
+        <source>Frequency refused: this band takes %1 to %2 MHz.</source>
+        <translation>周波数は受け付けられません: このﾊﾞﾝﾄﾞは %1 ～ %2 MHz です。</translation>
+    </message>
+    <message>
+        <source>Frequency refused: %1 to %2 MHz is a band of the cellular phone, which cannot be set.</source>
+        <translation>周波数は受け付けられません: %1 ～ %2 MHz は携帯電話の周波数帯で、設定できません。</translation>
+    </message>
+    <message>
+        <source>Frequency refused: search-pass channel %1 holds it already, and no two search-pass channels may share one.</source>
+        <translation>周波数は受け付けられません: ｻｰﾁﾊﾟｽのﾁｬﾝﾈﾙ %1 が既に同じ周波数です。ｻｰﾁﾊﾟｽのﾁｬﾝﾈﾙは同じ周波数を共有できません。</translation>
+    </message>
+    <message>
+        <source>Offset refused: it must be at least %1 and below %2 MHz.</source>
+        <translation>ｵﾌｾｯﾄは受け付けられません: %1 MHz 以上 %2 MHz 未満にしてください。</translation>
+    </message>
 </context>
 </TS>

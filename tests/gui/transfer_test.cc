@@ -11,6 +11,7 @@
 
 #include "files/clone_file.h"
 #include "files/snapshots.h"
+#include "gui/channel_map_dialog.h"
 #include "gui/window_settings.h"
 #include "link/port_file.h"
 #include "radio/pty_host.h"
@@ -107,6 +108,18 @@ TEST_F(TransferWindowTest, ReadAllAndWriteAllShowTheMemoryPageForTheMemory) {
   run_from(3, "mnuReAll");
   EXPECT_EQ(seen, (std::vector<Seen>{{1, false, true}, kMemoryWhileRunning}));
   EXPECT_EQ(window->CurrentTab(), 3);
+
+  // A row clicked on the channel map while a transfer runs shows the
+  // Memory page locked too: edits there would be lost to the transfer.
+  ClickTab(1);
+  seen.clear();
+  Trigger("mnuChannelMap");
+  Trigger("mnuReAll");
+  ASSERT_TRUE(window->TransferRunning());
+  emit Find<gui::ChannelMapDialog>("dlgChannelMap")->rowClicked(5);
+  window->WaitForTransfer();
+  EXPECT_EQ(seen, std::vector<Seen>{kMemoryWhileRunning});
+  EXPECT_TRUE(Find<QWidget>("Frame1_2")->isEnabled());
 
   // Silent inside the bank table of the memory write.
   radio::Faults silent;

@@ -1234,6 +1234,26 @@ Stop it and go on?</source>
         <source>Bank</source>
         <translation>ﾊﾞﾝｸ</translation>
     </message>
+    <message>
+        <source>Frequency refused: a channel takes %1 to %2 MHz.</source>
+        <translation>周波数は受け付けられません: ﾁｬﾝﾈﾙは %1 ～ %2 MHz です。</translation>
+    </message>
+    <message>
+        <source>Frequency refused: this band takes %1 to %2 MHz.</source>
+        <translation>周波数は受け付けられません: このﾊﾞﾝﾄﾞは %1 ～ %2 MHz です。</translation>
+    </message>
+    <message>
+        <source>Frequency refused: %1 to %2 MHz is a band of the cellular phone, which cannot be set.</source>
+        <translation>周波数は受け付けられません: %1 ～ %2 MHz は携帯電話の周波数帯で、設定できません。</translation>
+    </message>
+    <message>
+        <source>Frequency refused: search-pass channel %1 holds it already, and no two search-pass channels may share one.</source>
+        <translation>周波数は受け付けられません: ｻｰﾁﾊﾟｽのﾁｬﾝﾈﾙ %1 が既に同じ周波数です。ｻｰﾁﾊﾟｽのﾁｬﾝﾈﾙは同じ周波数を共有できません。</translation>
+    </message>
+    <message>
+        <source>Offset refused: it must be at least %1 and below %2 MHz.</source>
+        <translation>ｵﾌｾｯﾄは受け付けられません: %1 MHz 以上 %2 MHz 未満にしてください。</translation>
+    </message>
 </context>
 <context>
     <name>vrq5::gui::AboutDialog</name>
@@ -1463,6 +1483,10 @@ channels, banks, groups, VFO bands and settings.</source>
     <message>
         <source>Shift</source>
         <translation>ｼﾌﾄ</translation>
+    </message>
+    <message>
+        <source>Why the value typed was refused</source>
+        <translation>入力した値が受け付けられなかった理由</translation>
     </message>
 </context>
 <context>

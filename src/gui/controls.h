@@ -5,9 +5,13 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeySequence>
+#include <QMenu>
 #include <QPushButton>
 #include <QString>
+#include <functional>
 #include <string_view>
+#include <utility>
 
 namespace vrq5::gui {
 
@@ -29,6 +33,17 @@ inline QAction* Action(QObject* parent, const char* name, const char* text) {
   auto* action = new QAction(Text(text), parent);
   action->setObjectName(QString::fromLatin1(name));
   return action;
+}
+
+// A named action of `menu` run by `run`, with its shortcut (if any).
+inline QAction* AddAction(QWidget* window, QMenu* menu, const char* name,
+                          const char* text, const QKeySequence& key,
+                          std::function<void()> run) {
+  QAction* a = Action(window, name, text);
+  if (!key.isEmpty()) a->setShortcut(key);
+  menu->addAction(a);
+  QObject::connect(a, &QAction::triggered, window, std::move(run));
+  return a;
 }
 
 inline QPushButton* Button(const char* name, const char* text,

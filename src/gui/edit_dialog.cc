@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "codec/tables.h"
+#include "codec/text.h"
 #include "gui/controls.h"
 #include "gui/key_filter.h"
 #include "gui/note_text.h"
@@ -48,6 +49,40 @@ QLabel* Label(const char* name, const QString& text, QWidget* parent) {
   return label;
 }
 
+// What lblReason says of a refusal of the core's checks (empty: none).
+QString ReasonText(const Document& doc, const Refusal& refusal) {
+  auto mhz = [](double v) {
+    return QString::fromStdString(FormatFrequency(v));
+  };
+  const QString low = mhz(refusal.low), high = mhz(refusal.high);
+  switch (refusal.kind) {
+    case Refusal::Kind::kNone:
+      break;
+    case Refusal::Kind::kChannelRange:
+      return Text("Frequency refused: a channel takes %1 to %2 MHz.")
+          .arg(low, high);
+    case Refusal::Kind::kBandLimits:
+      return Text("Frequency refused: this band takes %1 to %2 MHz.")
+          .arg(low, high);
+    case Refusal::Kind::kCellular:
+      return Text(
+                 "Frequency refused: %1 to %2 MHz is a band of the cellular "
+                 "phone, which cannot be set.")
+          .arg(low, high);
+    case Refusal::Kind::kSearchPassDuplicate:
+      if (refusal.slot < 0 || refusal.slot >= kSlotCount) break;
+      return Text(
+                 "Frequency refused: search-pass channel %1 holds it already, "
+                 "and no two search-pass channels may share one.")
+          .arg(QString::fromStdString(
+              RowName(doc.SlotLabel(refusal.slot), refusal.slot)));
+    case Refusal::Kind::kOffsetRange:
+      return Text("Offset refused: it must be at least %1 and below %2 MHz.")
+          .arg(QString::number(refusal.low), QString::number(refusal.high));
+  }
+  return QString();
+}
+
 QLineEdit* Box(const char* name, int max_length, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QString::fromLatin1(name));
@@ -77,6 +112,14 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
       fontMetrics().horizontalAdvance(QStringLiteral("1099.9999999")) + 16);
   InstallKeyFilter(txtFreq_, KeyFilter::kNumber);
   txtFreq_->installEventFilter(this);
+
+  lblReason_ = Label("lblReason", QString(), this);
+  lblReason_->setAccessibleName(Text("Why the value typed was refused"));
+  lblReason_->setWordWrap(true);
+  QPalette warning = lblReason_->palette();
+  warning.setColor(QPalette::WindowText, Qt::darkRed);
+  lblReason_->setPalette(warning);
+  lblReason_->hide();
 
   auto* frame1 = Frame("Frame1", Tr("Modulation Mode"), this);
   opbWave_ = new QButtonGroup(this);
@@ -173,6 +216,7 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   top->addWidget(txtFreq_, 1, 1);
   top->addWidget(Label("Label2", QStringLiteral("MHz"), this), 1, 2);
   top->addWidget(lblMHz_, 1, 3);
+  top->addWidget(lblReason_, 2, 0, 1, 4);
   top->setColumnStretch(3, 1);
 
   auto* left = new QVBoxLayout;
@@ -297,6 +341,7 @@ void EditDialog::OpenMemory(int row) {
   EntryControls c = memory_controls_ ? *memory_controls_ : Controls();
   OpenMemoryEntry(doc_, row, chkHold_->isChecked(), c);
   SetControls(c);
+  ShowReasons(QString(), QString());
   open();
 }
 
@@ -315,6 +360,7 @@ void EditDialog::OpenVfo(int row) {
   label4_->hide();
   for (QAbstractButton* b : opbWave_->buttons()) b->setEnabled(true);
   SetControls(c);
+  ShowReasons(QString(), QString());
   open();
 }
 
@@ -345,14 +391,27 @@ bool EditDialog::LeaveFrequency() {
           : CheckVfoFrequency(doc_, index, doc_.ModelIndex, text);
   if (check.message) prompts_.Show(this, *check.message);
   txtFreq_->setText(QString::fromStdString(check.text));
+  ShowReasons(ReasonText(doc_, check.refusal), offset_reason_);
   return !check.message;
 }
 
 void EditDialog::LeaveOffset() {
   int index = edit_index_ - 1;
   const Slot& stored = edit_target_ == 1 ? doc_.Mem[index] : doc_.Vfo[index];
-  txtShift_->setText(QString::fromStdString(
-      CheckMemoryOffset(stored, txtShift_->text().toStdString())));
+  BoxCheck check = CheckMemoryOffset(stored, txtShift_->text().toStdString());
+  txtShift_->setText(QString::fromStdString(check.text));
+  ShowReasons(frequency_reason_, ReasonText(doc_, check.refusal));
+}
+
+void EditDialog::ShowReasons(const QString& frequency, const QString& offset) {
+  frequency_reason_ = frequency;
+  offset_reason_ = offset;
+  QStringList shown;
+  for (const QString& reason : {frequency, offset}) {
+    if (!reason.isEmpty()) shown << reason;
+  }
+  lblReason_->setText(shown.join(QLatin1Char('\n')));
+  lblReason_->setVisible(!shown.isEmpty());
 }
 
 void EditDialog::OkClicked() {

@@ -55,9 +55,11 @@ class EditDialog : public QDialog {
   void OkClicked();
   void ShowLabels(const EntryLabels& labels);
   // The focus-loss checks; false when the frequency was refused with a
-  // message.
+  // message. A refused value is put back and lblReason says why; a value
+  // taken clears what it said of that box.
   bool LeaveFrequency();
   void LeaveOffset();
+  void ShowReasons(const QString& frequency, const QString& offset);
   static void SelectMember(QButtonGroup* group, int member);
 
   Document& doc_;
@@ -72,6 +74,10 @@ class EditDialog : public QDialog {
   QLabel* lblCH_;
   QLabel* lblMHz_;
   QLineEdit* txtFreq_;
+  // Why the frequency or the offset typed was refused (hidden when empty).
+  QLabel* lblReason_;
+  QString frequency_reason_;
+  QString offset_reason_;
   QButtonGroup* opbWave_;
   QButtonGroup* opbStep_;
   QButtonGroup* opbTone_;

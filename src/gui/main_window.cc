@@ -71,6 +71,10 @@ MainWindow::MainWindow(Prompts& prompts, Options options, QWidget* parent)
   });
   connect(transfer_, &TransferController::finished, this,
           &MainWindow::TransferFinished);
+  connect(transfer_, &TransferController::memoryPartStarted, this,
+          [this](UserCommand command) {
+            ShowPage(PageWhenMemoryStarts(doc_, command, CurrentTab()));
+          });
   connect(transfer_, &TransferController::portChanged, this,
           &MainWindow::UpdateStatus);
   csv_ = new CsvCommands(doc_, prompts_, this);
@@ -172,7 +176,7 @@ void MainWindow::BuildPages() {
                                       UserCommand::kReadSettings},
                                      {"cmbTxData2", Tr("Write Settings"),
                                       UserCommand::kWriteSettings}}),
-                     8, 0, 1, grid2->columnCount());
+                     8, 0, 1, -1);  // to the last column the groups take
   }
   connect(settings_pages_, &SettingsPages::changed, this,
           [this] { Changed(Text("Settings"), Refresh::kNothing); });
@@ -195,21 +199,6 @@ void MainWindow::BuildPages() {
   bank_buttons->setContentsMargins(9, 0, 9, 9);
   bank_layout->addLayout(bank_buttons);
 }
-
-namespace {
-
-// An action of `menu` run by `run`, with its shortcut (if any).
-QAction* AddAction(QWidget* window, QMenu* menu, const char* name,
-                   const char* text, const QKeySequence& key,
-                   std::function<void()> run) {
-  QAction* a = Action(window, name, text);
-  if (!key.isEmpty()) a->setShortcut(key);
-  menu->addAction(a);
-  QObject::connect(a, &QAction::triggered, window, std::move(run));
-  return a;
-}
-
-}  // namespace
 
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(Text("File(&F)"));
@@ -368,6 +357,10 @@ void MainWindow::SelectRows(const std::vector<int>& rows) {
 
 int MainWindow::CurrentTab() const { return tab_strip_->currentIndex() + 1; }
 
+void MainWindow::ShowPage(int tab) {
+  if (tab != CurrentTab()) tab_strip_->setCurrentIndex(tab - 1);
+}
+
 // ----- tabs and the grids -----
 
 void MainWindow::TabStrip1_Click(int tab) {
@@ -383,8 +376,9 @@ void MainWindow::TabStrip1_Click(int tab) {
     tab_strip_->setCurrentIndex(change.tab - 1);
   }
   int target = change.tab;
+  // A page shown while a transfer runs stays locked as the others.
   for (int t = 1; t <= kTabCount; ++t) {
-    frames_->widget(t - 1)->setEnabled(t == target);
+    frames_->widget(t - 1)->setEnabled(t == target && transfer_->Idle());
   }
   frames_->setCurrentIndex(target - 1);
   mnuEditUndo_->setEnabled(ModifyEnabledOn(target));
@@ -565,9 +559,7 @@ void MainWindow::ShowChannelMap() {
   if (!map_dialog_) {
     map_dialog_ = new ChannelMapDialog(doc_, prompts_, this);
     connect(map_dialog_, &ChannelMapDialog::rowClicked, this, [this](int row) {
-      if (CurrentTab() != kTabMemory) {
-        tab_strip_->setCurrentIndex(kTabMemory - 1);
-      }
+      ShowPage(kTabMemory);
       if (CurrentTab() == kTabMemory) SelectRow(row);
     });
   }
@@ -625,8 +617,7 @@ radio::SimulatedReceiver& MainWindow::SimulatedReceiver() {
 
 void MainWindow::RunTransfer(UserCommand command) {
   if (!transfer_->MayStart(command)) return;
-  const int tab = PageBeforeTransfer(command, CurrentTab());
-  if (tab != CurrentTab()) tab_strip_->setCurrentIndex(tab - 1);
+  ShowPage(PageBeforeTransfer(command, CurrentTab()));
   transfer_->Start(command);
 }
 
@@ -651,9 +642,6 @@ void MainWindow::TransferFinished(const TransferOutcome& outcome) {
                                             : Text("Read from the receiver"),
             Refresh::kAll);
   }
-  const int after =
-      PageAfterTransfer(outcome.command, outcome.result, CurrentTab());
-  if (after != CurrentTab()) tab_strip_->setCurrentIndex(after - 1);
   for (const Message& m : outcome.messages) prompts_.Show(this, m);
   if (outcome.accepted_model >= 0) OfferModel(outcome);
 }

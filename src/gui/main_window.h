@@ -174,6 +174,8 @@ class MainWindow : public QMainWindow {
   void UpdateStatus();
   void ReportFile(FileStatus status, const std::string& reason = {});
   void TransferFinished(const TransferOutcome& outcome);
+  // Selects tab `tab` (1..4) through the tab strip, so its guard runs.
+  void ShowPage(int tab);
   // After "Region Error": offers the model the receiver took and runs the
   // command again with it.
   void OfferModel(const TransferOutcome& outcome);

@@ -22,6 +22,9 @@ namespace vrq5::gui {
 
 namespace {
 
+// The groups of "Settings2" stand this many to a column.
+constexpr int kGroupRows = 7;
+
 QString Qs(std::string_view text) { return AsciiText(text); }
 
 QString Member(std::string_view base, int index) {
@@ -67,13 +70,10 @@ SettingsPages::SettingsPages(Document& doc, QWidget* settings1,
   top->addWidget(model_box);
 
   // ----- Settings2: every other control, in columns of groups -----
-  auto* grid = new QGridLayout(settings2);
-  int placed = 0;
-  auto place = [&](QWidget* w) {
-    grid->addWidget(w, placed % 7, placed / 7);
-    ++placed;
-  };
+  grid_ = new QGridLayout(settings2);
+  auto place = [&](QWidget* w) { groups_.push_back(w); };
   auto* checks_box = new QGroupBox(QString(), settings2);
+  checks_box->setObjectName(QStringLiteral("fraChecks"));
   auto* checks = new QGridLayout(checks_box);
   int check_count = 0;
   auto add_check = [&](QCheckBox* box) {
@@ -115,7 +115,7 @@ SettingsPages::SettingsPages(Document& doc, QWidget* settings1,
     }
   }
   place(checks_box);
-  grid->setRowStretch(7, 1);
+  grid_->setRowStretch(kGroupRows, 1);
 
   auto* page1 = new QVBoxLayout(settings1);
   top->addStretch();
@@ -204,6 +204,7 @@ QGroupBox* SettingsPages::OptionSetting(const SettingField& f,
 QGroupBox* SettingsPages::ListSetting(const SettingField& f, QWidget* parent) {
   std::string control = ControlObjectName(f.control);
   auto* box = new QGroupBox(CoreText(f.caption), parent);
+  box->setObjectName(QStringLiteral("fra") + Qs(control));
   auto* layout = new QVBoxLayout(box);
   auto* list = new QComboBox(box);
   list->setObjectName(Qs(control));
@@ -223,7 +224,24 @@ void SettingsPages::ShowDocument() {
   for (auto& [box, control] : model_groups_) {
     box->setVisible(ShownForModel(control, doc_.ModelIndex));
   }
+  Reflow();
   SelectModel(doc_.opbModel);
+}
+
+void SettingsPages::Reflow() {
+  std::vector<QWidget*> shown;
+  for (QWidget* group : groups_) {
+    grid_->removeWidget(group);
+    if (!group->isHidden()) shown.push_back(group);
+  }
+  for (int cell = 0; cell < static_cast<int>(shown.size()); ++cell) {
+    const int row = cell % kGroupRows;
+    // The last group (the tall one of the check boxes) takes the rest of
+    // its column, so that it stretches no row of the others.
+    const int rows =
+        cell + 1 == static_cast<int>(shown.size()) ? kGroupRows - row : 1;
+    grid_->addWidget(shown[cell], row, cell / kGroupRows, rows, 1);
+  }
 }
 
 void SettingsPages::SelectModel(int member) {

@@ -17,6 +17,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLayout;
@@ -51,10 +52,15 @@ class SettingsPages : public QObject {
   QCheckBox* CheckSetting(const SettingField& f, QWidget* parent);
   QGroupBox* OptionSetting(const SettingField& f, QWidget* parent);
   QGroupBox* ListSetting(const SettingField& f, QWidget* parent);
+  // Lays the shown groups of "Settings2" out in their order, column by
+  // column: the groups the model hides take no cell, so none leaves a gap.
+  void Reflow();
 
   Document& doc_;
   std::vector<std::function<void()>> show_;  // each control's refresh
   std::vector<std::pair<QGroupBox*, std::string>> model_groups_;
+  QGridLayout* grid_ = nullptr;   // the groups of "Settings2"
+  std::vector<QWidget*> groups_;  // in their order on that page
   QButtonGroup* opbModel_ = nullptr;
 };
 

@@ -40,6 +40,8 @@ TransferController::TransferController(Document& doc, Prompts& prompts,
   runner_ = new TransferRunner(this);
   connect(runner_, &TransferRunner::progress, this,
           &TransferController::ShowProgress);
+  connect(runner_, &TransferRunner::memoryPartStarted, this,
+          &TransferController::memoryPartStarted);
   connect(runner_, &TransferRunner::finished, this,
           [this](const TransferOutcome& outcome) {
             // A safe write's plan that says write: the changes are shown

@@ -118,6 +118,9 @@ class TransferController : public QObject {
   void portChanged();
   // The controls were locked (a transfer starts) or freed (it ended).
   void busyChanged(bool busy);
+  // The memory part of a running `command` started: the page to show may
+  // change (link/transfer_pages.h).
+  void memoryPartStarted(vrq5::UserCommand command);
   // A transfer or check ended; the controls are free again.
   void finished(const vrq5::gui::TransferOutcome& outcome);
 

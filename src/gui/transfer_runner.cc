@@ -120,6 +120,13 @@ bool TransferRunner::Launch(TransferOutcome outcome,
         QMetaObject::invokeMethod(this, &TransferRunner::DeliverStep,
                                   Qt::QueuedConnection);
       };
+      // Queued as the steps and the outcome are, so the window hears of it
+      // after the steps before it and before the outcome.
+      sinks.memory_part = [this, command = outcome.command] {
+        QMetaObject::invokeMethod(
+            this, [this, command] { emit memoryPartStarted(command); },
+            Qt::QueuedConnection);
+      };
       work(link, sinks, outcome);
       port->Close();
     }

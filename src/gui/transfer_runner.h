@@ -83,6 +83,9 @@ class TransferRunner : public QObject {
  signals:
   // At most ten a second; the first and the last step always come.
   void progress(int value, int maximum);
+  // The memory part of Read > ALL, the quick read or Write > ALL started
+  // (TransferSinks::memory_part; a safe write's own write only).
+  void memoryPartStarted(vrq5::UserCommand command);
   void finished(const vrq5::gui::TransferOutcome& outcome);
 
  private:

@@ -126,6 +126,10 @@ void Transfer::Progress(int value, int maximum) {
   if (sinks_.progress) sinks_.progress(value, maximum);
 }
 
+void Transfer::StartMemoryPart() {
+  if (sinks_.memory_part) sinks_.memory_part();
+}
+
 void Transfer::ReportLoop(LoopEnd end) {
   if (end == LoopEnd::kStopped) Error(kMsgComPortError);
   if (end == LoopEnd::kGaveUp) Error(kMsgCommunicationError);
@@ -596,6 +600,7 @@ CommandResult Transfer::ReadAllCommand(bool quick) {
   if (settings != kResultOk) return Fail(settings, kMsgReadFailed);
   doc_->LayoutMemoryRows();
   doc_->RefillMemory();
+  StartMemoryPart();
   // A refused identity here still reads as "Read Failed...".
   if (ReadMemory(quick) != kResultOk) {
     return Fail(kResultFailed, kMsgReadFailed);
@@ -639,6 +644,7 @@ CommandResult Transfer::WriteAllCommand() {
   if (settings != kResultOk) return Fail(settings, kMsgWriteFailed);
   doc_->LayoutMemoryRows();
   doc_->RefillMemory();
+  StartMemoryPart();
   // A refused identity here still reads as "Write Failed...".
   if (WriteMemoryHeld() != kResultOk)
     return Fail(kResultFailed, kMsgWriteFailed);

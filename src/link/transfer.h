@@ -58,6 +58,9 @@ struct TransferSinks {
   std::function<void(const Message&)> message;
   // The progress bar: value and maximum.
   std::function<void(int value, int maximum)> progress;
+  // Read > ALL, the quick read and Write > ALL: the settings part is done
+  // and the memory part starts (the window shows the Memory page now).
+  std::function<void()> memory_part = {};
 };
 
 // Result of a user command.
@@ -200,6 +203,8 @@ class Transfer {
   // refused identity, `failure` otherwise; returns kFailure.
   CommandResult Fail(int result, std::string_view failure);
   void Progress(int value, int maximum);
+  // Tells the sink that the memory part of a command starts.
+  void StartMemoryPart();
   bool RefuseBankTotal();
 
   Link& link_;

@@ -10,22 +10,26 @@ int PageBeforeTransfer(UserCommand command, int current) {
     case UserCommand::kReadSettings:
       return current == kTabMemory ? kTabSettings1 : current;
     case UserCommand::kWriteSettings:
+    case UserCommand::kReadAll:
+    case UserCommand::kReadQuick:
     case UserCommand::kWriteAll:
       return current == kTabMemory || current == kTabBank ? kTabSettings1
                                                           : current;
-    case UserCommand::kReadAll:
-    case UserCommand::kReadQuick:
-      return kTabSettings1;
     default:
       return current;
   }
 }
 
-int PageAfterTransfer(UserCommand command, CommandResult result, int current) {
-  if (command == UserCommand::kWriteAll && result == CommandResult::kSuccess) {
-    return kTabMemory;
+int PageWhenMemoryStarts(const Document& doc, UserCommand command,
+                         int current) {
+  switch (command) {
+    case UserCommand::kReadAll:
+    case UserCommand::kReadQuick:
+    case UserCommand::kWriteAll:
+      return BankTotalComplete(doc) ? kTabMemory : current;
+    default:
+      return current;
   }
-  return current;
 }
 
 }  // namespace vrq5

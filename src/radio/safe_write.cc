@@ -176,8 +176,8 @@ CommandResult SafeWrite::WriteAndVerify(Link& link, Document& doc,
   // for the read-back.
   const int step = options_.snapshot ? 1 : 0;
   Message success;
-  Transfer write(
-      link, doc, StepSinks(sinks, step, write_, [&](const Message& m) {
+  TransferSinks write_sinks =
+      StepSinks(sinks, step, write_, [&](const Message& m) {
         if (Success(m) && options_.verify) {
           success = m;
           return;
@@ -188,7 +188,11 @@ CommandResult SafeWrite::WriteAndVerify(Link& link, Document& doc,
                                SnapshotNote(snapshot_path_);
         }
         say(shown);
-      }));
+      });
+  // Only the write's own memory part is the caller's: the snapshot and the
+  // read-back are reads of their own.
+  write_sinks.memory_part = sinks.memory_part;
+  Transfer write(link, doc, std::move(write_sinks));
   CommandResult result = write.Run(write_);
   accepted_model_ = write.accepted_model();
   if (result != CommandResult::kSuccess || !options_.verify) return result;

@@ -72,7 +72,8 @@ class SafeWrite {
   // Steps 3 and 4: writes `doc` (which the write's encoders update as the
   // plain write does) and, when verifying, reads back. The write's
   // "Successed!!" comes only when the read-back found what was written,
-  // with "Verified: ..." under it.
+  // with "Verified: ..." under it. The sinks hear of the write's memory
+  // part, never of the snapshot's or the read-back's.
   CommandResult WriteAndVerify(Link& link, Document& doc,
                                const TransferSinks& sinks);
 
@@ -90,7 +91,7 @@ class SafeWrite {
 
  private:
   // The sinks of one step: progress as part of the one count, messages
-  // through `message`.
+  // through `message`, no memory part.
   TransferSinks StepSinks(const TransferSinks& sinks, int step,
                           UserCommand command,
                           std::function<void(const Message&)> message) const;

@@ -24,6 +24,12 @@ int Member(double code, int count) {
   return static_cast<int>(code);
 }
 
+// The column of BandLimit for model `model_index` (column 0 for a model
+// outside 0..3).
+int LimitColumn(int model_index) {
+  return model_index >= 0 && model_index < 4 ? model_index : 0;
+}
+
 }  // namespace
 
 EntryLabels MemoryEntryLabels(const Document& doc, int row) {
@@ -139,21 +145,33 @@ std::string FilterText(KeyFilter filter, std::string_view text) {
   return out;
 }
 
-bool CheckCellularFrequency(double mhz) {
+namespace {
+
+// The cellular band of the VR-Q70T that holds `mhz` (the two extra limit
+// pairs of its column), or none.
+const std::array<double, 2>* CellularBand(double mhz) {
   for (int row : {8, 9}) {
     const auto& limit = BandLimit[2][row];
-    if (mhz >= limit[0] && mhz <= limit[1]) return false;
+    if (mhz >= limit[0] && mhz <= limit[1]) return &limit;
   }
-  return true;
+  return nullptr;
+}
+
+}  // namespace
+
+bool CheckCellularFrequency(double mhz) { return CellularBand(mhz) == nullptr; }
+
+int SearchPassHolder(const Document& doc, double mhz, int slot) {
+  for (int n = kSearchPassFirst; n < kPriorityFirst; ++n) {
+    if (n != slot && doc.MemFlag[n] == -1 && doc.Mem[n].value[kFreq] == mhz) {
+      return n;
+    }
+  }
+  return -1;
 }
 
 bool CheckSearchPassDuplicate(const Document& doc, double mhz, int slot) {
-  for (int n = kSearchPassFirst; n < kPriorityFirst; ++n) {
-    if (n != slot && doc.MemFlag[n] == -1 && doc.Mem[n].value[kFreq] == mhz) {
-      return false;
-    }
-  }
-  return true;
+  return SearchPassHolder(doc, mhz, slot) < 0;
 }
 
 FrequencyVerdict MemoryFrequencyVerdict(const Document& doc, int slot,
@@ -178,6 +196,16 @@ Message CellularMessage() {
                  Message::Icon::kCritical};
 }
 
+Refusal Range(Refusal::Kind kind, double low, double high) {
+  return Refusal{.kind = kind, .low = low, .high = high};
+}
+
+Refusal CellularRefusal(double mhz) {
+  const std::array<double, 2>* band = CellularBand(mhz);
+  return band ? Range(Refusal::Kind::kCellular, (*band)[0], (*band)[1])
+              : Refusal{};
+}
+
 }  // namespace
 
 BoxCheck CheckMemoryFrequency(const Document& doc, int slot, int model_index,
@@ -185,10 +213,16 @@ BoxCheck CheckMemoryFrequency(const Document& doc, int slot, int model_index,
   double v = Val(text);
   BoxCheck check;
   FrequencyVerdict verdict = MemoryFrequencyVerdict(doc, slot, model_index, v);
-  if (verdict == FrequencyVerdict::kCellular) {
+  if (verdict == FrequencyVerdict::kOutOfRange) {
+    check.refusal = Range(Refusal::Kind::kChannelRange, kLowestChannelFrequency,
+                          kHighestChannelFrequency);
+  } else if (verdict == FrequencyVerdict::kCellular) {
     check.message = CellularMessage();
+    check.refusal = CellularRefusal(v);
   } else if (verdict == FrequencyVerdict::kSearchPassDuplicate) {
     check.message = ErrorMessage(kMsgSearchPassDuplicate);
+    check.refusal = Refusal{.kind = Refusal::Kind::kSearchPassDuplicate,
+                            .slot = SearchPassHolder(doc, v, slot)};
   }
   bool restore = verdict != FrequencyVerdict::kAllowed;
   if (!restore) {
@@ -201,10 +235,15 @@ BoxCheck CheckMemoryFrequency(const Document& doc, int slot, int model_index,
   return check;
 }
 
-std::string CheckMemoryOffset(const Slot& slot, std::string_view text) {
+BoxCheck CheckMemoryOffset(const Slot& slot, std::string_view text) {
   double v = Val(text);
-  if (v < 0 || v >= 100) v = slot.value[kOffset];
-  return FormatOffset(v);
+  BoxCheck check;
+  if (!(v >= 0 && v < kOffsetLimit)) {
+    v = slot.value[kOffset];
+    check.refusal = Range(Refusal::Kind::kOffsetRange, 0, kOffsetLimit);
+  }
+  check.text = FormatOffset(v);
+  return check;
 }
 
 namespace {
@@ -283,8 +322,7 @@ bool OpenVfoEntry(const Document& doc, int band, EntryControls& c) {
 }
 
 FrequencyVerdict VfoFrequencyVerdict(int band, int model_index, double mhz) {
-  int column = model_index >= 0 && model_index < 4 ? model_index : 0;
-  const auto& limit = BandLimit[column][band];
+  const auto& limit = BandLimit[LimitColumn(model_index)][band];
   if (mhz < limit[0] || mhz > limit[1]) return FrequencyVerdict::kOutOfRange;
   if (model_index == 2 && band == 6 && !CheckCellularFrequency(mhz)) {
     return FrequencyVerdict::kCellular;
@@ -298,7 +336,13 @@ BoxCheck CheckVfoFrequency(const Document& doc, int band, int model_index,
   BoxCheck check;
   std::string_view shown = text;
   FrequencyVerdict verdict = VfoFrequencyVerdict(band, model_index, v);
-  if (verdict == FrequencyVerdict::kCellular) check.message = CellularMessage();
+  if (verdict == FrequencyVerdict::kOutOfRange) {
+    const auto& limit = BandLimit[LimitColumn(model_index)][band];
+    check.refusal = Range(Refusal::Kind::kBandLimits, limit[0], limit[1]);
+  } else if (verdict == FrequencyVerdict::kCellular) {
+    check.message = CellularMessage();
+    check.refusal = CellularRefusal(v);
+  }
   if (verdict != FrequencyVerdict::kAllowed) shown = doc.Vfo[band].text[kFreq];
   check.text = FormatFrequency(Val(shown));
   return check;

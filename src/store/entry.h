@@ -154,12 +154,37 @@ FrequencyVerdict VfoFrequencyVerdict(int band, int model_index, double mhz);
 // False when an enabled search-pass slot other than `slot` holds exactly
 // this frequency.
 bool CheckSearchPassDuplicate(const Document& doc, double mhz, int slot);
+// The first enabled search-pass slot other than `slot` that holds exactly
+// this frequency, or -1.
+int SearchPassHolder(const Document& doc, double mhz, int slot);
 
-// The outcome of leaving a box: its new text, and the message shown first
-// (if any).
+// An offset must be at least 0 and below this, in MHz.
+inline constexpr double kOffsetLimit = 100;
+
+// Why a box refused the value typed (its text fell back to the stored
+// one), for the editor to say.
+struct Refusal {
+  enum class Kind {
+    kNone,                 // the value was taken
+    kChannelRange,         // outside a channel's range [low, high]
+    kBandLimits,           // outside the VFO band's limits [low, high]
+    kCellular,             // inside the VR-Q70T's cellular band [low, high]
+    kSearchPassDuplicate,  // search-pass slot `slot` holds it already
+    kOffsetRange,          // an offset outside [low, high)
+  };
+  Kind kind = Kind::kNone;
+  double low = 0;
+  double high = 0;
+  int slot = -1;
+  bool operator==(const Refusal&) const = default;
+};
+
+// The outcome of leaving a box: its new text, the message shown first (if
+// any), and why the value typed was refused.
 struct BoxCheck {
   std::string text;
   std::optional<Message> message;
+  Refusal refusal;
 };
 
 // Leaving the frequency box of memory slot `slot`: outside 0.1 .. 1299.995
@@ -170,8 +195,8 @@ BoxCheck CheckMemoryFrequency(const Document& doc, int slot, int model_index,
                               std::string_view text);
 
 // Leaving the offset box: outside 0 .. below 100 MHz restores the slot's
-// offset; the result always has six decimals.
-std::string CheckMemoryOffset(const Slot& slot, std::string_view text);
+// offset; the text always has six decimals. No message.
+BoxCheck CheckMemoryOffset(const Slot& slot, std::string_view text);
 
 // OK for memory slot `slot`: every field and the enable flag from the
 // controls; DataChanged is set. An option group or list with nothing

@@ -29,6 +29,12 @@ class EditDialogTest : public WindowTest {
   QCheckBox* Check(const char* name) { return Find<QCheckBox>(name); }
   QComboBox* List(const char* name) { return Find<QComboBox>(name); }
   QString LabelText(const char* name) { return Find<QLabel>(name)->text(); }
+  // What the dialog says of the values refused; empty when it is hidden.
+  std::string Reason() {
+    auto* label = Find<QLabel>("lblReason");
+    EXPECT_FALSE(label->accessibleName().isEmpty());
+    return label->isHidden() ? "" : label->text().toStdString();
+  }
 
   // Leaves the focused box for another control of the dialog.
   void FocusTo(const char* box) { Box(box)->setFocus(Qt::TabFocusReason); }
@@ -103,10 +109,16 @@ TEST_F(EditDialogTest, LeavingTheBoxesChecksTheirRanges) {
   auto* dialog = OpenEditor(1);
   EXPECT_EQ(Box("txtFreq")->text(), "433.500000");
   EXPECT_EQ(Box("txtShift")->text(), "5.000000");
+  EXPECT_EQ(Reason(), "");
+  const std::string range =
+      "Frequency refused: a channel takes 0.100000 to 1299.995000 MHz.";
   EXPECT_EQ(LeaveFrequencyWith("1300"), "433.500000");
+  EXPECT_EQ(Reason(), range);
   EXPECT_EQ(LeaveFrequencyWith("0.09"), "433.500000");
   EXPECT_EQ(LeaveFrequencyWith(""), "433.500000");
+  EXPECT_EQ(Reason(), range);
   EXPECT_EQ(LeaveFrequencyWith("0.1"), "0.100000");
+  EXPECT_EQ(Reason(), "");  // a value taken clears it
   EXPECT_EQ(LeaveFrequencyWith("1299.995"), "1299.995000");
   EXPECT_EQ(LeaveFrequencyWith("162.55"), "162.550000");
 
@@ -126,6 +138,12 @@ TEST_F(EditDialogTest, LeavingTheBoxesChecksTheirRanges) {
   shift->setText("100");
   FocusTo("txtNote");
   EXPECT_EQ(shift->text(), "5.000000");
+  // Each box's reason, until that box takes a value.
+  const std::string offset_range =
+      "Offset refused: it must be at least 0 and below 100 MHz.";
+  EXPECT_EQ(Reason(), range + "\n" + offset_range);  // 1300 above
+  EXPECT_EQ(LeaveFrequencyWith("433.5"), "433.500000");
+  EXPECT_EQ(Reason(), offset_range);
   for (auto [typed, shown] :
        {std::pair{"99.999999", "99.999999"}, std::pair{"7.25", "7.250000"},
         std::pair{"0", "0.000000"}}) {
@@ -133,6 +151,7 @@ TEST_F(EditDialogTest, LeavingTheBoxesChecksTheirRanges) {
     shift->setText(typed);
     FocusTo("txtNote");
     EXPECT_EQ(shift->text(), shown) << typed;
+    EXPECT_EQ(Reason(), "") << typed;
   }
 
   // Cancel keeps the slot as it was.
@@ -142,8 +161,10 @@ TEST_F(EditDialogTest, LeavingTheBoxesChecksTheirRanges) {
   EXPECT_EQ(doc().Mem[0].text[kOffset], "5.000000");
   EXPECT_EQ(doc().DataChanged, 0);
 
-  // An empty slot falls back to 145 MHz.
+  // An empty slot falls back to 145 MHz; an opening says nothing of the
+  // last one.
   OpenEditor(2);
+  EXPECT_EQ(Reason(), "");
   EXPECT_EQ(LeaveFrequencyWith("2000"), "145.000000");
   Box("txtName")->setText("X");
   Click("CancelButton");
@@ -165,10 +186,14 @@ TEST_F(EditDialogTest, CellularFrequenciesAreRefusedOnTheVrQ70T) {
   EXPECT_EQ(LeaveFrequencyWith("849.995"), "145.000000");
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0], cellular);
+  EXPECT_EQ(Reason(),
+            "Frequency refused: 824.000000 to 849.995000 MHz is a band of the "
+            "cellular phone, which cannot be set.");
   EXPECT_EQ(LeaveFrequencyWith("824"), "145.000000");
   EXPECT_EQ(prompts.messages.size(), 2u);
   EXPECT_EQ(LeaveFrequencyWith("850"), "850.000000");
   EXPECT_EQ(prompts.messages.size(), 2u);
+  EXPECT_EQ(Reason(), "");
 
   // OK checks too, and a refusal keeps the dialog open.
   Box("txtFreq")->setText("869");
@@ -209,6 +234,9 @@ TEST_F(EditDialogTest, SearchPassChannelsMustDifferFromEachOther) {
   EXPECT_EQ(LeaveFrequencyWith("162.55"), "145.000000");
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0], duplicate);
+  EXPECT_EQ(Reason(),
+            "Frequency refused: search-pass channel S50 holds it already, and "
+            "no two search-pass channels may share one.");
   EXPECT_EQ(LeaveFrequencyWith("162.5501"), "162.550100");
   Box("txtFreq")->setText("162.550000");
   Click("OKButton");

@@ -3,10 +3,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSlider>
+#include <map>
 #include <set>
 
 #include "codec/settings.h"
@@ -126,12 +128,42 @@ TEST_F(WindowTest, OnlyTheMarkedControlsSetDataChanged) {
   EXPECT_EQ(doc().settings.Slider1, 30);
 }
 
+// Where each group of "Settings2" stands (row, column). A group the model
+// hides stands nowhere; the shown ones close up, taking the cells from the
+// first on, column by column, without a gap.
+std::map<std::string, std::pair<int, int>> Settings2Cells(QWidget* page) {
+  auto* grid = qobject_cast<QGridLayout*>(page->layout());
+  std::map<std::string, std::pair<int, int>> at;
+  std::set<std::pair<int, int>> taken;
+  for (int i = 0; grid && i < grid->count(); ++i) {
+    QWidget* group = grid->itemAt(i)->widget();
+    if (!group) continue;  // the buttons' row
+    int row, column, rows, columns;
+    grid->getItemPosition(i, &row, &column, &rows, &columns);
+    // The check boxes, last, take the rest of their column.
+    EXPECT_EQ(row + rows, group->objectName() == "fraChecks" ? 7 : row + 1);
+    EXPECT_FALSE(group->isHidden()) << group->objectName().toStdString();
+    EXPECT_FALSE(at.contains(group->objectName().toStdString()))
+        << group->objectName().toStdString();
+    at[group->objectName().toStdString()] = {row, column};
+    taken.insert({column, row});
+  }
+  EXPECT_EQ(taken.size(), at.size());
+  int cell = 0;
+  for (auto [column, row] : taken) {
+    EXPECT_EQ(std::make_pair(row, column), std::make_pair(cell % 7, cell / 7));
+    ++cell;
+  }
+  return at;
+}
+
 TEST_F(WindowTest, ModelChangeAsksAndCanBeCancelled) {
   window->StartUp(SamplePath("demo.VQ5"));
   ShowWindow();
   int channels = doc().ChannelsInUse();
   ASSERT_GT(channels, 0);
   EXPECT_FALSE(Find<QGroupBox>("fraoptRecRate")->isHidden());
+  const auto q5j_cells = Settings2Cells(Find<QWidget>("Frame1_1"));
 
   // Cancel: the old model stays, the data too, and the document is marked.
   prompts.answers = {gui::Answer::kCancel};
@@ -165,15 +197,24 @@ TEST_F(WindowTest, ModelChangeAsksAndCanBeCancelled) {
   EXPECT_EQ(doc().ChannelsInUse(), 0);
   EXPECT_EQ(doc().DataChanged, 0);
   EXPECT_EQ(doc().Vfo[1].text[kFreq], "0.522000");
+  const auto q70e_cells = Settings2Cells(Find<QWidget>("Frame1_1"));
   for (const char* group :
        {"fraoptRecRate", "fraoptBugType", "fraoptLockBug", "fraopbBug"}) {
     EXPECT_TRUE(Find<QGroupBox>(group)->isHidden()) << group;
+    EXPECT_FALSE(q70e_cells.contains(group)) << group;
   }
+  EXPECT_EQ(q70e_cells.size() + 4, q5j_cells.size());
   for (const char* grid : {"MSFlexGrid1", "MSFlexGrid2"}) {
     EXPECT_EQ(Find<QTableView>(grid)->model()->headerData(6, Qt::Horizontal),
               "Scr")
         << grid;
   }
+
+  // Back to the VR-Q5J: its groups where they stood.
+  prompts.answers = {gui::Answer::kNo};
+  Find<QRadioButton>("opbModel_0")->click();
+  EXPECT_EQ(doc().ModelIndex, 0);
+  EXPECT_EQ(Settings2Cells(Find<QWidget>("Frame1_1")), q5j_cells);
 }
 
 }  // namespace

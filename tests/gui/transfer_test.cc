@@ -11,6 +11,7 @@
 
 #include "files/clone_file.h"
 #include "files/snapshots.h"
+#include "gui/channel_map_dialog.h"
 #include "gui/window_settings.h"
 #include "link/port_file.h"
 #include "radio/pty_host.h"
@@ -70,6 +71,66 @@ TEST_F(TransferWindowTest, WriteAllThenReadAllGiveTheSameDocument) {
   EXPECT_EQ(CellText(1, 1), written.Mem[0].text[kFreq]);
   EXPECT_EQ(Find<QLineEdit>("txtBank_0")->text().toStdString(),
             written.txtBank[0]);
+}
+
+// Read > ALL shows Settings 1 first only from the Memory (or Bank) tab,
+// then the Memory tab once the settings are read, locked while the
+// transfer runs; a Write > ALL whose memory write fails ends there too.
+TEST_F(TransferWindowTest, ReadAllAndWriteAllShowTheMemoryPageForTheMemory) {
+  ASSERT_TRUE(
+      window->OpenNamedFile(QString::fromStdString(SamplePath("demo.VQ5"))));
+  struct Seen {
+    int tab;
+    bool running;
+    bool page_enabled;
+    bool operator==(const Seen&) const = default;
+  };
+  std::vector<Seen> seen;
+  QObject::connect(
+      Find<QTabBar>("TabStrip1"), &QTabBar::currentChanged, window.get(),
+      [&](int index) {
+        seen.push_back(
+            {index + 1, window->TransferRunning(),
+             Find<QWidget>("Frame1_" + std::to_string(index))->isEnabled()});
+      });
+  auto run_from = [&](int tab, const char* action) {
+    ClickTab(tab);
+    ASSERT_EQ(window->CurrentTab(), tab);
+    seen.clear();
+    prompts.messages.clear();
+    Run(action);
+    EXPECT_TRUE(Find<QWidget>("Frame1_2")->isEnabled());
+  };
+  const Seen kMemoryWhileRunning{3, true, false};
+  run_from(2, "mnuReAll");
+  EXPECT_EQ(seen, std::vector<Seen>{kMemoryWhileRunning});
+  EXPECT_EQ(window->CurrentTab(), 3);
+  run_from(3, "mnuReAll");
+  EXPECT_EQ(seen, (std::vector<Seen>{{1, false, true}, kMemoryWhileRunning}));
+  EXPECT_EQ(window->CurrentTab(), 3);
+
+  // A row clicked on the channel map while a transfer runs shows the
+  // Memory page locked too: edits there would be lost to the transfer.
+  ClickTab(1);
+  seen.clear();
+  Trigger("mnuChannelMap");
+  Trigger("mnuReAll");
+  ASSERT_TRUE(window->TransferRunning());
+  emit Find<gui::ChannelMapDialog>("dlgChannelMap")->rowClicked(5);
+  window->WaitForTransfer();
+  EXPECT_EQ(seen, std::vector<Seen>{kMemoryWhileRunning});
+  EXPECT_TRUE(Find<QWidget>("Frame1_2")->isEnabled());
+
+  // Silent inside the bank table of the memory write.
+  radio::Faults silent;
+  silent.silent_from = 6 + 16 + 4;
+  window->SimulatedReceiver().Reset();
+  window->SimulatedReceiver().set_faults(silent);
+  run_from(2, "mnuWrAll");
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Communication Error",
+                                                      "Write Failed..."}));
+  EXPECT_EQ(seen, std::vector<Seen>{kMemoryWhileRunning});
+  EXPECT_EQ(window->CurrentTab(), 3);
 }
 
 // Every read that fails part-way leaves the window's document, its name,

@@ -65,7 +65,14 @@ TEST_F(VfoGridTest, EditorKeepsTheBandRules) {
   EXPECT_EQ(doc().Vfo[5].text[kFreq], "118.000000");
   EXPECT_EQ(doc().DataChanged, -1);
 
+  // Leaving the box says why it refused.
   OpenBand(6);
+  Box("txtFreq")->setFocus(Qt::TabFocusReason);
+  Box("txtFreq")->setText(QStringLiteral("107.995"));
+  Box("txtShift")->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(Box("txtFreq")->text(), "118.000000");
+  EXPECT_EQ(Find<QLabel>("lblReason")->text(),
+            "Frequency refused: this band takes 108.000000 to 141.995000 MHz.");
   Box("txtFreq")->setText(QStringLiteral("141.995"));
   Find<QRadioButton>("opbStep_4")->setChecked(true);
   Click("OKButton");

@@ -89,7 +89,8 @@ class TransferTest : public ::testing::Test {
             [this](int value, int maximum) {
               last_progress = {value, maximum};
               if (on_progress) on_progress(value, maximum);
-            }};
+            },
+            [this] { memory_parts.push_back(rx.lines().size()); }};
   }
 
   Lines Texts() const { return messages; }
@@ -101,6 +102,8 @@ class TransferTest : public ::testing::Test {
   Lines messages;
   std::pair<int, int> last_progress{-1, -1};
   std::function<void(int, int)> on_progress;
+  // The lines sent when each memory part started.
+  std::vector<size_t> memory_parts;
   Transfer transfer{link, doc, Sinks()};
 };
 
@@ -136,6 +139,8 @@ TEST_F(TransferTest, ReadAllSendsTheDescribedLinesInOrder) {
     want.push_back("QV~F" + Hex5(0xA00 + 32 * s) + "R");
   EXPECT_EQ(rx.lines(), want);
   EXPECT_EQ(want.back(), "QV~F0AC60R");
+  // The memory part starts once, after the last VFO band.
+  EXPECT_EQ(memory_parts, std::vector<size_t>{6 + 2 + 14});
   EXPECT_EQ(Texts(), Lines{"Successed!!"});
   EXPECT_EQ(last_progress, std::make_pair(1299, 1299));
   EXPECT_EQ(doc.LinkBank, "00");
@@ -213,6 +218,7 @@ TEST_F(TransferTest, WriteAllSendsTheDescribedLinesAndData) {
   want.push_back("QV~BC05000R");
   want.push_back("QV~FINISH");
   EXPECT_EQ(rx.lines(), want);
+  EXPECT_EQ(memory_parts, std::vector<size_t>{6 + 16});  // after the bands
   EXPECT_EQ(Texts(), Lines{"Successed!!"});
   EXPECT_FALSE(rx.identified());
   // The disabled channel was purged before the write.
@@ -434,6 +440,7 @@ TEST_F(TransferTest, RefusedIdentityIsARegionError) {
   messages.clear();
   EXPECT_EQ(transfer.RunWriteAll(), CommandResult::kFailure);
   EXPECT_EQ(Texts(), refused);
+  EXPECT_TRUE(memory_parts.empty());  // no settings part succeeded
 }
 
 TEST_F(TransferTest, RefusedOneByteWriteIsAFailureNotARegionError) {
@@ -764,36 +771,43 @@ TEST_F(TransferTest, BankChannelOfSlot) {
   EXPECT_EQ(BankChannelOfSlot(doc, 10), "");  // no bank covers it
 }
 
-// The page each command shows before it starts, from each page, and after
-// it ends.
-TEST(TransferPagesTest, BeforeAndAfter) {
+// The page each command shows before it starts and when its memory part
+// starts, from each page.
+TEST(TransferPagesTest, BeforeAndWhenTheMemoryPartStarts) {
   using C = UserCommand;
   const int S1 = kTabSettings1, S2 = kTabSettings2, M = kTabMemory,
             B = kTabBank;
   struct Row {
     C command;
-    int from[4];  // the page shown from Settings 1, Settings 2, Memory, Bank
+    int from[4];    // the page shown from Settings 1, Settings 2, Memory, Bank
+    int memory[4];  // then, from there, when the memory part starts
   };
   const Row rows[] = {
-      {C::kRead, {M, M, M, M}},
-      {C::kWrite, {M, M, M, M}},
-      {C::kReadSettings, {S1, S2, S1, B}},
-      {C::kWriteSettings, {S1, S2, S1, S1}},
-      {C::kWriteAll, {S1, S2, S1, S1}},
-      {C::kReadAll, {S1, S1, S1, S1}},
-      {C::kReadQuick, {S1, S1, S1, S1}},
-      {C::kReadBank, {S1, S2, M, B}},
-      {C::kWriteGroup, {S1, S2, M, B}},
+      {C::kRead, {M, M, M, M}, {S1, S2, M, B}},
+      {C::kWrite, {M, M, M, M}, {S1, S2, M, B}},
+      {C::kReadSettings, {S1, S2, S1, B}, {S1, S2, M, B}},
+      {C::kWriteSettings, {S1, S2, S1, S1}, {S1, S2, M, B}},
+      {C::kWriteAll, {S1, S2, S1, S1}, {M, M, M, M}},
+      {C::kReadAll, {S1, S2, S1, S1}, {M, M, M, M}},
+      {C::kReadQuick, {S1, S2, S1, S1}, {M, M, M, M}},
+      {C::kReadBank, {S1, S2, M, B}, {S1, S2, M, B}},
+      {C::kWriteGroup, {S1, S2, M, B}, {S1, S2, M, B}},
   };
+  Document doc;
+  ASSERT_TRUE(BankTotalComplete(doc));
   for (const Row& row : rows) {
     for (int page = S1; page <= B; ++page) {
       EXPECT_EQ(PageBeforeTransfer(row.command, page), row.from[page - 1])
           << static_cast<int>(row.command) << " from " << page;
+      EXPECT_EQ(PageWhenMemoryStarts(doc, row.command, page),
+                row.memory[page - 1])
+          << static_cast<int>(row.command) << " from " << page;
     }
   }
-  EXPECT_EQ(PageAfterTransfer(C::kWriteAll, CommandResult::kSuccess, S2), M);
-  EXPECT_EQ(PageAfterTransfer(C::kWriteAll, CommandResult::kFailure, S2), S2);
-  EXPECT_EQ(PageAfterTransfer(C::kWrite, CommandResult::kSuccess, B), B);
+  // The tab guard keeps the Memory page shut while the total is not 1000.
+  SetBanks(doc, {999});
+  ASSERT_FALSE(BankTotalComplete(doc));
+  EXPECT_EQ(PageWhenMemoryStarts(doc, C::kReadAll, S2), S2);
 }
 
 }  // namespace

@@ -51,6 +51,7 @@ class SafeWriteTest : public ::testing::Test {
     sinks_.progress = [this](int value, int maximum) {
       steps_.emplace_back(value, maximum);
     };
+    sinks_.memory_part = [this] { memory_parts_.push_back(rx_.lines()); };
   }
 
   // What Read > ALL gives of the receiver now.
@@ -85,6 +86,8 @@ class SafeWriteTest : public ::testing::Test {
   TransferSinks sinks_;
   std::vector<Message> messages_;
   std::vector<std::pair<int, int>> steps_;
+  // The lines sent when each memory part the sinks heard of started.
+  std::vector<std::vector<std::string>> memory_parts_;
 };
 
 TEST_F(SafeWriteTest, SnapshotPreviewWriteVerifyAndRestore) {
@@ -103,7 +106,12 @@ TEST_F(SafeWriteTest, SnapshotPreviewWriteVerifyAndRestore) {
                                  "Channel 00-004 added: 118.100000 AM TOWER",
                                  "Channel 00-010: Name: OLD    -> NEW   "}));
 
+  EXPECT_TRUE(memory_parts_.empty());  // the snapshot is no memory part
   ASSERT_EQ(write.WriteAndVerify(link_, doc_, sinks_), CommandResult::kSuccess);
+  // The write's memory part only, after its last VFO band; the read-back
+  // is no memory part either.
+  ASSERT_EQ(memory_parts_.size(), 1u);
+  EXPECT_EQ(memory_parts_[0].back().substr(0, 10), "QV~F004A0W");
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].text, kMsgSuccess);
   EXPECT_EQ(messages_[0].informative, kMsgVerified);

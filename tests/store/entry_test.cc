@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <utility>
 
+#include "codec/text.h"
+
 namespace vrq5 {
 namespace {
 
@@ -107,6 +109,15 @@ TEST(EntryFrequencyTest, RangeRestoreAndFormat) {
   // A frequency number without its text is no channel to fall back to.
   doc.Mem[20].value[kFreq] = 433.5;
   EXPECT_EQ(text(20, "1300"), "145.000000");
+  // Why: the channel range; nothing for a value taken.
+  for (const char* typed : {"1300", "0.09", ""}) {
+    EXPECT_EQ(CheckMemoryFrequency(doc, 10, 0, typed).refusal,
+              (Refusal{.kind = Refusal::Kind::kChannelRange,
+                       .low = 0.1,
+                       .high = 1299.995}))
+        << typed;
+  }
+  EXPECT_EQ(CheckMemoryFrequency(doc, 10, 0, "0.1").refusal, Refusal{});
 }
 
 TEST(EntryFrequencyTest, CellularRangesOnlyOnTheQ70T) {
@@ -120,6 +131,12 @@ TEST(EntryFrequencyTest, CellularRangesOnlyOnTheQ70T) {
     BoxCheck c = CheckMemoryFrequency(doc, 3, 2, f);
     EXPECT_EQ(c.message, cellular) << f;
     EXPECT_EQ(c.text, "433.500000") << f;
+    // Why: the cellular band that holds it.
+    const bool lower = Val(f) < 850;
+    EXPECT_EQ(c.refusal, (Refusal{.kind = Refusal::Kind::kCellular,
+                                  .low = lower ? 824.0 : 869.0,
+                                  .high = lower ? 849.995 : 894.995}))
+        << f;
     EXPECT_EQ(CheckMemoryFrequency(doc, 40, 2, f).text, "145.000000") << f;
   }
   const std::pair<const char*, const char*> allowed[] = {
@@ -131,6 +148,7 @@ TEST(EntryFrequencyTest, CellularRangesOnlyOnTheQ70T) {
     BoxCheck c = CheckMemoryFrequency(doc, 3, 2, f);
     EXPECT_FALSE(c.message) << f;
     EXPECT_EQ(c.text, shown);
+    EXPECT_EQ(c.refusal, Refusal{}) << f;
   }
   for (int model : {0, 1, 3}) {
     BoxCheck c = CheckMemoryFrequency(doc, 3, model, "849.995");
@@ -158,6 +176,9 @@ TEST(EntryFrequencyTest, SearchPassDuplicates) {
   BoxCheck r = CheckMemoryFrequency(doc, 1105, 0, "162.550000");
   EXPECT_EQ(r.message, duplicate);
   EXPECT_EQ(r.text, "145.000000");
+  // Why: the slot that holds it.
+  EXPECT_EQ(r.refusal, (Refusal{.kind = Refusal::Kind::kSearchPassDuplicate,
+                                .slot = 1150}));
   doc.Mem[1105] = FilledSlot();
   EXPECT_EQ(CheckMemoryFrequency(doc, 1105, 0, "162.55").text, "433.500000");
   EXPECT_FALSE(CheckSearchPassDuplicate(doc, 162.55, 1105));
@@ -190,13 +211,22 @@ TEST(EntryFrequencyTest, SearchPassDuplicates) {
 
 TEST(EntryOffsetTest, RangeRestoreAndFormat) {
   Slot s = FilledSlot();  // offset 5
-  EXPECT_EQ(CheckMemoryOffset(s, "100"), "5.000000");
-  EXPECT_EQ(CheckMemoryOffset(s, "250.5"), "5.000000");
-  EXPECT_EQ(CheckMemoryOffset(s, "99.999999"), "99.999999");
-  EXPECT_EQ(CheckMemoryOffset(s, "0"), "0.000000");
-  EXPECT_EQ(CheckMemoryOffset(s, ""), "0.000000");
-  EXPECT_EQ(CheckMemoryOffset(s, ".6"), "0.600000");
-  EXPECT_EQ(CheckMemoryOffset(Slot{}, "100"), "0.000000");
+  const Refusal range{
+      .kind = Refusal::Kind::kOffsetRange, .low = 0, .high = 100};
+  const struct {
+    const char* typed;
+    const char* shown;
+    Refusal why;
+  } rows[] = {{"100", "5.000000", range},     {"250.5", "5.000000", range},
+              {"99.999999", "99.999999", {}}, {"0", "0.000000", {}},
+              {"", "0.000000", {}},           {".6", "0.600000", {}}};
+  for (const auto& row : rows) {
+    BoxCheck c = CheckMemoryOffset(s, row.typed);
+    EXPECT_EQ(c.text, row.shown) << row.typed;
+    EXPECT_EQ(c.refusal, row.why) << row.typed;
+    EXPECT_FALSE(c.message) << row.typed;
+  }
+  EXPECT_EQ(CheckMemoryOffset(Slot{}, "100").text, "0.000000");
 }
 
 TEST(EntryOpenTest, DefaultsHoldAndModelRules) {

@@ -95,6 +95,11 @@ TEST(VfoEntryTest, FrequencyLimitsAndTheCellularBand) {
   BoxCheck check = CheckVfoFrequency(doc, 5, 0, "150");
   EXPECT_EQ(check.text, "118.000000");
   EXPECT_FALSE(check.message);
+  // Why: the band's limits in the model's column.
+  EXPECT_EQ(check.refusal, (Refusal{.kind = Refusal::Kind::kBandLimits,
+                                    .low = 108,
+                                    .high = 141.995}));
+  EXPECT_EQ(CheckVfoFrequency(doc, 5, 0, "120").refusal, Refusal{});
   EXPECT_EQ(CheckVfoFrequency(doc, 5, 0, "141.995").text, "141.995000");
   EXPECT_EQ(CheckVfoFrequency(doc, 5, 0, "108").text, "108.000000");
   EXPECT_EQ(CheckVfoFrequency(doc, 5, 0, "107.995").text, "118.000000");
@@ -104,6 +109,9 @@ TEST(VfoEntryTest, FrequencyLimitsAndTheCellularBand) {
   ASSERT_TRUE(check.message);
   EXPECT_EQ(check.message->title, "Frequency of the cellular phone");
   EXPECT_EQ(check.text, "400.000000");
+  EXPECT_EQ(
+      check.refusal,
+      (Refusal{.kind = Refusal::Kind::kCellular, .low = 824, .high = 849.995}));
   check = CheckVfoFrequency(doc, 6, 2, "900");
   EXPECT_FALSE(check.message);
   EXPECT_EQ(check.text, "900.000000");

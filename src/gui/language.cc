@@ -29,8 +29,11 @@ class StringTable : public QTranslator {
     if (!file.open(QIODevice::ReadOnly)) return false;
     QXmlStreamReader xml(&file);
     QString source;
+    // Token by token: reading on for a start element after the root's end
+    // would read past the document and report it as cut short.
     while (!xml.atEnd()) {
-      if (!xml.readNextStartElement()) continue;
+      xml.readNext();
+      if (!xml.isStartElement()) continue;
       if (xml.name() == QLatin1String("source")) {
         source = xml.readElementText();
       } else if (xml.name() == QLatin1String("translation")) {

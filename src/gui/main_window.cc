@@ -26,6 +26,7 @@
 #include "gui/settings_pages.h"
 #include "gui/snapshots_dialog.h"
 #include "gui/status_bar.h"
+#include "gui/tab_strip.h"
 #include "gui/tool_bar.h"
 #include "gui/transfer_controller.h"
 #include "gui/vfo_grid.h"
@@ -39,8 +40,6 @@ namespace vrq5::gui {
 namespace {
 
 constexpr int kTabCount = 4;
-const char* const kTabCaptions[kTabCount] = {"Settings 1", "Settings 2",
-                                             "Memory", "Bank"};
 
 }  // namespace
 
@@ -119,14 +118,10 @@ void MainWindow::BuildPages() {
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->setSpacing(0);
-  tab_strip_ = new QTabBar(central);
-  tab_strip_->setObjectName(QStringLiteral("TabStrip1"));
-  tab_strip_->setFocusPolicy(Qt::StrongFocus);
-  tab_strip_->setExpanding(false);
+  tab_strip_ = MakeTabStrip(central, this);
   frames_ = new QStackedWidget(central);
   frames_->setFrameShape(QFrame::StyledPanel);
   for (int t = 0; t < kTabCount; ++t) {
-    tab_strip_->addTab(QString::fromLatin1(kTabCaptions[t]));
     QWidget* frame;
     if (t == kTabMemory - 1) {
       // The Memory tab: the grid, its buttons and the row commands.

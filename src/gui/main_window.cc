@@ -156,18 +156,18 @@ void MainWindow::BuildPages() {
   band_plan_layout->addWidget(vfo_grid_);
   band_plan_layout->addLayout(transfer_->MakeButtonRow(
       settings1,
-      {{"cmbRxData1", "Read Settings", UserCommand::kReadSettings},
-       {"cmbTxData1", "Write Settings", UserCommand::kWriteSettings}}));
+      {{"cmbRxData1", Tr("&Read Settings"), UserCommand::kReadSettings},
+       {"cmbTxData1", Tr("&Write Settings"), UserCommand::kWriteSettings}}));
   QWidget* settings2 = frames_->widget(kTabSettings2 - 1);
   settings_pages_ =
       new SettingsPages(doc_, settings1, settings2, band_plan_layout);
   if (auto* grid2 = qobject_cast<QGridLayout*>(settings2->layout())) {
-    grid2->addLayout(
-        transfer_->MakeButtonRow(
-            settings2,
-            {{"cmbRxData2", "Read Settings", UserCommand::kReadSettings},
-             {"cmbTxData2", "Write Settings", UserCommand::kWriteSettings}}),
-        8, 0, 1, grid2->columnCount());
+    grid2->addLayout(transfer_->MakeButtonRow(
+                         settings2, {{"cmbRxData2", Tr("&Read Settings"),
+                                      UserCommand::kReadSettings},
+                                     {"cmbTxData2", Tr("&Write Settings"),
+                                      UserCommand::kWriteSettings}}),
+                     8, 0, 1, grid2->columnCount());
   }
   connect(settings_pages_, &SettingsPages::changed, this,
           [this] { Changed(Text("Settings"), Refresh::kNothing); });
@@ -183,10 +183,10 @@ void MainWindow::BuildPages() {
   bank_layout->setContentsMargins(0, 0, 0, 0);
   bank_layout->addWidget(bank_page_);
   QHBoxLayout* bank_buttons = transfer_->MakeButtonRow(
-      bank, {{"cmbReadBank", "Read Bank", UserCommand::kReadBank},
-             {"cmbWriteBank", "Write Bank", UserCommand::kWriteBank},
-             {"cmdReadGroup", "Read Group", UserCommand::kReadGroup},
-             {"cmdWriteGroup", "Write Group", UserCommand::kWriteGroup}});
+      bank, {{"cmbReadBank", Tr("&Read Bank"), UserCommand::kReadBank},
+             {"cmbWriteBank", Tr("&Write Bank"), UserCommand::kWriteBank},
+             {"cmdReadGroup", Tr("Read &Group"), UserCommand::kReadGroup},
+             {"cmdWriteGroup", Tr("Write Grou&p"), UserCommand::kWriteGroup}});
   bank_buttons->setContentsMargins(9, 0, 9, 9);
   bank_layout->addLayout(bank_buttons);
 }

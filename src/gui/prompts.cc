@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QUrl>
 
+#include "gui/button_texts.h"
 #include "gui/controls.h"
 
 namespace vrq5::gui {
@@ -65,6 +66,7 @@ void QtPrompts::Show(QWidget* parent, const Message& message) {
   if (!message.informative.empty()) {
     box.setInformativeText(CoreText(message.informative));
   }
+  SetButtonTexts(&box);
   box.exec();
 }
 
@@ -88,6 +90,7 @@ Answer QtPrompts::Ask(QWidget* parent, const Message& question,
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
   }
+  SetButtonTexts(&box);
   switch (box.exec()) {
     case QMessageBox::Ok:
       return Answer::kOk;

@@ -1219,22 +1219,6 @@ Stop it and go on?</source>
         <translation>ﾊﾞｰｼﾞｮﾝ %1</translation>
     </message>
     <message>
-        <source>Settings 1</source>
-        <translation>設定1</translation>
-    </message>
-    <message>
-        <source>Settings 2</source>
-        <translation>設定2</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>ﾒﾓﾘｰ</translation>
-    </message>
-    <message>
-        <source>Bank</source>
-        <translation>ﾊﾞﾝｸ</translation>
-    </message>
-    <message>
         <source>Frequency refused: a channel takes %1 to %2 MHz.</source>
         <translation>周波数は受け付けられません: ﾁｬﾝﾈﾙは %1 ～ %2 MHz です。</translation>
     </message>
@@ -1253,6 +1237,42 @@ Stop it and go on?</source>
     <message>
         <source>Offset refused: it must be at least %1 and below %2 MHz.</source>
         <translation>ｵﾌｾｯﾄは受け付けられません: %1 MHz 以上 %2 MHz 未満にしてください。</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>OK(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>ｷｬﾝｾﾙ(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>はい(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>いいえ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Settings &amp;1</source>
+        <translation>設定1(&amp;1)</translation>
+    </message>
+    <message>
+        <source>Settings &amp;2</source>
+        <translation>設定2(&amp;2)</translation>
+    </message>
+    <message>
+        <source>&amp;Memory</source>
+        <translation>ﾒﾓﾘｰ(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Bank</source>
+        <translation>ﾊﾞﾝｸ(&amp;B)</translation>
     </message>
 </context>
 <context>
@@ -1380,12 +1400,12 @@ channels, banks, groups, VFO bands and settings.</source>
         <translation>すべてのﾌｧｲﾙ (*)</translation>
     </message>
     <message>
-        <source>Save as PNG...</source>
-        <translation>PNG で保存...</translation>
+        <source>&amp;Save as PNG...</source>
+        <translation>PNGで保存(&amp;S)...</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>閉じる</translation>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -1453,14 +1473,6 @@ channels, banks, groups, VFO bands and settings.</source>
         <translation>名前</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>ｷｬﾝｾﾙ</translation>
-    </message>
-    <message>
         <source>Frequency</source>
         <translation>周波数</translation>
     </message>
@@ -1487,6 +1499,14 @@ channels, banks, groups, VFO bands and settings.</source>
     <message>
         <source>Why the value typed was refused</source>
         <translation>入力した値が受け付けられなかった理由</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>OK(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>ｷｬﾝｾﾙ(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -1655,28 +1675,28 @@ channels, banks, groups, VFO bands and settings.</source>
         <translation>変更(&amp;M)</translation>
     </message>
     <message>
-        <source>Read Settings</source>
-        <translation>設定読み込み</translation>
+        <source>&amp;Read Settings</source>
+        <translation>設定読み込み(&amp;R)</translation>
     </message>
     <message>
-        <source>Write Settings</source>
-        <translation>設定書き込み</translation>
+        <source>&amp;Write Settings</source>
+        <translation>設定書き込み(&amp;W)</translation>
     </message>
     <message>
-        <source>Read Bank</source>
-        <translation>ﾊﾞﾝｸ読み込み</translation>
+        <source>&amp;Read Bank</source>
+        <translation>ﾊﾞﾝｸ読み込み(&amp;R)</translation>
     </message>
     <message>
-        <source>Write Bank</source>
-        <translation>ﾊﾞﾝｸ書き込み</translation>
+        <source>&amp;Write Bank</source>
+        <translation>ﾊﾞﾝｸ書き込み(&amp;W)</translation>
     </message>
     <message>
-        <source>Read Group</source>
-        <translation>ｸﾞﾙｰﾌﾟ読み込み</translation>
+        <source>Read &amp;Group</source>
+        <translation>ｸﾞﾙｰﾌﾟ読み込み(&amp;G)</translation>
     </message>
     <message>
-        <source>Write Group</source>
-        <translation>ｸﾞﾙｰﾌﾟ書き込み</translation>
+        <source>Write Grou&amp;p</source>
+        <translation>ｸﾞﾙｰﾌﾟ書き込み(&amp;P)</translation>
     </message>
 </context>
 <context>
@@ -1730,30 +1750,6 @@ channels, banks, groups, VFO bands and settings.</source>
         <translation>見つかりません</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>上へ</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>下へ</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>読み込み</translation>
-    </message>
-    <message>
-        <source>Write</source>
-        <translation>書き込み</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>前へ</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>次へ</translation>
-    </message>
-    <message>
         <source>Cut(&amp;T)</source>
         <translation>切り取り(&amp;T)</translation>
     </message>
@@ -1796,6 +1792,38 @@ channels, banks, groups, VFO bands and settings.</source>
     <message>
         <source>By Note</source>
         <translation>ﾒﾓ順</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>読み込み(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>書き込む(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>上へ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>下へ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>ｸﾘｱ(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All</source>
+        <translation>すべてｸﾘｱ(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>前へ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>次へ(&amp;N)</translation>
     </message>
 </context>
 <context>
@@ -1850,6 +1878,14 @@ channels, banks, groups, VFO bands and settings.</source>
     <message>
         <source>Cancel</source>
         <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>OK(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>ｷｬﾝｾﾙ(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -1986,10 +2022,6 @@ channels, banks, groups, VFO bands and settings.</source>
         <translation>機種を %1 に切り替えますか?</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>ｷｬﾝｾﾙ</translation>
-    </message>
-    <message>
         <source>Read(&amp;R)</source>
         <translation>読み出し(&amp;R)</translation>
     </message>
@@ -2024,6 +2056,10 @@ channels, banks, groups, VFO bands and settings.</source>
     <message>
         <source>Options(&amp;O)...</source>
         <translation>ｵﾌﾟｼｮﾝ(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>ｷｬﾝｾﾙ(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -2061,12 +2097,12 @@ channels, banks, groups, VFO bands and settings.</source>
         <translation>今後、警告を表示しない</translation>
     </message>
     <message>
-        <source>Write anyway</source>
-        <translation>書き込む</translation>
+        <source>&amp;Write anyway</source>
+        <translation>書き込む(&amp;W)</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>中止</translation>
+        <source>&amp;Stop</source>
+        <translation>中止(&amp;S)</translation>
     </message>
 </context>
 <context>

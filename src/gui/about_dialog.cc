@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "codec/tables.h"
+#include "gui/button_texts.h"
 #include "gui/controls.h"
 #include "gui/note_text.h"
 #include "gui/prompts.h"
@@ -34,6 +35,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
                       "and settings."),
                  this));
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  SetButtonTexts(box);
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(box);
 }

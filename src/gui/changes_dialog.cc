@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/button_texts.h"
 #include "gui/controls.h"
 
 namespace vrq5::gui {
@@ -38,6 +39,7 @@ ChangesDialog::ChangesDialog(const std::vector<std::string>& changes,
   QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
   cancel->setObjectName(QStringLiteral("cmdCancel"));
   cancel->setDefault(true);
+  SetButtonTexts(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);

@@ -1,5 +1,6 @@
 #include "gui/channel_import_dialog.h"
 
+#include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,7 +11,9 @@
 #include <algorithm>
 #include <string>
 
+#include "gui/button_texts.h"
 #include "gui/controls.h"
+#include "gui/option_group.h"
 #include "gui/prompts.h"
 
 namespace vrq5::gui {
@@ -47,8 +50,15 @@ ChannelImportDialog::ChannelImportDialog(const Document& doc, int first_slot,
   layout->addWidget(from_row);
   layout->addLayout(bank_row);
   layout->addWidget(by_location_);
+  auto* where = new QButtonGroup(this);
+  where->setObjectName(QStringLiteral("opbWhere"));
+  for (QRadioButton* option : {from_row, into_bank_, by_location_}) {
+    where->addButton(option);
+  }
+  KeepTabOnChecked(where);
   auto* buttons = new QDialogButtonBox(
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  SetButtonTexts(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
@@ -89,6 +99,7 @@ void ChannelImportDialog::ShowReport(Prompts& prompts, QWidget* parent,
   }
   layout->addWidget(list, 1);
   auto* close = new QDialogButtonBox(QDialogButtonBox::Close, &report);
+  SetButtonTexts(close);
   QObject::connect(close, &QDialogButtonBox::rejected, &report,
                    &QDialog::reject);
   layout->addWidget(close);

@@ -24,8 +24,8 @@ ChannelMapDialog::ChannelMapDialog(const Document& doc, Prompts& prompts,
       Text("Point at a channel for its row and name; click it to select "
            "its row."),
       this);
-  auto* save = Button("cmdSavePng", Tr("Save as PNG..."), this);
-  auto* close = Button("cmdCloseMap", Tr("Close"), this);
+  auto* save = Button("cmdSavePng", Tr("&Save as PNG..."), this);
+  auto* close = Button("cmdCloseMap", Tr("&Close"), this);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(hint, 1);
   buttons->addWidget(save);

@@ -20,6 +20,7 @@
 #include "gui/controls.h"
 #include "gui/key_filter.h"
 #include "gui/note_text.h"
+#include "gui/option_group.h"
 
 namespace vrq5::gui {
 
@@ -30,7 +31,7 @@ QString Name(const char* base, int index) {
 }
 
 QGroupBox* Frame(const char* name, const char* caption, QWidget* parent) {
-  auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+  auto* frame = new QGroupBox(Text(caption), parent);
   frame->setObjectName(QString::fromLatin1(name));
   return frame;
 }
@@ -180,6 +181,10 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   shift_layout->addWidget(txtShift_, 1, 2);
   shift_layout->addWidget(Label("Label7", QStringLiteral("MHz"), frame4), 1, 3);
 
+  for (QButtonGroup* group : {opbWave_, opbStep_, opbTone_, opbSift_}) {
+    KeepTabOnChecked(group);
+  }
+
   chkSkip_ = new QCheckBox(Text("Skip"), this);
   chkSkip_->setObjectName(QStringLiteral("chkSkip"));
   chkEnable_ = new QCheckBox(Text("Enable"), this);
@@ -193,11 +198,11 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   InstallKeyFilter(txtName_, KeyFilter::kName);
   label4_ = Label("Label4", Text("NAME"), this);
 
-  auto* ok = new QPushButton(Text("OK"), this);
+  auto* ok = new QPushButton(Text("&OK"), this);
   ok->setObjectName(QStringLiteral("OKButton"));
   ok->setDefault(true);
   ok->setAutoDefault(true);
-  auto* cancel = new QPushButton(Text("Cancel"), this);
+  auto* cancel = new QPushButton(Text("&Cancel"), this);
   cancel->setObjectName(QStringLiteral("CancelButton"));
   cancel->setAutoDefault(false);
   connect(ok, &QPushButton::clicked, this, &EditDialog::OkClicked);

@@ -15,6 +15,9 @@ GridView::GridView(QWidget* parent, const char* name,
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Tab and Shift+Tab leave the grid for the next or previous control; the
+  // arrow keys move between the cells.
+  setTabKeyNavigation(false);
   setWordWrap(false);
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

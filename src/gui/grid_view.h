@@ -1,5 +1,6 @@
 // A grid of the window (the memory grid, the VFO grid): one whole row
-// selected, no editing in place; Enter and a double-click open a row.
+// selected, no editing in place; Enter and a double-click open a row, the
+// arrow keys move between the cells, Tab and Shift+Tab leave the grid.
 #ifndef VRQ5_GUI_GRID_VIEW_H_
 #define VRQ5_GUI_GRID_VIEW_H_
 

@@ -26,6 +26,7 @@
 #include "gui/settings_pages.h"
 #include "gui/snapshots_dialog.h"
 #include "gui/status_bar.h"
+#include "gui/tab_strip.h"
 #include "gui/tool_bar.h"
 #include "gui/transfer_controller.h"
 #include "gui/vfo_grid.h"
@@ -39,8 +40,6 @@ namespace vrq5::gui {
 namespace {
 
 constexpr int kTabCount = 4;
-const char* const kTabCaptions[kTabCount] = {Tr("Settings 1"), Tr("Settings 2"),
-                                             Tr("Memory"), Tr("Bank")};
 
 }  // namespace
 
@@ -123,14 +122,10 @@ void MainWindow::BuildPages() {
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->setSpacing(0);
-  tab_strip_ = new QTabBar(central);
-  tab_strip_->setObjectName(QStringLiteral("TabStrip1"));
-  tab_strip_->setFocusPolicy(Qt::StrongFocus);
-  tab_strip_->setExpanding(false);
+  tab_strip_ = MakeTabStrip(central, this);
   frames_ = new QStackedWidget(central);
   frames_->setFrameShape(QFrame::StyledPanel);
   for (int t = 0; t < kTabCount; ++t) {
-    tab_strip_->addTab(Text(kTabCaptions[t]));
     QWidget* frame;
     if (t == kTabMemory - 1) {
       // The Memory tab: the grid, its buttons and the row commands.
@@ -165,16 +160,16 @@ void MainWindow::BuildPages() {
   band_plan_layout->addWidget(vfo_grid_);
   band_plan_layout->addLayout(transfer_->MakeButtonRow(
       settings1,
-      {{"cmbRxData1", Tr("Read Settings"), UserCommand::kReadSettings},
-       {"cmbTxData1", Tr("Write Settings"), UserCommand::kWriteSettings}}));
+      {{"cmbRxData1", Tr("&Read Settings"), UserCommand::kReadSettings},
+       {"cmbTxData1", Tr("&Write Settings"), UserCommand::kWriteSettings}}));
   QWidget* settings2 = frames_->widget(kTabSettings2 - 1);
   settings_pages_ =
       new SettingsPages(doc_, settings1, settings2, band_plan_layout);
   if (auto* grid2 = qobject_cast<QGridLayout*>(settings2->layout())) {
     grid2->addLayout(transfer_->MakeButtonRow(
-                         settings2, {{"cmbRxData2", Tr("Read Settings"),
+                         settings2, {{"cmbRxData2", Tr("&Read Settings"),
                                       UserCommand::kReadSettings},
-                                     {"cmbTxData2", Tr("Write Settings"),
+                                     {"cmbTxData2", Tr("&Write Settings"),
                                       UserCommand::kWriteSettings}}),
                      8, 0, 1, -1);  // to the last column the groups take
   }
@@ -192,10 +187,10 @@ void MainWindow::BuildPages() {
   bank_layout->setContentsMargins(0, 0, 0, 0);
   bank_layout->addWidget(bank_page_);
   QHBoxLayout* bank_buttons = transfer_->MakeButtonRow(
-      bank, {{"cmbReadBank", Tr("Read Bank"), UserCommand::kReadBank},
-             {"cmbWriteBank", Tr("Write Bank"), UserCommand::kWriteBank},
-             {"cmdReadGroup", Tr("Read Group"), UserCommand::kReadGroup},
-             {"cmdWriteGroup", Tr("Write Group"), UserCommand::kWriteGroup}});
+      bank, {{"cmbReadBank", Tr("&Read Bank"), UserCommand::kReadBank},
+             {"cmbWriteBank", Tr("&Write Bank"), UserCommand::kWriteBank},
+             {"cmdReadGroup", Tr("Read &Group"), UserCommand::kReadGroup},
+             {"cmdWriteGroup", Tr("Write Grou&p"), UserCommand::kWriteGroup}});
   bank_buttons->setContentsMargins(9, 0, 9, 9);
   bank_layout->addLayout(bank_buttons);
 }

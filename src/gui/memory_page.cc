@@ -47,14 +47,15 @@ MemoryPage::MemoryPage(Document& doc, Prompts& prompts,
   grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
   auto* buttons = new QVBoxLayout;
-  auto* up = Button("Command5", Tr("Up"), this);
-  auto* down = Button("Command4", Tr("Down"), this);
+  // Made in the order they stand, which Tab follows.
   auto* read =
-      transfer_.MakeButton(this, "cmbRxData", Tr("Read"), UserCommand::kRead);
-  auto* write =
-      transfer_.MakeButton(this, "cmbTxData", Tr("Write"), UserCommand::kWrite);
-  auto* clear = Button("cmbClear", Tr("Clear"), this);
-  auto* clear_all = Button("cmbClAll", Tr("Clear All"), this);
+      transfer_.MakeButton(this, "cmbRxData", Tr("&Read"), UserCommand::kRead);
+  auto* write = transfer_.MakeButton(this, "cmbTxData", Tr("&Write"),
+                                     UserCommand::kWrite);
+  auto* up = Button("Command5", Tr("&Up"), this);
+  auto* down = Button("Command4", Tr("&Down"), this);
+  auto* clear = Button("cmbClear", Tr("C&lear"), this);
+  auto* clear_all = Button("cmbClAll", Tr("Clear &All"), this);
   connect(up, &QPushButton::clicked, this, [this] {
     int row = CurrentRow();
     if (row > 1) SelectRow(row - 1);
@@ -90,8 +91,8 @@ MemoryPage::MemoryPage(Document& doc, Prompts& prompts,
       Text("145.5, a range 144-146, or a name or note"));
   find_text_->setClearButtonEnabled(true);
   find_layout->addWidget(find_text_, 1);
-  auto* find_previous = Button("cmdFindPrevious", Tr("Previous"), find_bar_);
-  auto* find_next = Button("cmdFindNext", Tr("Next"), find_bar_);
+  auto* find_previous = Button("cmdFindPrevious", Tr("&Previous"), find_bar_);
+  auto* find_next = Button("cmdFindNext", Tr("&Next"), find_bar_);
   find_layout->addWidget(find_previous);
   find_layout->addWidget(find_next);
   find_status_ = new QLabel(find_bar_);
@@ -102,6 +103,17 @@ MemoryPage::MemoryPage(Document& doc, Prompts& prompts,
   connect(find_next, &QPushButton::clicked, this, [this] { FindRow(true); });
   connect(find_previous, &QPushButton::clicked, this,
           [this] { FindRow(false); });
+  // Escape, from the box or a button of the bar, hides it; the grid takes
+  // the focus back. What was looked for stays for F3.
+  auto* close_find = new QAction(find_bar_);
+  close_find->setObjectName(QStringLiteral("actCloseFind"));
+  close_find->setShortcut(QKeySequence(Qt::Key_Escape));
+  close_find->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  find_bar_->addAction(close_find);
+  connect(close_find, &QAction::triggered, this, [this] {
+    find_bar_->hide();
+    grid_->setFocus(Qt::OtherFocusReason);
+  });
   find_bar_->hide();
   auto* grid_column = new QVBoxLayout;
   grid_column->addWidget(find_bar_);

@@ -1,9 +1,9 @@
 // The Memory tab (Frame1_2): the memory grid with its buttons beside it
-// (Read, Write, Up, Down, Clear, Clear All), the find bar above it, and
-// the row commands of the Edit menu: the clipboard, Delete, move, sort,
-// insert and find over the selected rows. Every change of the document it
-// makes ends in one place (Changed): the window refills the grid and
-// records one undo step.
+// (Read, Write, Up, Down, Clear, Clear All), the find bar above it (Escape
+// hides it), and the row commands of the Edit menu: the clipboard, Delete,
+// move, sort, insert and find over the selected rows. Every change of the
+// document it makes ends in one place (Changed): the window refills the
+// grid and records one undo step.
 #ifndef VRQ5_GUI_MEMORY_PAGE_H_
 #define VRQ5_GUI_MEMORY_PAGE_H_
 

@@ -96,12 +96,12 @@ PortDialog::PortDialog(const std::string& port_name, QWidget* parent)
   });
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok =
-      buttons->addButton(Text("OK"), QDialogButtonBox::AcceptRole);
+      buttons->addButton(Text("&OK"), QDialogButtonBox::AcceptRole);
   ok->setObjectName(QStringLiteral("OKButton"));
   ok->setAccessibleName(Text("OK"));
   ok->setDefault(true);
   QPushButton* cancel =
-      buttons->addButton(Text("Cancel"), QDialogButtonBox::RejectRole);
+      buttons->addButton(Text("&Cancel"), QDialogButtonBox::RejectRole);
   cancel->setObjectName(QStringLiteral("CancelButton"));
   cancel->setAccessibleName(Text("Cancel"));
   cancel->setAutoDefault(false);

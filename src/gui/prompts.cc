@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "gui/button_texts.h"
 #include "gui/controls.h"
 
 namespace vrq5::gui {
@@ -68,6 +69,7 @@ void QtPrompts::Show(QWidget* parent, const Message& message) {
   if (!message.informative.empty()) {
     box.setInformativeText(CoreText(message.informative));
   }
+  SetButtonTexts(&box);
   box.exec();
 }
 
@@ -91,6 +93,7 @@ Answer QtPrompts::Ask(QWidget* parent, const Message& question,
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
   }
+  SetButtonTexts(&box);
   switch (box.exec()) {
     case QMessageBox::Ok:
       return Answer::kOk;

@@ -16,6 +16,7 @@
 #include "codec/tables.h"
 #include "gui/controls.h"
 #include "gui/note_text.h"
+#include "gui/option_group.h"
 #include "store/settings_rules.h"
 
 namespace vrq5::gui {
@@ -49,6 +50,7 @@ QGroupBox* OptionGroup(QWidget* parent, std::string_view name,
     group->addButton(button, i);
     layout->addWidget(button, i / columns, i % columns);
   }
+  KeepTabOnChecked(group);
   return box;
 }
 

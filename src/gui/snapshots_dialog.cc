@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "gui/button_texts.h"
 #include "gui/controls.h"
 #include "gui/prompts.h"
 
@@ -64,6 +65,7 @@ SnapshotsDialog::SnapshotsDialog(std::vector<SnapshotEntry> snapshots,
   write_back->setObjectName(QStringLiteral("cmdWriteBack"));
   QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
   close->setObjectName(QStringLiteral("cmdClose"));
+  SetButtonTexts(buttons);
   open->setEnabled(!snapshots_.empty());
   write_back->setEnabled(!snapshots_.empty());
   connect(open, &QPushButton::clicked, this, [this] { Choose(Choice::kOpen); });

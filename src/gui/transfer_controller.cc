@@ -71,8 +71,7 @@ void TransferController::AddToStatusBar(QStatusBar* status) {
   progress_->setMaximumWidth(260);
   time_left_ = new QLabel(status);
   time_left_->setObjectName(QStringLiteral("lblTimeLeft"));
-  cancel_ = new QPushButton(Text("Cancel"), status);
-  cancel_->setObjectName(QStringLiteral("cmdCancel"));
+  cancel_ = Button("cmdCancel", Tr("&Cancel"), status);
   connect(cancel_, &QPushButton::clicked, this, &TransferController::Cancel);
   status->addPermanentWidget(time_left_);
   status->addPermanentWidget(progress_);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <string>
 
+#include "gui/button_texts.h"
 #include "gui/controls.h"
 
 namespace vrq5::gui {
@@ -63,6 +64,7 @@ WriteCheckDialog::WriteCheckDialog(const std::vector<Finding>& findings,
   if (errors_) {
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("cmdClose"));
+    SetButtonTexts(buttons);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
   } else {
@@ -70,10 +72,10 @@ WriteCheckDialog::WriteCheckDialog(const std::vector<Finding>& findings,
     hide_->setObjectName(QStringLiteral("chkHideWarnings"));
     layout->addWidget(hide_);
     QPushButton* write =
-        buttons->addButton(Text("Write anyway"), QDialogButtonBox::AcceptRole);
+        buttons->addButton(Text("&Write anyway"), QDialogButtonBox::AcceptRole);
     write->setObjectName(QStringLiteral("cmdWriteAnyway"));
     QPushButton* stop =
-        buttons->addButton(Text("Stop"), QDialogButtonBox::RejectRole);
+        buttons->addButton(Text("&Stop"), QDialogButtonBox::RejectRole);
     stop->setObjectName(QStringLiteral("cmdStop"));
     stop->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/button_texts.h"
 #include "gui/controls.h"
 
 namespace vrq5::gui {
@@ -38,6 +39,7 @@ WriteStepsDialog::WriteStepsDialog(const WindowSettings::WriteSteps& steps,
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
   buttons->button(QDialogButtonBox::Cancel)
       ->setObjectName(QStringLiteral("cmdCancel"));
+  SetButtonTexts(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);

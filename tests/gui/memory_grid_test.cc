@@ -1,12 +1,58 @@
 // The Memory tab: row labels, model columns, the tab guard, Up and Down,
-// Clear and Clear All.
+// Clear and Clear All; the window's keys.
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialog>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenuBar>
+#include <QRadioButton>
 #include <QTabBar>
+#include <set>
 
 #include "tests/gui/window_fixture.h"
 
 namespace vrq5::testing {
 namespace {
+
+QWidget* Focused(QWidget* otherwise) {
+  QWidget* focus = QApplication::focusWidget();
+  return focus ? focus : otherwise;
+}
+
+// Tab from `start` round its window stops in every option group shown
+// once, on the checked member.
+void ExpectTabStopsOnCheckedOptions(QWidget* start) {
+  start->setFocus(Qt::TabFocusReason);
+  std::multiset<QButtonGroup*> stopped;
+  for (int i = 0; i < 300; ++i) {
+    QTest::keyClick(Focused(start), Qt::Key_Tab);
+    if (Focused(start) == start) break;
+    if (auto* option = qobject_cast<QRadioButton*>(Focused(start))) {
+      EXPECT_TRUE(option->isChecked()) << option->objectName().toStdString();
+      stopped.insert(option->group());
+    }
+  }
+  EXPECT_EQ(Focused(start), start) << "Tab did not come round";
+  std::multiset<QButtonGroup*> shown;
+  for (auto* group : start->window()->findChildren<QButtonGroup*>()) {
+    if (group->checkedButton() && group->checkedButton()->isVisible()) {
+      shown.insert(group);
+    }
+  }
+  EXPECT_EQ(stopped, shown);
+}
+
+// Each push button shown in `root` has an access key, none of `taken`.
+void ExpectOwnAccessKeys(QWidget* root, QStringList taken = {}) {
+  for (auto* button : root->findChildren<QPushButton*>()) {
+    if (!button->isVisible()) continue;
+    const QString key = QKeySequence::mnemonic(button->text()).toString();
+    EXPECT_FALSE(key.isEmpty() || taken.contains(key))
+        << button->text().toStdString();
+    taken << key;
+  }
+}
 
 TEST_F(WindowTest, RowLabelsFollowTheBankSizes) {
   window->StartUp("");
@@ -82,6 +128,127 @@ TEST_F(WindowTest, TabsStayClosedUntilTheBanksHold1000Channels) {
   EXPECT_TRUE(modify->isEnabled());
   ClickTab(2);
   EXPECT_FALSE(modify->isEnabled());
+}
+
+TEST_F(WindowTest, KeysSwitchPagesLeaveTheGridAndCloseDialogs) {
+  window->StartUp("");
+  ShowWindow();
+  auto* tabs = Find<QTabBar>("TabStrip1");
+  // A control of each page holds the focus when the key comes.
+  QWidget* inside[] = {Find<QWidget>("MSFlexGrid2"),
+                       Find<QWidget>("Frame1_1")->findChild<QComboBox*>(),
+                       Find<QWidget>("MSFlexGrid1"), Box("txtBank_7")};
+  const struct {
+    int from;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int to;
+  } keys[] = {
+      {1, Qt::Key_Tab, Qt::ControlModifier, 2},
+      {2, Qt::Key_Tab, Qt::ControlModifier, 3},
+      {3, Qt::Key_Tab, Qt::ControlModifier, 4},
+      {4, Qt::Key_Tab, Qt::ControlModifier, 1},
+      {1, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 4},
+      {3, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2},
+      {4, Qt::Key_PageDown, Qt::ControlModifier, 1},
+      {4, Qt::Key_PageUp, Qt::ControlModifier, 3},
+      {2, Qt::Key_PageUp, Qt::ControlModifier, 1},
+      {1, Qt::Key_M, Qt::AltModifier, 3},
+      {3, Qt::Key_B, Qt::AltModifier, 4},
+      {4, Qt::Key_1, Qt::AltModifier, 1},
+      {3, Qt::Key_2, Qt::AltModifier, 2},
+  };
+  QStringList window_keys;  // the menus' and the tabs'
+  for (QAction* menu : window->menuBar()->actions()) {
+    window_keys << QKeySequence::mnemonic(menu->text()).toString();
+  }
+  for (int t = 0; t < tabs->count(); ++t) {
+    window_keys << QKeySequence::mnemonic(tabs->tabText(t)).toString();
+  }
+  for (const auto& k : keys) {
+    ClickTab(k.from);
+    ExpectOwnAccessKeys(Find<QWidget>("Frame1_" + std::to_string(k.from - 1)),
+                        window_keys);
+    inside[k.from - 1]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Focused(window.get()), k.key, k.modifiers);
+    EXPECT_EQ(window->CurrentTab(), k.to) << k.from << " " << k.key;
+  }
+  ASSERT_EQ(window->CurrentTab(), 2);
+  ExpectTabStopsOnCheckedOptions(tabs);
+  EXPECT_TRUE(prompts.messages.empty());
+
+  // Off the Bank page: a size still being typed counts first, and a total
+  // other than 1000 keeps each key on the page with the message.
+  ClickTab(4);
+  size_t refused = 0;
+  for (const auto& k : keys) {
+    if (k.from != 4) continue;
+    QLineEdit* box = Box("txtBank_1");
+    box->setFocus(Qt::TabFocusReason);
+    box->selectAll();
+    QTest::keyClicks(box, "99");
+    QTest::keyClick(box, k.key, k.modifiers);
+    EXPECT_EQ(window->CurrentTab(), 4) << k.key;
+    EXPECT_EQ(Find<QLabel>("lblAll")->text(), "999");
+    ASSERT_EQ(prompts.messages.size(), ++refused);
+    EXPECT_EQ(prompts.messages.back().text, "Total CH must be 1000");
+    EnterBankSize(1, "100");
+  }
+
+  // Tab and Shift+Tab leave the memory grid; the arrows and Enter are its
+  // own.
+  ClickTab(3);
+  auto* grid = Find<QTableView>("MSFlexGrid1");
+  window->SelectRow(5);
+  for (auto [key, next] : {std::pair{Qt::Key_Tab, "cmbRxData"},
+                           std::pair{Qt::Key_Backtab, "TabStrip1"}}) {
+    grid->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(grid, key);
+    EXPECT_EQ(Focused(window.get())->objectName(), next);
+    EXPECT_EQ(window->CurrentRow(), 5);
+  }
+  grid->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(grid, Qt::Key_Down);
+  EXPECT_EQ(window->CurrentRow(), 6);
+
+  // Escape closes every dialog without a change.
+  const Document before = doc();
+  const std::string port = window->port_name();
+  std::vector<std::string> closed;
+  auto escape = [&](QDialog* dialog) {
+    dialog->show();
+    Activate(dialog);
+    ExpectOwnAccessKeys(dialog);
+    if (auto* path = dialog->findChild<QLineEdit*>("txtPort")) {
+      path->setText(QStringLiteral("/dev/ttyS9"));
+    }
+    QTest::keyClick(Focused(dialog), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible()) << dialog->objectName().toStdString();
+    closed.push_back(dialog->objectName().toStdString());
+    return dialog->result();
+  };
+  prompts.dialog_handler = escape;
+  QTest::keyClick(grid, Qt::Key_Return);  // the editor, on row 6
+  auto* editor = Find<gui::EditDialog>("dlgModify");
+  ASSERT_TRUE(editor->isVisible());
+  Activate(editor);
+  ExpectTabStopsOnCheckedOptions(Box("txtFreq"));
+  QTest::keyClicks(Box("txtFreq"), "7");
+  escape(editor);
+  for (const char* action : {"mnuToolsOptions", "mnuToolsWriteSteps",
+                             "mnuSnapshots", "mnuHelpAbout", "mnuChannelMap"}) {
+    const size_t run = closed.size();
+    Trigger(action);
+    for (auto* dialog : window->findChildren<QDialog*>()) {
+      if (closed.size() == run && dialog->isVisible()) escape(dialog);
+    }
+  }
+  EXPECT_EQ(closed, (std::vector<std::string>{"dlgModify", "dlgCOM",
+                                              "dlgWriteSteps", "dlgSnapshots",
+                                              "frmAbout", "dlgChannelMap"}));
+  EXPECT_EQ(window->port_name(), port);
+  EXPECT_TRUE(doc().Mem == before.Mem);
+  EXPECT_EQ(prompts.messages.size(), refused);
 }
 
 TEST_F(WindowTest, ColumnsFollowTheModel) {

@@ -240,6 +240,15 @@ TEST_F(RowsTest, FindByFrequencyRangeAndText) {
   QTest::keyClick(grid, Qt::Key_F3, Qt::ShiftModifier);
   EXPECT_LT(window->CurrentRow(), second);
   EXPECT_EQ(window->SelectedRows(), std::vector<int>{window->CurrentRow()});
+
+  // Escape hides the bar; what it holds stays for F3.
+  Trigger("mnuFind");
+  ASSERT_TRUE(box->hasFocus());
+  QTest::keyClick(box, Qt::Key_Escape);
+  EXPECT_FALSE(box->isVisible());
+  EXPECT_TRUE(grid->hasFocus());
+  QTest::keyClick(grid, Qt::Key_F3);
+  EXPECT_EQ(window->CurrentRow(), second);
 }
 
 }  // namespace

@@ -139,7 +139,8 @@ TEST(LanguageTest, JapaneseMenusFromTheStringTable) {
               "すべて(&A)");
     EXPECT_EQ(window.findChild<QAction*>("tbSave")->toolTip().toStdString(),
               "上書き保存");
-    EXPECT_EQ(window.findChild<QTabBar*>()->tabText(0).toStdString(), "設定1");
+    EXPECT_EQ(window.findChild<QTabBar*>()->tabText(0).toStdString(),
+              "設定1(&1)");
   }
   // The core's lines: whole, by the pattern they were filled from (the
   // values translated where they are texts of the table, data kept), and a

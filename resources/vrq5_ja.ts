@@ -824,6 +824,18 @@ Stop it and go on?</source>
         <source>Memory</source>
         <translation>ﾒﾓﾘｰ</translation>
     </message>
+    <message>
+        <source>Train</source>
+        <translation>ﾄﾚｲﾝ</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>ﾘﾊﾞｰｽ</translation>
+    </message>
+    <message>
+        <source>Secret</source>
+        <translation>秘話</translation>
+    </message>
 </context>
 <context>
     <name>vrq5::Changes</name>

@@ -9,7 +9,8 @@ namespace vrq5 {
 
 const std::array<std::string_view, 3> kWaveCaptions = {"FM", "AM", "WFM"};
 const std::array<std::string_view, kOptionButtons> kOptionCaptions = {
-    "None", "Train", "Tone", "Reverse", "Secret"};
+    UiText("None"), UiText("Train"), UiText("Tone"), UiText("Reverse"),
+    UiText("Secret")};
 const std::array<std::string_view, 3> kShiftCaptions = {"OFF", "+", "-"};
 
 namespace {

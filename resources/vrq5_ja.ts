@@ -441,6 +441,26 @@ Stop it and go on?</source>
         <source>%1 warnings</source>
         <translation>警告 %1 件</translation>
     </message>
+    <message>
+        <source>Row</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
+    </message>
+    <message>
+        <source>%1    %2    %3</source>
+        <translation>%1    %2    %3</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1 / %2 ﾍﾟｰｼﾞ</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (続き)</translation>
+    </message>
 </context>
 <context>
     <name>vrq5</name>
@@ -835,6 +855,46 @@ Stop it and go on?</source>
     <message>
         <source>Secret</source>
         <translation>秘話</translation>
+    </message>
+    <message>
+        <source>Bank sizes</source>
+        <translation>ﾊﾞﾝｸのﾁｬﾝﾈﾙ数</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>ﾊﾞﾝｸ</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>ﾁｬﾝﾈﾙ</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>ﾘﾝｸ</translation>
+    </message>
+    <message>
+        <source>Bank groups</source>
+        <translation>ﾊﾞﾝｸｸﾞﾙｰﾌﾟ</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>設定項目</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>VFO Data</source>
+        <translation>VFOﾃﾞｰﾀ</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>ﾊﾞﾝﾄﾞ</translation>
     </message>
 </context>
 <context>

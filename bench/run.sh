@@ -65,6 +65,8 @@ read -r _ _ open_mem <<< "$(measure "$V" info "$work/full.VQ5")"
 read -r _ _ save_mem <<< "$(measure "$V" new -o "$work/new.VQ5")"
 read -r _ _ export_mem <<< "$(measure "$V" export "$work/full.VQ5" -o "$work/out.csv")"
 read -r _ _ import_mem <<< "$(measure "$V" import "$work/full.csv" -o "$work/imported.VQ5")"
+# The printout of the full document, every part and row, as PDF.
+read -r print_wall print_cpu print_mem <<< "$(measure "$V" print "$work/full.VQ5" -o "$work/full.pdf" --part memory,bank,settings,vfo --all-rows)"
 
 echo "Measuring the window (offscreen)..." >&2
 export QT_QPA_PLATFORM=offscreen
@@ -116,6 +118,7 @@ table=$(cat <<TABLE
 | clone-file save | $(us "$save_wall") | $(us "$save_cpu") | < 1 ms | | | | $save_mem KiB (\`vrq5 new\`) |
 | CSV export | $(us "$export_wall") | $(us "$export_cpu") | < 1 ms | | | | $export_mem KiB (\`vrq5 export\`) |
 | CSV import | $(us "$import_wall") | $(us "$import_cpu") | < 1 ms | | | | $import_mem KiB (\`vrq5 import\`) |
+| PDF of the full document, every part and row (\`vrq5 print\`, whole process) | $print_wall s | $print_cpu s | < 1 s | | | | $print_mem KiB |
 | full-image decode + encode | $(us "$codec_wall") | $(us "$codec_cpu") | < 0.5 ms | | | | |
 | memory-grid refill (\`UpDateMemData\`, 1300 rows, with the repaint) | $(us "$refill_wall") | $(us "$refill_cpu") | < 5 ms | | | | |
 | memory-grid repaint alone | $(us "$repaint_wall") | $(us "$repaint_cpu") | | | | | |

@@ -11,7 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-noto-cjk qt6-translations-l10n
   clang-14 libclang-rt-14-dev clang-format time
-  dpkg-dev desktop-file-utils appstream man-db
+  dpkg-dev desktop-file-utils appstream man-db poppler-utils
   "$@"
 )
 

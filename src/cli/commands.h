@@ -14,6 +14,7 @@ int RunInfo(const Args& args);
 int RunList(const Args& args);
 int RunNew(const Args& args);
 int RunPorts(const Args& args);
+int RunPrint(const Args& args);
 int RunRead(const Args& args);
 int RunSim(const Args& args);
 int RunSnapshots(const Args& args);

@@ -27,6 +27,8 @@ const Command kCommands[] = {
     {"import", "merge a CSV file onto a clone file and save it",
      vrq5::cli::RunImport},
     {"diff", "name what differs between two clone files", vrq5::cli::RunDiff},
+    {"print", "write the channels, banks, settings or VFO bands as PDF pages",
+     vrq5::cli::RunPrint},
     {"read", "read the receiver into a clone file", vrq5::cli::RunRead},
     {"verify", "check a clone file before it is written to the receiver",
      vrq5::cli::RunVerify},

@@ -95,6 +95,7 @@ void AddSettings(const Document& doc, std::vector<PrintTable>& out) {
   table.heading = UiText("Settings");
   table.columns = {std::string(UiText("Setting")),
                    std::string(UiText("Value"))};
+  table.cells_are_texts = true;
   for (const SettingField& f : SettingFields()) {
     table.rows.push_back({std::string(f.caption), f.Describe(doc.settings)});
   }

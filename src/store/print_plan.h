@@ -28,6 +28,7 @@ struct PrintTable {
   std::vector<std::string> columns;
   std::vector<std::vector<std::string>> rows;
   int note_column = -1;  // the column of note bytes (shown as notes), or -1
+  bool cells_are_texts = false;  // cells are captions and values, not data
 };
 
 // The tables of the parts `options` asks for, in print order: Memory (a

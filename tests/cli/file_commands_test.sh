@@ -12,6 +12,12 @@ check() {  # check NAME EXPECTED-STATUS ACTUAL-STATUS
     failures=$((failures + 1))
   fi
 }
+lacks() {  # lacks NAME FILE TEXT
+  if grep -qF -- "$3" "$2"; then
+    echo "FAIL: $1: '$3' in output:"; cat "$2"
+    failures=$((failures + 1))
+  fi
+}
 contains() {  # contains NAME FILE TEXT
   if ! grep -qF -- "$3" "$2"; then
     echo "FAIL: $1: '$3' not in output:"; cat "$2"
@@ -157,11 +163,33 @@ LC_ALL=C "$V" list "$(dirname "$0")/../data/demo.VQ5" > out.txt; check "list und
 [ "$(head -1 out.txt | awk '{ print index($0, "Name") }')" = "$(grep '^00-011 .*??' out.txt | awk '{ print index($0, "APP 2") }')" ] ||
   { echo "FAIL: list columns under LC_ALL=C:"; cat out.txt; failures=$((failures + 1)); }
 
+# The printed pages, as PDF text: every channel in use of the full file,
+# the Japanese notes of the demo, the page numbers; the file's name heads
+# each page.
+demo="$(dirname "$0")/../data/demo.VQ5"
+full="$(dirname "$0")/../data/full.VQ5"
+"$V" print "$full" -o full.pdf --part memory,bank,settings,vfo > out.txt; check "print" 0 $?
+pdftotext -layout full.pdf full.txt
+"$V" list "$full" | tail -n +2 | awk '{ print $1 " " $2 }' > rows.txt
+missing=$(awk '{ print $1, $2 }' full.txt | grep -cvxFf - rows.txt)
+[ "$missing" = 0 ] || { echo "FAIL: print lost $missing of $(wc -l < rows.txt) channels"; failures=$((failures + 1)); }
+pages=$(sed -n 's/.*: \([0-9]*\) pages$/\1/p' out.txt)
+contains "print" full.txt "Page 1 of $pages"
+contains "print" full.txt "Page $pages of $pages"
+[ "$(grep -c 'full.VQ5 ' full.txt)" = "$pages" ] || { echo "FAIL: print headed $(grep -c 'full.VQ5 ' full.txt) of $pages pages"; failures=$((failures + 1)); }
+"$V" print "$demo" -o demo.pdf --bank 0 --page letter --landscape; check "print one bank" 0 $?
+pdftotext demo.pdf demo.txt
+contains "print one bank" demo.txt "空港"
+lacks "print one bank" demo.txt "Bank 01"
+"$V" print "$demo" -o x.pdf --part radio 2> /dev/null; check "print bad part" 2 $?
+"$V" print "$demo" -o nowhere/x.pdf 2> err.txt; check "print into no folder" 1 $?
+[ ! -e x.pdf ] || { echo "FAIL: a refused print wrote a file"; failures=$((failures + 1)); }
+
 "$V" new 2> /dev/null; check "new without -o" 2 $?
 "$V" list 2> /dev/null; check "list without file" 2 $?
 "$V" info --model XYZ 2> /dev/null; check "bad model" 2 $?
 "$V" export a.VQ5 --bogus -o x.csv 2> /dev/null; check "bad option" 2 $?
-for c in new info list export import diff; do
+for c in new info list export import diff print; do
   "$V" "$c" --help > out.txt; check "$c --help" 0 $?
   contains "$c --help" out.txt "Usage: vrq5 $c"
 done

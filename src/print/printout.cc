@@ -172,11 +172,15 @@ int PaintPrintout(QPagedPaintDevice& device, const Document& doc,
 
 bool WritePdf(const QString& path, const Document& doc,
               const PrintOptions& options, std::string_view date, bool letter,
-              bool landscape, const TextFn& text, int* pages) {
+              bool landscape, const TextFn& text, int* pages, QString* error) {
   // Into a temporary file first: a failed export leaves an older file with
   // that name as it was.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  auto failed = [&file, error] {
+    if (error) *error = file.errorString();
+    return false;
+  };
+  if (!file.open(QIODevice::WriteOnly)) return failed();
   int drawn = 0;
   {
     QPdfWriter writer(&file);
@@ -193,7 +197,7 @@ bool WritePdf(const QString& path, const Document& doc,
     file.cancelWriting();
     return false;
   }
-  return file.commit();
+  return file.commit() || failed();
 }
 
 }  // namespace vrq5::print

@@ -29,10 +29,13 @@ int PaintPrintout(QPagedPaintDevice& device, const Document& doc,
                   const TextFn& text);
 
 // The same into a PDF file at `path`: A4 or Letter, portrait or landscape.
-// False when the file cannot be written.
+// False when the file cannot be written (`error`: the system's reason) or
+// there is nothing to print; a file already at `path` is then left as it
+// was.
 bool WritePdf(const QString& path, const Document& doc,
               const PrintOptions& options, std::string_view date, bool letter,
-              bool landscape, const TextFn& text, int* pages = nullptr);
+              bool landscape, const TextFn& text, int* pages = nullptr,
+              QString* error = nullptr);
 
 }  // namespace vrq5::print
 

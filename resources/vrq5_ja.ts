@@ -1770,6 +1770,18 @@ channels, banks, groups, VFO bands and settings.</source>
         <source>Write Grou&amp;p</source>
         <translation>ｸﾞﾙｰﾌﾟ書き込み(&amp;P)</translation>
     </message>
+    <message>
+        <source>Print(&amp;P)...</source>
+        <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Print Preview(&amp;V)...</source>
+        <translation>印刷ﾌﾟﾚﾋﾞｭｰ(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Export PDF(&amp;D)...</source>
+        <translation>PDFｴｸｽﾎﾟｰﾄ(&amp;D)...</translation>
+    </message>
 </context>
 <context>
     <name>vrq5::gui::MemoryPage</name>
@@ -1958,6 +1970,107 @@ channels, banks, groups, VFO bands and settings.</source>
     <message>
         <source>&amp;Cancel</source>
         <translation>ｷｬﾝｾﾙ(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>vrq5::gui::PrintCommands</name>
+    <message>
+        <source>There is nothing to print: no channel is in use in the rows chosen.</source>
+        <translation>印刷するものがありません: 選んだ行に使用中のﾁｬﾝﾈﾙがありません。</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>The pages could not be sent to the printer.</source>
+        <translation>ﾌﾟﾘﾝﾀｰにﾍﾟｰｼﾞを送れませんでした。</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDFｴｸｽﾎﾟｰﾄ</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDFﾌｧｲﾙ (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>vrq5::gui::PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>What to print</source>
+        <translation>印刷する内容</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>VFO Data</source>
+        <translation>VFOﾃﾞｰﾀ</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>ﾒﾓﾘｰ</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>ﾊﾞﾝｸ</translation>
+    </message>
+    <message>
+        <source>Memory rows</source>
+        <translation>ﾒﾓﾘｰの行</translation>
+    </message>
+    <message>
+        <source>Channels in &amp;use only</source>
+        <translation>使用中のﾁｬﾝﾈﾙのみ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>E&amp;very row</source>
+        <translation>すべての行(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;All banks</source>
+        <translation>すべてのﾊﾞﾝｸ(&amp;A)</translation>
+    </message>
+    <message>
+        <source>The current &amp;bank: %1</source>
+        <translation>現在のﾊﾞﾝｸ: %1(&amp;B)</translation>
+    </message>
+    <message>
+        <source>The &amp;selected rows: %1</source>
+        <translation>選択した行: %1(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>用紙</translation>
+    </message>
+    <message>
+        <source>A&amp;4</source>
+        <translation>A4(&amp;4)</translation>
+    </message>
+    <message>
+        <source>&amp;Letter</source>
+        <translation>ﾚﾀｰ(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Portrait</source>
+        <translation>縦(&amp;P)</translation>
+    </message>
+    <message>
+        <source>La&amp;ndscape</source>
+        <translation>横(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>vrq5::gui::QtPrompts</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>印刷ﾌﾟﾚﾋﾞｭｰ</translation>
     </message>
 </context>
 <context>

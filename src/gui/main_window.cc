@@ -22,6 +22,7 @@
 #include "gui/file_drop.h"
 #include "gui/memory_page.h"
 #include "gui/note_text.h"
+#include "gui/print_commands.h"
 #include "gui/recent_files_menu.h"
 #include "gui/settings_pages.h"
 #include "gui/snapshots_dialog.h"
@@ -83,6 +84,7 @@ MainWindow::MainWindow(Prompts& prompts, Options options, QWidget* parent)
             if (whole_document) SelectRow(1);
           });
   BuildPages();
+  print_ = new PrintCommands(doc_, prompts_, *memory_page_, this);
   BuildMenus();
   connect(history_, &History::changed, this, [this] {
     UpdateUndoActions();
@@ -232,6 +234,12 @@ void MainWindow::BuildMenus() {
   connect(recent_menu_, &RecentFilesMenu::openRequested, this,
           &MainWindow::OpenRecent);
   transfer_->LockMenuWhileBusy(recent_menu_);
+  add("mnuFilePrint", Tr("Print(&P)..."), QKeySequence::Print,
+      [this] { print_->Print(); });
+  add("mnuFilePrintPreview", Tr("Print Preview(&V)..."), {},
+      [this] { print_->Preview(); });
+  add("mnuFileExportPdf", Tr("Export PDF(&D)..."), {},
+      [this] { print_->ExportPdf(); });
   add("mnuFilePageSetup", Tr("Print Setup(&U)..."), {},
       [this] { prompts_.PageSetup(this); });
   add(

@@ -3,7 +3,8 @@
 // change, start-up and closing. It wires the parts of the window together
 // and is a thin shell over the core: the Memory tab (MemoryPage), the
 // transfers (TransferController), the dialogs and the settings file
-// (WindowSettings) are classes of their own.
+// (WindowSettings), the CSV and printing commands are classes of their
+// own.
 #ifndef VRQ5_GUI_MAIN_WINDOW_H_
 #define VRQ5_GUI_MAIN_WINDOW_H_
 
@@ -36,6 +37,7 @@ class ChannelMapDialog;
 class CsvCommands;
 class EditDialog;
 class MemoryPage;
+class PrintCommands;
 class RecentFilesMenu;
 class SettingsPages;
 class StatusBar;
@@ -199,6 +201,7 @@ class MainWindow : public QMainWindow {
   History* history_ = nullptr;
   TransferController* transfer_ = nullptr;
   CsvCommands* csv_ = nullptr;
+  PrintCommands* print_ = nullptr;
   QTabBar* tab_strip_ = nullptr;
   QStackedWidget* frames_ = nullptr;
   MemoryPage* memory_page_ = nullptr;

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QUrl>
 #include <algorithm>
@@ -122,6 +124,40 @@ bool QtPrompts::PageSetup(QWidget* parent) {
   if (!printer_) printer_ = new Printer;
   QPageSetupDialog dialog(&printer_->printer, parent);
   return dialog.exec() == QDialog::Accepted;
+}
+
+QPrinter& QtPrompts::PrinterFor(const QPageSize& size,
+                                QPageLayout::Orientation orientation) {
+  if (!printer_) printer_ = new Printer;
+  printer_->printer.setPageSize(size);
+  printer_->printer.setPageOrientation(orientation);
+  return printer_->printer;
+}
+
+bool QtPrompts::PrintPages(QWidget* parent, const QPageSize& size,
+                           QPageLayout::Orientation orientation,
+                           const PaintPages& paint) {
+  QPrinter& printer = PrinterFor(size, orientation);
+  QPrintDialog dialog(&printer, parent);
+  // Every page is printed: the printout has no range of its own.
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  paint(printer);
+  return true;
+}
+
+void QtPrompts::PreviewPages(QWidget* parent, const QPageSize& size,
+                             QPageLayout::Orientation orientation,
+                             const PaintPages& paint) {
+  QPrintPreviewDialog preview(&PrinterFor(size, orientation), parent);
+  preview.setObjectName(QStringLiteral("dlgPrintPreview"));
+  preview.setWindowTitle(Text("Print Preview"));
+  preview.setAccessibleName(preview.windowTitle());
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&paint](QPrinter* printer) { paint(*printer); });
+  preview.resize(std::max(preview.width(), 900),
+                 std::max(preview.height(), 700));
+  preview.exec();
 }
 
 int QtPrompts::RunDialog(QDialog* dialog) { return dialog->exec(); }

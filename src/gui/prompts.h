@@ -4,14 +4,18 @@
 #ifndef VRQ5_GUI_PROMPTS_H_
 #define VRQ5_GUI_PROMPTS_H_
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 
 #include "files/file_status.h"
 #include "store/message.h"
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace vrq5::gui {
@@ -33,6 +37,9 @@ struct FileDialog {
   QString default_suffix;
 };
 
+// Draws the pages of a printout onto a printer.
+using PaintPages = std::function<void(QPrinter& printer)>;
+
 class Prompts {
  public:
   virtual ~Prompts() = default;
@@ -47,6 +54,17 @@ class Prompts {
   virtual QString SaveFileName(QWidget* parent, const FileDialog& dialog) = 0;
   // The printer's page set-up; false when cancelled.
   virtual bool PageSetup(QWidget* parent) = 0;
+  // The print dialog over the printer the page set-up set up, on paper of
+  // `size` turned to `orientation`: once the user prints, `paint` draws
+  // the pages onto the printer chosen. False when cancelled.
+  virtual bool PrintPages(QWidget* parent, const QPageSize& size,
+                          QPageLayout::Orientation orientation,
+                          const PaintPages& paint) = 0;
+  // The print preview of those pages, run modally: `paint` draws them
+  // whenever the preview needs them (and when it prints them).
+  virtual void PreviewPages(QWidget* parent, const QPageSize& size,
+                            QPageLayout::Orientation orientation,
+                            const PaintPages& paint) = 0;
   // A dialog of the window's own, run modally; its result code.
   virtual int RunDialog(QDialog* dialog) = 0;
   // Opens a local file (the user guide) with the desktop's viewer; false
@@ -54,7 +72,8 @@ class Prompts {
   virtual bool OpenFile(const QString& path);
 };
 
-// Qt's message boxes, file dialogs and page set-up dialog.
+// Qt's message boxes, file dialogs, page set-up, print and print preview
+// dialogs.
 class QtPrompts : public Prompts {
  public:
   QtPrompts();
@@ -65,10 +84,19 @@ class QtPrompts : public Prompts {
   QString OpenFileName(QWidget* parent, const FileDialog& dialog) override;
   QString SaveFileName(QWidget* parent, const FileDialog& dialog) override;
   bool PageSetup(QWidget* parent) override;
+  bool PrintPages(QWidget* parent, const QPageSize& size,
+                  QPageLayout::Orientation orientation,
+                  const PaintPages& paint) override;
+  void PreviewPages(QWidget* parent, const QPageSize& size,
+                    QPageLayout::Orientation orientation,
+                    const PaintPages& paint) override;
   int RunDialog(QDialog* dialog) override;
 
  private:
   struct Printer;
+  // The printer of the page set-up, print and preview, its paper set.
+  QPrinter& PrinterFor(const QPageSize& size,
+                       QPageLayout::Orientation orientation);
   Printer* printer_ = nullptr;  // made on first use, kept for the run
   QString folder_;              // where the last file dialog was left
 };

@@ -1,4 +1,5 @@
-// The File and View menus, the toolbar, and closing the window.
+// The File and View menus, the toolbar, printing, and closing the window.
+#include <QAbstractButton>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
@@ -7,9 +8,12 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <filesystem>
+#include <set>
 
 #include "files/clone_file.h"
+#include "gui/controls.h"
 #include "link/port_file.h"
+#include "print/printout.h"
 #include "tests/gui/window_fixture.h"
 
 namespace vrq5::testing {
@@ -31,6 +35,18 @@ Document LoadedFrom(const std::string& path) {
   return doc;
 }
 
+// The pages of a PDF file as Qt writes it: a "/Type /Page" object each.
+int PdfPages(const std::string& path) {
+  const std::string pdf = ReadFile(path);
+  EXPECT_TRUE(pdf.starts_with("%PDF")) << path;
+  int pages = 0;
+  for (size_t at = pdf.find("/Type /Page"); at != std::string::npos;
+       at = pdf.find("/Type /Page", at + 1)) {
+    if (pdf.compare(at, 12, "/Type /Pages") != 0) ++pages;
+  }
+  return pages;
+}
+
 class FileMenuTest : public WindowTest {
  protected:
   // A copy of a sample in the test's folder, which saving may replace.
@@ -43,6 +59,15 @@ class FileMenuTest : public WindowTest {
   std::string Unwritable() { return dir.File("no such folder/x.VQ5"); }
   bool PortFileWritten() {
     return std::filesystem::exists(dir.File("config/VR-Q5.ini"));
+  }
+  // DlgPrint answered: these controls clicked, then OK.
+  void PrintChoice(std::vector<const char*> clicks) {
+    prompts.dialog_handler = [clicks](QDialog* dialog) {
+      for (const char* name : clicks) {
+        dialog->findChild<QAbstractButton*>(QLatin1String(name))->click();
+      }
+      return int(QDialog::Accepted);
+    };
   }
   // The window placement is kept when the window closes.
   bool PlacementWritten() {
@@ -438,6 +463,159 @@ TEST_F(FileMenuTest, SaveAsksWhenTheFileChangedOnDisk) {
   Trigger("mnuFileSave");
   EXPECT_EQ(prompts.questions.size(), 5u);
   EXPECT_EQ(LoadedFrom(demo).Mem[0].text[kFreq], "145.500000");
+}
+
+// DlgPrint: what it offers, OK only with a part ticked, Escape. What it
+// chooses is what ExportPdfWritesThePagesChosen prints.
+TEST_F(FileMenuTest, PrintDialogOffersTheRowsOfTheMemoryPage) {
+  window->StartUp(CommandLinePath(SamplePath("demo.VQ5")));
+  ShowWindow();
+  // The current row is the first selected: bank 00's last.
+  window->SelectRows({100, 101, 102});
+  auto button = [](QDialog* d, const char* name) {
+    return d->findChild<QAbstractButton*>(QLatin1String(name));
+  };
+  prompts.dialog_handler = [&](QDialog* d) {
+    QAbstractButton* ok = button(d, "cmdOK");
+    for (const char* on :
+         {"chkMemory", "optInUse", "optAllBanks", "optA4", "optPortrait"}) {
+      EXPECT_TRUE(button(d, on)->isChecked()) << on;
+    }
+    EXPECT_EQ(button(d, "optCurrentBank")->text(),
+              "The current &bank: Bank 00");
+    EXPECT_EQ(button(d, "optSelectedRows")->text(), "The &selected rows: 3");
+    for (QAbstractButton* b : d->findChildren<QAbstractButton*>()) {
+      EXPECT_FALSE(b->objectName().isEmpty() || b->accessibleName().isEmpty())
+          << b->text().toStdString();
+    }
+    EXPECT_TRUE(ok->isEnabled());
+    button(d, "chkMemory")->click();
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_FALSE(button(d, "optEveryRow")->isEnabled());
+    for (const char* part : {"chkSettings", "chkVfoData", "chkBank"}) {
+      button(d, part)->click();
+      EXPECT_TRUE(ok->isEnabled()) << part;
+      button(d, part)->click();
+      EXPECT_FALSE(ok->isEnabled()) << part;
+    }
+    d->show();
+    QTest::keyClick(d, Qt::Key_Escape);  // as Cancel
+    EXPECT_FALSE(d->isVisible());
+    return d->result();
+  };
+  Trigger("mnuFileExportPdf");
+  EXPECT_EQ(prompts.log, std::vector<std::string>{"dialog: DlgPrint"});
+
+  // A row of no bank offers no current bank.
+  window->SelectRow(1001);
+  prompts.dialog_handler = [&](QDialog* d) {
+    EXPECT_FALSE(button(d, "optCurrentBank")->isEnabled());
+    EXPECT_EQ(button(d, "optSelectedRows")->text(), "The &selected rows: 1");
+    return int(QDialog::Rejected);
+  };
+  QTest::keySequence(window.get(), QKeySequence::Print);
+  EXPECT_EQ(prompts.log.size(), 2u);
+}
+
+TEST_F(FileMenuTest, ExportPdfWritesThePagesChosen) {
+  window->StartUp(CommandLinePath(SamplePath("demo.VQ5")));
+  ShowWindow();
+  window->SelectRows({100, 101, 102});
+  struct Case {
+    std::vector<const char*> clicks;
+    PrintOptions options;
+    bool letter = false;
+    bool landscape = false;
+  };
+  PrintOptions parts, bank, rows;
+  parts.memory = false;
+  parts.settings = parts.vfo = parts.bank = true;
+  bank.all_rows = rows.all_rows = true;
+  bank.bank_only = 0;
+  rows.rows = {100, 101, 102};
+  // Each choice starts from the one before, its rows of all banks.
+  const Case cases[] = {
+      {{}, {}},
+      {{"optEveryRow", "optCurrentBank", "optLetter", "optLandscape"},
+       bank,
+       true,
+       true},
+      {{"optSelectedRows"}, rows, true, true},
+      {{"chkMemory", "chkSettings", "chkVfoData", "chkBank", "optA4"},
+       parts,
+       false,
+       true},
+  };
+  std::set<int> counts;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(counts.size());
+    int pages = 0;
+    const std::string expected = dir.File("expected.pdf");
+    ASSERT_TRUE(print::WritePdf(QString::fromStdString(expected), doc(),
+                                c.options, "2026-01-01", c.letter, c.landscape,
+                                gui::CoreText, &pages));
+    const std::string path = dir.File("printout.pdf");
+    PrintChoice(c.clicks);
+    prompts.file_names = {QString::fromStdString(path)};
+    Trigger("mnuFileExportPdf");
+    EXPECT_EQ(PdfPages(path), pages);
+    counts.insert(pages);
+  }
+  EXPECT_EQ(counts.size(), std::size(cases));  // each choice counts
+  ASSERT_EQ(prompts.dialogs.size(), std::size(cases));
+  EXPECT_EQ(prompts.dialogs[0].caption, "Export PDF");
+  EXPECT_EQ(prompts.dialogs[0].filters, QStringList{"PDF files (*.pdf)"});
+  EXPECT_EQ(prompts.dialogs[0].default_suffix, "pdf");
+  EXPECT_TRUE(prompts.messages.empty());
+
+  // Not written: the system's reason, and whatever was there stays.
+  std::filesystem::create_directories(dir.File("folder.pdf/inside"));
+  for (const auto& [name, reason] :
+       {std::pair{"none/out.pdf", "No such file or directory"},
+        std::pair{"folder.pdf", "Filename refers to a directory"}}) {
+    prompts.messages.clear();
+    PrintChoice({});
+    prompts.file_names = {QString::fromStdString(dir.File(name))};
+    Trigger("mnuFileExportPdf");
+    ASSERT_EQ(MessageTexts(), std::vector<std::string>{"File Open Error"});
+    EXPECT_EQ(prompts.messages[0].informative, reason);
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.pdf/inside")));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("none")));
+}
+
+TEST_F(FileMenuTest, PrintAndPreviewDrawThePages) {
+  window->StartUp(CommandLinePath(SamplePath("demo.VQ5")));
+  ShowWindow();
+  PrintChoice({});
+  for (const char* command : {"mnuFilePrint", "mnuFilePrintPreview"}) {
+    SCOPED_TRACE(command);
+    prompts.printer_file = QString::fromStdString(dir.File("printer.pdf"));
+    std::filesystem::remove(prompts.printer_file.toStdString());
+    Trigger(command);
+    EXPECT_GT(PdfPages(prompts.printer_file.toStdString()), 0);
+  }
+  EXPECT_EQ(prompts.log,
+            (std::vector<std::string>{"dialog: DlgPrint", "print",
+                                      "dialog: DlgPrint", "preview"}));
+  // The print dialog cancelled: nothing more.
+  prompts.printer_file.clear();
+  Trigger("mnuFilePrint");
+  EXPECT_TRUE(prompts.messages.empty());
+  // A printer that takes no pages.
+  prompts.printer_file = QString::fromStdString(dir.File("none/printer.pdf"));
+  Trigger("mnuFilePrint");
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{
+                                "The pages could not be sent to the printer."});
+  // Nothing in use where asked: no printer dialog.
+  prompts.log.clear();
+  Trigger("mnuFileNew");
+  Trigger("mnuFilePrintPreview");
+  EXPECT_EQ(prompts.log,
+            (std::vector<std::string>{
+                "dialog: DlgPrint",
+                "message: There is nothing to print: no channel is in use in "
+                "the rows chosen."}));
 }
 
 // A hand-edited placement (an overflowing size, a window larger than the

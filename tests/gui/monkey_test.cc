@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QTabBar>
 #include <cctype>
 #include <cstdlib>
@@ -90,6 +91,29 @@ class MonkeyPrompts : public gui::Prompts {
     return Pick("save", d, save_names_);
   }
   bool PageSetup(QWidget*) override { return rng_() % 2; }
+  // Print and Print Preview: the pages drawn into a PDF file, or the print
+  // dialog cancelled.
+  bool PrintPages(QWidget*, const QPageSize& size,
+                  QPageLayout::Orientation orientation,
+                  const gui::PaintPages& paint) override {
+    if (rng_() % 2) {
+      Note("    print: cancelled");
+      return false;
+    }
+    Note("    print");
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir_.File("print.pdf")));
+    printer.setPageSize(size);
+    printer.setPageOrientation(orientation);
+    paint(printer);
+    return true;
+  }
+  void PreviewPages(QWidget* parent, const QPageSize& size,
+                    QPageLayout::Orientation orientation,
+                    const gui::PaintPages& paint) override {
+    PrintPages(parent, size, orientation, paint);
+  }
   // The port dialog: the simulated receiver, a port that is not there, a
   // typed text, or the dialog cancelled.
   int RunDialog(QDialog* dialog) override {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QPrinter>
 #include <deque>
 #include <functional>
 #include <string>
@@ -19,7 +20,7 @@ namespace vrq5::testing {
 class ScriptedPrompts : public gui::Prompts {
  public:
   // Everything shown, in order: "message: TEXT", "question: TEXT",
-  // "open: CAPTION", "save: CAPTION", "page setup".
+  // "open: CAPTION", "save: CAPTION", "page setup", "print", "preview".
   std::vector<std::string> log;
   std::vector<Message> messages;   // Show() calls
   std::vector<Message> questions;  // Ask() calls
@@ -71,8 +72,35 @@ class ScriptedPrompts : public gui::Prompts {
     log.push_back("page setup");
     return false;
   }
+  // Print and Print Preview draw the pages onto a printer writing the PDF
+  // file `printer_file`, as the real dialogs draw them onto the printer
+  // chosen; with no file the print dialog is cancelled.
+  QString printer_file;
+  bool PrintPages(QWidget*, const QPageSize& size,
+                  QPageLayout::Orientation orientation,
+                  const gui::PaintPages& paint) override {
+    log.push_back("print");
+    return PaintToFile(size, orientation, paint);
+  }
+  void PreviewPages(QWidget*, const QPageSize& size,
+                    QPageLayout::Orientation orientation,
+                    const gui::PaintPages& paint) override {
+    log.push_back("preview");
+    PaintToFile(size, orientation, paint);
+  }
 
  private:
+  bool PaintToFile(const QPageSize& size, QPageLayout::Orientation orientation,
+                   const gui::PaintPages& paint) {
+    if (printer_file.isEmpty()) return false;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printer_file);
+    printer.setPageSize(size);
+    printer.setPageOrientation(orientation);
+    paint(printer);
+    return true;
+  }
   QString NextFile(const char* kind, const gui::FileDialog& dialog) {
     dialogs.push_back(dialog);
     log.push_back(kind + dialog.caption.toStdString());

@@ -22,6 +22,12 @@ class SilentPrompts : public gui::Prompts {
   QString OpenFileName(QWidget*, const gui::FileDialog&) override { return {}; }
   QString SaveFileName(QWidget*, const gui::FileDialog&) override { return {}; }
   bool PageSetup(QWidget*) override { return false; }
+  bool PrintPages(QWidget*, const QPageSize&, QPageLayout::Orientation,
+                  const gui::PaintPages&) override {
+    return false;
+  }
+  void PreviewPages(QWidget*, const QPageSize&, QPageLayout::Orientation,
+                    const gui::PaintPages&) override {}
   int RunDialog(QDialog*) override { return 0; }
   bool OpenFile(const QString&) override { return false; }
 

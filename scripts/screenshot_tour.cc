@@ -2,8 +2,9 @@
 // and saves a picture of the window for each, then one of the channel
 // editor, the check before writing, the connection check, the changes a
 // write will make, the receiver's snapshots, the port and write options
-// dialogs, a channel-list import and its report, About and a transfer: the
-// pictures of the README and the user guide.
+// dialogs, a channel-list import and its report, what to print and its
+// preview, About and a transfer: the pictures of the README and the user
+// guide.
 //
 //   vrq5_screenshot_tour FILE.VQ5 OUT-FOLDER [LANGUAGE [SUFFIX]]
 #include <QAction>
@@ -14,6 +15,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTabBar>
 #include <QTimer>
 #include <cstdio>
@@ -48,10 +51,10 @@ class PicturePrompts : public vrq5::testing::SilentPrompts {
   int RunDialog(QDialog* dialog) override {
     const QString name = dialog->objectName();
     static const std::pair<const char*, const char*> kPictures[] = {
-        {"dlgWriteCheck", "write_check"},    {"dlgChanges", "changes"},
-        {"dlgSnapshots", "snapshots"},       {"dlgCOM", "port"},
-        {"dlgWriteSteps", "options"},        {"dlgChannelImport", "import"},
-        {"dlgImportReport", "import_report"}};
+        {"dlgWriteCheck", "write_check"},     {"dlgChanges", "changes"},
+        {"dlgSnapshots", "snapshots"},        {"dlgCOM", "port"},
+        {"dlgWriteSteps", "options"},         {"dlgChannelImport", "import"},
+        {"dlgImportReport", "import_report"}, {"DlgPrint", "print"}};
     const char* picture = nullptr;
     for (const auto& [object, file] : kPictures) {
       if (name == QLatin1String(object)) picture = file;
@@ -63,7 +66,8 @@ class PicturePrompts : public vrq5::testing::SilentPrompts {
       dialog->hide();
     }
     return (write_anyway && name == QStringLiteral("dlgWriteCheck")) ||
-                   name == QStringLiteral("dlgChannelImport")
+                   name == QStringLiteral("dlgChannelImport") ||
+                   name == QStringLiteral("DlgPrint")
                ? QDialog::Accepted
                : QDialog::Rejected;
   }
@@ -72,6 +76,24 @@ class PicturePrompts : public vrq5::testing::SilentPrompts {
   }
   QString SaveFileName(QWidget*, const vrq5::gui::FileDialog&) override {
     return open_file;
+  }
+  // The preview as the window shows it, on a printer writing nowhere.
+  void PreviewPages(QWidget* parent, const QPageSize& size,
+                    QPageLayout::Orientation orientation,
+                    const vrq5::gui::PaintPages& paint) override {
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(size);
+    printer.setPageOrientation(orientation);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(vrq5::gui::Text("Print Preview"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter* p) { paint(*p); });
+    preview.resize(900, 700);
+    preview.show();
+    Settle();
+    Save(&preview, "preview");
+    preview.hide();
   }
   void Show(QWidget* parent, const vrq5::Message& m) override {
     SilentPrompts::Show(parent, m);
@@ -208,6 +230,10 @@ int main(int argc, char** argv) {
   window.findChild<QAction*>(QStringLiteral("mnuExportChannels"))->trigger();
   window.SelectRow(990);
   window.findChild<QAction*>(QStringLiteral("mnuImportChannels"))->trigger();
+  Settle();
+  // What to print, row 00-011 current, and its preview.
+  window.SelectRow(12);
+  window.findChild<QAction*>(QStringLiteral("mnuFilePrintPreview"))->trigger();
   Settle();
   window.findChild<QAction*>(QStringLiteral("mnuHelpAbout"))->trigger();
   Settle();

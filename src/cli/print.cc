@@ -1,4 +1,3 @@
-#include <QDate>
 #include <QGuiApplication>
 #include <iostream>
 #include <sstream>
@@ -97,12 +96,10 @@ int RunPrint(const Args& args) {
   char name[] = "vrq5", option[] = "-platform", platform[] = "offscreen";
   char* argv[] = {name, option, platform, nullptr};
   QGuiApplication app(argc, argv);
-  const std::string date =
-      QDate::currentDate().toString(Qt::ISODate).toStdString();
   int pages = 0;
   const bool written = print::WritePdf(
-      QString::fromStdString(*out), doc, options, date, page == "letter",
-      parsed->Has("--landscape"),
+      QString::fromStdString(*out), doc, options, print::TodayForHeader(),
+      page == "letter", parsed->Has("--landscape"),
       [](std::string_view text) {
         return QString::fromUtf8(text.data(),
                                  static_cast<qsizetype>(text.size()));

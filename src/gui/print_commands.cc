@@ -1,6 +1,5 @@
 #include "gui/print_commands.h"
 
-#include <QDate>
 #include <QPrinter>
 #include <string>
 
@@ -12,10 +11,6 @@
 namespace vrq5::gui {
 
 namespace {
-
-std::string Today() {
-  return QDate::currentDate().toString(Qt::ISODate).toStdString();
-}
 
 QPageSize PaperOf(const PrintDialog::Choice& choice) {
   return QPageSize(choice.letter ? QPageSize::Letter : QPageSize::A4);
@@ -55,7 +50,8 @@ std::optional<PrintDialog::Choice> PrintCommands::Ask() {
 
 int PrintCommands::Paint(QPrinter& printer,
                          const PrintDialog::Choice& choice) const {
-  return print::PaintPrintout(printer, doc_, choice.options, Today(), CoreText);
+  return print::PaintPrintout(printer, doc_, choice.options,
+                              print::TodayForHeader(), CoreText);
 }
 
 void PrintCommands::Print() {
@@ -86,8 +82,9 @@ void PrintCommands::ExportPdf() {
       {Text("Export PDF"), {Text("PDF files (*.pdf)")}, QStringLiteral("pdf")});
   if (path.isEmpty()) return;
   QString reason;
-  if (!print::WritePdf(path, doc_, choice->options, Today(), choice->letter,
-                       choice->landscape, CoreText, nullptr, &reason)) {
+  if (!print::WritePdf(path, doc_, choice->options, print::TodayForHeader(),
+                       choice->letter, choice->landscape, CoreText, nullptr,
+                       &reason)) {
     ShowFileStatus(prompts_, window_, FileStatus::kFileOpenError,
                    reason.toStdString());
   }

@@ -1,5 +1,6 @@
 #include "print/printout.h"
 
+#include <QDate>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -168,6 +169,10 @@ int PaintPrintout(QPagedPaintDevice& device, const Document& doc,
   }
   painter.end();
   return static_cast<int>(pages.size());
+}
+
+std::string TodayForHeader() {
+  return QDate::currentDate().toString(Qt::ISODate).toStdString();
 }
 
 bool WritePdf(const QString& path, const Document& doc,

@@ -9,6 +9,7 @@
 #include <QPagedPaintDevice>
 #include <QString>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "store/document.h"
@@ -19,6 +20,9 @@ namespace vrq5::print {
 // The texts of the plan as shown (the window translates them; `vrq5 print`
 // keeps the English).
 using TextFn = std::function<QString(std::string_view)>;
+
+// Today's date as the header shows it (2026-12-09).
+std::string TodayForHeader();
 
 // Draws `doc` as `options` asks on `device` (a QPdfWriter or a QPrinter
 // with its page size and orientation set), headed with `date`. Returns the

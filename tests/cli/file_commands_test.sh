@@ -184,6 +184,11 @@ lacks "print one bank" demo.txt "Bank 01"
 "$V" print "$demo" -o x.pdf --part radio 2> /dev/null; check "print bad part" 2 $?
 "$V" print "$demo" -o nowhere/x.pdf 2> err.txt; check "print into no folder" 1 $?
 [ ! -e x.pdf ] || { echo "FAIL: a refused print wrote a file"; failures=$((failures + 1)); }
+cp demo.pdf ro/r.pdf; chmod 444 ro/r.pdf
+if [ "$(id -u)" != 0 ] || "${as_user[@]}" "$V" --help > /dev/null 2>&1; then
+  "${as_user[@]}" "$V" print "$demo" -o ro/r.pdf 2> /dev/null; check "print over a read-only PDF" 1 $?
+  cmp -s ro/r.pdf demo.pdf || { echo "FAIL: a failed print replaced the PDF"; failures=$((failures + 1)); }
+fi
 
 "$V" new 2> /dev/null; check "new without -o" 2 $?
 "$V" list 2> /dev/null; check "list without file" 2 $?

@@ -1346,6 +1346,10 @@ Stop it and go on?</source>
         <source>&amp;Bank</source>
         <translation>ﾊﾞﾝｸ(&amp;B)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>vrq5::gui::AboutDialog</name>
@@ -1406,6 +1410,14 @@ channels, banks, groups, VFO bands and settings.</source>
         <source>Group box clicked last (group x 50 + bank)</source>
         <translation>最後にｸﾘｯｸしたﾎﾞｯｸｽ (ｸﾞﾙｰﾌﾟ × 50 + ﾊﾞﾝｸ)</translation>
     </message>
+    <message>
+        <source>Bank %1 size</source>
+        <translation>ﾊﾞﾝｸ %1 ｻｲｽﾞ</translation>
+    </message>
+    <message>
+        <source>Bank %1 link</source>
+        <translation>ﾊﾞﾝｸ %1 ﾘﾝｸ</translation>
+    </message>
 </context>
 <context>
     <name>vrq5::gui::ChangesDialog</name>
@@ -1447,6 +1459,10 @@ channels, banks, groups, VFO bands and settings.</source>
     <message>
         <source>What was changed or left out, row by row:</source>
         <translation>行ごとの変更と除外の内容:</translation>
+    </message>
+    <message>
+        <source>Bank number</source>
+        <translation>ﾊﾞﾝｸ番号</translation>
     </message>
 </context>
 <context>
@@ -1579,6 +1595,13 @@ channels, banks, groups, VFO bands and settings.</source>
     <message>
         <source>&amp;Cancel</source>
         <translation>ｷｬﾝｾﾙ(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>vrq5::gui::GridModel</name>
+    <message>
+        <source>Row</source>
+        <translation>行</translation>
     </message>
 </context>
 <context>
@@ -1909,6 +1932,10 @@ channels, banks, groups, VFO bands and settings.</source>
         <source>&amp;Next</source>
         <translation>次へ(&amp;N)</translation>
     </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>ﾒﾓﾘｰﾁｬﾝﾈﾙ</translation>
+    </message>
 </context>
 <context>
     <name>vrq5::gui::OpenedFile</name>
@@ -2133,18 +2160,6 @@ channels, banks, groups, VFO bands and settings.</source>
 <context>
     <name>vrq5::gui::StatusBar</name>
     <message>
-        <source>Model</source>
-        <translation>機種</translation>
-    </message>
-    <message>
-        <source>Channels in use</source>
-        <translation>使用中のﾁｬﾝﾈﾙ</translation>
-    </message>
-    <message>
-        <source>Port in use</source>
-        <translation>使用するﾎﾟｰﾄ</translation>
-    </message>
-    <message>
         <source>Port: none</source>
         <translation>ﾎﾟｰﾄ: なし</translation>
     </message>
@@ -2159,6 +2174,10 @@ channels, banks, groups, VFO bands and settings.</source>
     <message>
         <source>%1 of %2 channels in use</source>
         <translation>%1 / %2 ﾁｬﾝﾈﾙ使用中</translation>
+    </message>
+    <message>
+        <source>Model: %1</source>
+        <translation>機種: %1</translation>
     </message>
 </context>
 <context>
@@ -2246,6 +2265,17 @@ channels, banks, groups, VFO bands and settings.</source>
         <source>&amp;Cancel</source>
         <translation>ｷｬﾝｾﾙ(&amp;C)</translation>
     </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>転送の進み具合</translation>
+    </message>
+</context>
+<context>
+    <name>vrq5::gui::VfoGrid</name>
+    <message>
+        <source>VFO bands</source>
+        <translation>VFO ﾊﾞﾝﾄﾞ</translation>
+    </message>
 </context>
 <context>
     <name>vrq5::gui::WriteCheckDialog</name>
@@ -2288,6 +2318,10 @@ channels, banks, groups, VFO bands and settings.</source>
     <message>
         <source>&amp;Stop</source>
         <translation>中止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>検出結果</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,11 @@ QString Indexed(const char* base, int index) {
   return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(index);
 }
 
+// A bank's number as the page shows it: 00 .. 49.
+QString TwoDigits(int bank) {
+  return QStringLiteral("%1").arg(bank, 2, 10, QLatin1Char('0'));
+}
+
 QLabel* Label(const QString& name, const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
@@ -49,11 +54,11 @@ BankPage::BankPage(Document& doc, Prompts& prompts, QWidget* parent)
   for (int bank = 0; bank < kBankCount; ++bank) {
     int block = bank / kBanksPerBlock;
     int row = bank % kBanksPerBlock;
-    auto* number = new QLabel(
-        QStringLiteral("%1").arg(bank, 2, 10, QLatin1Char('0')), sizes);
+    auto* number = new QLabel(TwoDigits(bank), sizes);
     number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* box = new QLineEdit(sizes);
     box->setObjectName(Indexed("txtBank", bank));
+    box->setAccessibleName(Text("Bank %1 size").arg(TwoDigits(bank)));
     box->setMaxLength(4);
     box->setFixedWidth(box_width);
     box->setAlignment(Qt::AlignRight);
@@ -65,6 +70,7 @@ BankPage::BankPage(Document& doc, Prompts& prompts, QWidget* parent)
             });
     auto* link = new QCheckBox(Text("Link"), sizes);
     link->setObjectName(Indexed("chkLink", bank));
+    link->setAccessibleName(Text("Bank %1 link").arg(TwoDigits(bank)));
     connect(link, &QCheckBox::clicked, this, [this, bank](bool ticked) {
       SetLinkBox(doc_, bank, ticked);
       chkLink_[bank]->setChecked(doc_.chkLink[bank] == 1);
@@ -133,7 +139,8 @@ BankPage::BankPage(Document& doc, Prompts& prompts, QWidget* parent)
       continue;
     }
     box->setToolTip(
-        Text("%1, bank %2").arg(CoreText(GroupLabel(group))).arg(bank));
+        Text("%1, bank %2").arg(CoreText(GroupLabel(group)), TwoDigits(bank)));
+    box->setAccessibleName(box->toolTip());
     grid->addWidget(box, 1 + group, column_of(bank), Qt::AlignCenter);
     connect(box, &QCheckBox::clicked, this, [this, k](bool ticked) {
       SetGroupBox(doc_, k, ticked);

@@ -35,7 +35,7 @@ ChannelImportDialog::ChannelImportDialog(const Document& doc, int first_slot,
   into_bank_->setObjectName(QStringLiteral("optIntoBank"));
   bank_ = new QSpinBox(this);
   bank_->setObjectName(QStringLiteral("spnBank"));
-  bank_->setAccessibleName(Text("Into bank"));
+  bank_->setAccessibleName(Text("Bank number"));
   bank_->setRange(0, kBankCount - 1);
   bank_->setValue(std::max(0, doc.BankOfSlot(first_slot)));
   auto* bank_row = new QHBoxLayout;
@@ -88,12 +88,14 @@ void ChannelImportDialog::ShowReport(Prompts& prompts, QWidget* parent,
   report.setObjectName(QStringLiteral("dlgImportReport"));
   report.setWindowTitle(Text("Import Channel List"));
   auto* layout = new QVBoxLayout(&report);
-  layout->addWidget(
+  auto* caption =
       new QLabel(counts + QStringLiteral(". ") +
                      Text("What was changed or left out, row by row:"),
-                 &report));
+                 &report);
+  layout->addWidget(caption);
   auto* list = new QListWidget(&report);
   list->setObjectName(QStringLiteral("lstImportReport"));
+  list->setAccessibleName(caption->text());
   for (const ChannelCsvNote& note : result.notes) {
     list->addItem(CoreText(ChannelCsvNoteLine(note)));
   }

@@ -158,12 +158,15 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   cbbSec_ = new QComboBox(frame3);
   cbbSec_->setObjectName(QStringLiteral("cbbSec"));
   for (int k = 0; k < kSecretItems; ++k) cbbSec_->addItem(QString::number(k));
-  option_layout->addWidget(new QLabel(Text("Tone"), frame3), 2, 1);
-  option_layout->addWidget(cbbTxTone_, 2, 2);
-  option_layout->addWidget(new QLabel(Text("Carrier"), frame3), 1, 1);
-  option_layout->addWidget(cbbAir_, 1, 2);
-  option_layout->addWidget(new QLabel(Text("Secret code"), frame3), 4, 1);
-  option_layout->addWidget(cbbSec_, 4, 2);
+  auto labelled = [&](const char* caption, QComboBox* box, int row) {
+    auto* label = new QLabel(Text(caption), frame3);
+    label->setBuddy(box);
+    option_layout->addWidget(label, row, 1);
+    option_layout->addWidget(box, row, 2);
+  };
+  labelled(Tr("Tone"), cbbTxTone_, 2);
+  labelled(Tr("Carrier"), cbbAir_, 1);
+  labelled(Tr("Secret code"), cbbSec_, 4);
 
   auto* frame4 = Frame("Frame4", Tr("Shift"), this);
   opbSift_ = new QButtonGroup(this);
@@ -181,8 +184,14 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   shift_layout->addWidget(txtShift_, 1, 2);
   shift_layout->addWidget(Label("Label7", QStringLiteral("MHz"), frame4), 1, 3);
 
-  for (QButtonGroup* group : {opbWave_, opbStep_, opbTone_, opbSift_}) {
+  const std::pair<QButtonGroup*, QGroupBox*> option_groups[] = {
+      {opbWave_, frame1},
+      {opbStep_, frame2},
+      {opbTone_, frame3},
+      {opbSift_, frame4}};
+  for (auto [group, frame] : option_groups) {
     KeepTabOnChecked(group);
+    NameByGroup(group, frame->title());
   }
 
   chkSkip_ = new QCheckBox(Text("Skip"), this);
@@ -217,7 +226,9 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   auto* top = new QGridLayout;
   top->addWidget(lblMode_, 0, 0);
   top->addWidget(lblCH_, 0, 1);
-  top->addWidget(Label("Label1", Text("Frequency"), this), 1, 0);
+  QLabel* frequency = Label("Label1", Text("Frequency"), this);
+  frequency->setBuddy(txtFreq_);
+  top->addWidget(frequency, 1, 0);
   top->addWidget(txtFreq_, 1, 1);
   top->addWidget(Label("Label2", QStringLiteral("MHz"), this), 1, 2);
   top->addWidget(lblMHz_, 1, 3);
@@ -242,7 +253,10 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   groups->addLayout(right);
 
   auto* texts = new QGridLayout;
-  texts->addWidget(Label("Label3", Text("Note"), this), 0, 0);
+  QLabel* note = Label("Label3", Text("Note"), this);
+  note->setBuddy(txtNote_);
+  label4_->setBuddy(txtName_);
+  texts->addWidget(note, 0, 0);
   texts->addWidget(txtNote_, 0, 1);
   texts->addWidget(label4_, 0, 2);
   texts->addWidget(txtName_, 0, 3);

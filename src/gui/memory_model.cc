@@ -91,6 +91,16 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation,
                                int role) const {
+  // A screen reader reads each row by its label (the first column, whose
+  // heading is blank on screen) and each cell with its column's heading.
+  if (role == Qt::AccessibleTextRole) {
+    if (orientation == Qt::Vertical) {
+      return section >= 0 && section < rows_ ? AsciiText(Cell(section, 0))
+                                             : QVariant();
+    }
+    if (section == 0) return Text("Row");
+    role = Qt::DisplayRole;
+  }
   if (role != Qt::DisplayRole) return QVariant();
   if (orientation == Qt::Vertical) return section + 1;
   if (section < 0 || section >= kGridColumns) return QVariant();

@@ -35,6 +35,7 @@ MemoryPage::MemoryPage(Document& doc, Prompts& prompts,
   setObjectName(QStringLiteral("Frame1_2"));
   grid_ = new GridView(this, "MSFlexGrid1",
                        [this](int row) { emit rowOpened(row); });
+  grid_->setAccessibleName(Text("Memory channels"));
   model_ = new MemoryModel(doc_, grid_);
   grid_->setModel(model_);
   for (int c = 0; c < 12; ++c) {
@@ -84,8 +85,10 @@ MemoryPage::MemoryPage(Document& doc, Prompts& prompts,
   find_bar_->setObjectName(QStringLiteral("fraFind"));
   auto* find_layout = new QHBoxLayout(find_bar_);
   find_layout->setContentsMargins(0, 0, 0, 0);
-  find_layout->addWidget(new QLabel(Text("Find:"), find_bar_));
+  auto* find_label = new QLabel(Text("Find:"), find_bar_);
+  find_layout->addWidget(find_label);
   find_text_ = new QLineEdit(find_bar_);
+  find_label->setBuddy(find_text_);
   find_text_->setObjectName(QStringLiteral("txtFind"));
   find_text_->setPlaceholderText(
       Text("145.5, a range 144-146, or a name or note"));

@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QEvent>
+#include <QString>
+
+#include "gui/controls.h"
 
 namespace vrq5::gui {
 
@@ -49,6 +52,13 @@ class TabStop : public QObject {
 };
 
 }  // namespace
+
+void NameByGroup(QButtonGroup* group, const QString& caption) {
+  for (QAbstractButton* button : group->buttons()) {
+    button->setAccessibleName(Text("%1: %2").arg(QString(caption).remove(u'&'),
+                                                 button->text().remove(u'&')));
+  }
+}
 
 void KeepTabOnChecked(QButtonGroup* group) {
   group->setExclusive(true);

@@ -12,11 +12,16 @@
 #define VRQ5_GUI_OPTION_GROUP_H_
 
 class QButtonGroup;
+class QString;
 
 namespace vrq5::gui {
 
 // Call once the group holds all its buttons.
 void KeepTabOnChecked(QButtonGroup* group);
+
+// Each member is read by a screen reader with the caption of its group
+// ("Mscan speed: 3"): several groups have members of the same caption.
+void NameByGroup(QButtonGroup* group, const QString& caption);
 
 }  // namespace vrq5::gui
 

@@ -51,6 +51,7 @@ QGroupBox* OptionGroup(QWidget* parent, std::string_view name,
     layout->addWidget(button, i / columns, i % columns);
   }
   KeepTabOnChecked(group);
+  NameByGroup(group, box->title());
   return box;
 }
 
@@ -210,6 +211,7 @@ QGroupBox* SettingsPages::ListSetting(const SettingField& f, QWidget* parent) {
   auto* layout = new QVBoxLayout(box);
   auto* list = new QComboBox(box);
   list->setObjectName(Qs(control));
+  list->setAccessibleName(box->title());
   for (std::string_view item : f.items) list->addItem(CoreText(item));
   layout->addWidget(list);
   connect(list, &QComboBox::activated, this, [this, f, control](int position) {

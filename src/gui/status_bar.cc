@@ -13,13 +13,10 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent) {
   setObjectName(QStringLiteral("sbStatusBar"));
   model_ = new QLabel(this);
   model_->setObjectName(QStringLiteral("lblStatusModel"));
-  model_->setAccessibleName(Text("Model"));
   channels_ = new QLabel(this);
   channels_->setObjectName(QStringLiteral("lblStatusChannels"));
-  channels_->setAccessibleName(Text("Channels in use"));
   port_ = new QLabel(this);
   port_->setObjectName(QStringLiteral("lblStatusPort"));
-  port_->setAccessibleName(Text("Port in use"));
   addWidget(model_);
   addWidget(channels_);
   addWidget(port_);
@@ -34,6 +31,9 @@ void StatusBar::ShowState(const Document& doc, const std::string& port) {
     port_->setText(Text("Port: %1").arg(QString::fromStdString(port)));
   }
   model_->setText(AsciiText(ModelName[doc.opbModel]));
+  // A screen reader reads each field by its name, which changes with it
+  // (and is told so); the model alone would be a bare "VR-Q5J".
+  model_->setAccessibleName(Text("Model: %1").arg(model_->text()));
   channels_->setText(Text("%1 of %2 channels in use")
                          .arg(doc.ChannelsInUse())
                          .arg(kSlotCount));

@@ -69,6 +69,7 @@ void TransferController::AddToStatusBar(QStatusBar* status) {
   progress_ = new QProgressBar(status);
   progress_->setObjectName(QStringLiteral("ProgressBar1"));
   progress_->setMaximumWidth(260);
+  progress_->setAccessibleName(Text("Transfer progress"));
   time_left_ = new QLabel(status);
   time_left_->setObjectName(QStringLiteral("lblTimeLeft"));
   cancel_ = Button("cmdCancel", Tr("&Cancel"), status);

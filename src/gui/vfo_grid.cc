@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "gui/controls.h"
 #include "gui/memory_model.h"
 
 namespace vrq5::gui {
@@ -9,6 +10,7 @@ namespace vrq5::gui {
 VfoGrid::VfoGrid(Document& doc, QWidget* parent,
                  std::function<void(int)> open_row)
     : GridView(parent, "MSFlexGrid2", std::move(open_row)) {
+  setAccessibleName(Text("VFO bands"));
   model_ = new VfoModel(doc, this);
   setModel(model_);
   for (int c = 0; c < 12; ++c) {

@@ -49,6 +49,7 @@ WriteCheckDialog::WriteCheckDialog(const std::vector<Finding>& findings,
   }
   auto* view = new QTableView(this);
   view->setObjectName(QStringLiteral("grdFindings"));
+  view->setAccessibleName(Text("Findings"));
   view->setModel(model);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
   view->verticalHeader()->hide();

@@ -4,9 +4,11 @@
 #define VRQ5_GUI_CONTROLS_H_
 
 #include <QAction>
+#include <QColor>
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
+#include <QPalette>
 #include <QPushButton>
 #include <QString>
 #include <functional>
@@ -28,6 +30,13 @@ constexpr const char* Tr(const char* text) { return text; }
 // language: each line whole, or by the pattern it was filled from, with the
 // values translated where they are texts of the table themselves.
 QString CoreText(std::string_view text);
+
+// The colour of an error's text: red, dark on a light window and light on
+// a dark one, so that it stands out in either.
+inline QColor ErrorColor(const QPalette& palette) {
+  const QColor window = palette.color(QPalette::Window);
+  return window.lightness() < 128 ? QColor(255, 138, 128) : QColor(170, 0, 0);
+}
 
 inline QAction* Action(QObject* parent, const char* name, const char* text) {
   auto* action = new QAction(Text(text), parent);

@@ -115,10 +115,11 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   txtFreq_->installEventFilter(this);
 
   lblReason_ = Label("lblReason", QString(), this);
-  lblReason_->setAccessibleName(Text("Why the value typed was refused"));
+  // Read by its text (the reason), which is announced as it changes.
+  lblReason_->setAccessibleDescription(Text("Why the value typed was refused"));
   lblReason_->setWordWrap(true);
   QPalette warning = lblReason_->palette();
-  warning.setColor(QPalette::WindowText, Qt::darkRed);
+  warning.setColor(QPalette::WindowText, ErrorColor(warning));
   lblReason_->setPalette(warning);
   lblReason_->hide();
 

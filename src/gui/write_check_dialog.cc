@@ -44,7 +44,9 @@ WriteCheckDialog::WriteCheckDialog(const std::vector<Finding>& findings,
       item->setToolTip(CoreText(f.text));
       row.append(item);
     }
-    if (f.kind == FindingKind::kError) row[0]->setForeground(Qt::darkRed);
+    if (f.kind == FindingKind::kError) {
+      row[0]->setForeground(ErrorColor(palette()));
+    }
     model->appendRow(row);
   }
   auto* view = new QTableView(this);

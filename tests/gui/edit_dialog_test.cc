@@ -32,7 +32,7 @@ class EditDialogTest : public WindowTest {
   // What the dialog says of the values refused; empty when it is hidden.
   std::string Reason() {
     auto* label = Find<QLabel>("lblReason");
-    EXPECT_FALSE(label->accessibleName().isEmpty());
+    EXPECT_FALSE(label->accessibleDescription().isEmpty());
     return label->isHidden() ? "" : label->text().toStdString();
   }
 

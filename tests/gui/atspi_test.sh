@@ -51,7 +51,8 @@ if [ "${1:-}" = --inner ]; then
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
     export LC_ALL=C.UTF-8 LANG=C.UTF-8
     export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-    unset QT_QPA_PLATFORM
+    export QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY
     exec "$clone" --lang en "$file"
   ) >"$work/window.log" 2>&1 &
   window_pid=$!
@@ -61,6 +62,11 @@ if [ "${1:-}" = --inner ]; then
   if ! kill -0 "$window_pid" 2>/dev/null; then
     wait "$window_pid"
     echo "FAIL: the window ended early (exit status $?); its output:" >&2
+    cat "$work/window.log" >&2
+    exit 1
+  fi
+  if grep -q 'Sanitizer\|runtime error:' "$work/window.log"; then
+    echo "FAIL: a sanitizer reported in the window:" >&2
     cat "$work/window.log" >&2
     exit 1
   fi
@@ -96,8 +102,10 @@ work=$(mktemp -d)
 mkdir -p "$work/config" "$work/data" "$work/cache" "$work/home"
 mkdir -m 700 "$work/runtime"
 trap 'rm -rf "$work"' EXIT
-# The accessibility bus puts its socket here, not in the user's folders.
+# The accessibility bus puts its socket here, not in the user's folders;
+# the private buses replace any of the user's session.
 export XDG_RUNTIME_DIR="$work/runtime"
+unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS
 # timeout ends the whole process group: the bus, the accessibility bus,
 # Xvfb and the window.
 timeout -k 5 "$((limit + 20))" \

@@ -232,10 +232,14 @@ def check_grid(nodes):
     label = cells[0]
     print(f"  row 0: getRowHeader -> {row_header_name!r}, "
           f"getRowDescription -> {row_description!r}")
-    if row_header_name != label and row_description != label:
-        gap(f"the first row's header reads {row_header_name!r} (the hidden "
-            f"row number), not its channel {label!r}")
-    spoken = [f"Row {label}"]
+    # The row's name for a screen reader (its row header) is its channel.
+    if row_header_name != label:
+        fail(f"the first row's header (getRowHeader) as its channel {label!r} "
+             f"(read {row_header_name!r})")
+    if row_description != label:
+        fail(f"the first row's description (getRowDescription) as its "
+             f"channel {label!r} (read {row_description!r})")
+    spoken = [f"Row {row_header_name}"]
     for c in range(1, columns):
         spoken.append(f"{headers[c]}: {cells[c].strip()}")
     print("  a screen reader reads the first channel: " + ", ".join(spoken))

@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth imagemagick fonts-noto-cjk qt6-translations-l10n
   clang-14 libclang-rt-14-dev clang-format time
   dpkg-dev desktop-file-utils appstream man-db poppler-utils
+  dbus at-spi2-core python3-pyatspi
   "$@"
 )
 

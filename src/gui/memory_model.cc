@@ -102,7 +102,12 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation,
     role = Qt::DisplayRole;
   }
   if (role != Qt::DisplayRole) return QVariant();
-  if (orientation == Qt::Vertical) return section + 1;
+  // The row headers stay hidden; a screen reader reads them as the row's
+  // name (AT-SPI's row header), so they are the row label: 00-000, ...
+  if (orientation == Qt::Vertical) {
+    if (section < 0 || section >= rows_) return QVariant();
+    return AsciiText(Cell(section, 0));
+  }
   if (section < 0 || section >= kGridColumns) return QVariant();
   std::string_view heading =
       section == 6 ? Column6Heading(doc_.ModelIndex) : kGridHeadings[section];

@@ -1350,10 +1350,6 @@ Stop it and go on?</source>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
-    <message>
-        <source>Pages</source>
-        <translation>ﾍﾟｰｼﾞ</translation>
-    </message>
 </context>
 <context>
     <name>vrq5::gui::AboutDialog</name>

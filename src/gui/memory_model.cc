@@ -91,24 +91,18 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation,
                                int role) const {
-  // A screen reader reads each row by its label (the first column, whose
-  // heading is blank on screen) and each cell with its column's heading.
-  if (role == Qt::AccessibleTextRole) {
-    if (orientation == Qt::Vertical) {
-      return section >= 0 && section < rows_ ? AsciiText(Cell(section, 0))
-                                             : QVariant();
-    }
-    if (section == 0) return Text("Row");
-    role = Qt::DisplayRole;
+  if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
+    return QVariant();
   }
-  if (role != Qt::DisplayRole) return QVariant();
-  // The row headers stay hidden; a screen reader reads them as the row's
-  // name (AT-SPI's row header), so they are the row label: 00-000, ...
+  // The row headers stay hidden; a screen reader reads each row by its
+  // label (00-000, ...: the row header and row description of AT-SPI), and
+  // the first column, whose heading is blank on screen, as "Row".
   if (orientation == Qt::Vertical) {
     if (section < 0 || section >= rows_) return QVariant();
     return AsciiText(Cell(section, 0));
   }
   if (section < 0 || section >= kGridColumns) return QVariant();
+  if (section == 0 && role == Qt::AccessibleTextRole) return Text("Row");
   std::string_view heading =
       section == 6 ? Column6Heading(doc_.ModelIndex) : kGridHeadings[section];
   return CoreText(heading);

@@ -12,7 +12,6 @@ namespace vrq5::gui {
 QTabBar* MakeTabStrip(QWidget* parent, QWidget* window) {
   auto* strip = new QTabBar(parent);
   strip->setObjectName(QStringLiteral("TabStrip1"));
-  strip->setAccessibleName(Text("Pages"));
   strip->setFocusPolicy(Qt::StrongFocus);
   strip->setExpanding(false);
   // QTabBar gives each tab's access key to its tab: setCurrentIndex, as a

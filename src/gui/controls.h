@@ -4,11 +4,15 @@
 #define VRQ5_GUI_CONTROLS_H_
 
 #include <QAction>
+#include <QColor>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QKeySequence>
 #include <QMenu>
 #include <QPushButton>
+#include <QSize>
 #include <QString>
+#include <cmath>
 #include <functional>
 #include <string_view>
 #include <utility>
@@ -51,6 +55,23 @@ inline QPushButton* Button(const char* name, const char* text,
   auto* button = new QPushButton(Text(text), parent);
   button->setObjectName(QString::fromLatin1(name));
   return button;
+}
+
+// A size in units of the widget's font, `columns` average characters across
+// and `lines` lines of text down: windows and dialogs grow with the
+// desktop's font size rather than keeping a fixed number of pixels.
+inline QSize FontSized(const QWidget* widget, double columns, double lines) {
+  QFontMetricsF metrics(widget->font());
+  return QSize(
+      static_cast<int>(std::lround(columns * metrics.averageCharWidth())),
+      static_cast<int>(std::lround(lines * metrics.lineSpacing())));
+}
+
+// The red of errors and warnings over `background`: dark on a light
+// palette, light on a dark one, so that it stays readable in both.
+inline QColor WarningColor(const QColor& background) {
+  return background.lightness() < 128 ? QColor(255, 140, 140)
+                                      : QColor(Qt::darkRed);
 }
 
 }  // namespace vrq5::gui

@@ -44,7 +44,9 @@ WriteCheckDialog::WriteCheckDialog(const std::vector<Finding>& findings,
       item->setToolTip(CoreText(f.text));
       row.append(item);
     }
-    if (f.kind == FindingKind::kError) row[0]->setForeground(Qt::darkRed);
+    if (f.kind == FindingKind::kError) {
+      row[0]->setForeground(WarningColor(palette().color(QPalette::Base)));
+    }
     model->appendRow(row);
   }
   auto* view = new QTableView(this);
@@ -82,7 +84,7 @@ WriteCheckDialog::WriteCheckDialog(const std::vector<Finding>& findings,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   }
   layout->addWidget(buttons);
-  resize(860, 360);
+  resize(FontSized(this, 141, 26));
 }
 
 bool WriteCheckDialog::HideWarnings() const {

@@ -69,7 +69,13 @@ TEST_F(ChannelMapWindowTest, TableListsTheChannelsAndEnterSelectsARow) {
   EXPECT_EQ(model->index(5, 1).data().toString().toStdString(), line.label);
 
   ClickTab(1);
-  Find<QTabWidget>("tabChannelMap")->setCurrentWidget(table);
+  // Alt+T shows the table, Tab goes into it.
+  auto* dialog = Find<QDialog>("dlgChannelMap");
+  dialog->activateWindow();
+  QTest::keyClick(dialog, Qt::Key_T, Qt::AltModifier);
+  EXPECT_EQ(Find<QTabWidget>("tabChannelMap")->currentWidget(), table);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), table);
   table->setCurrentIndex(model->index(5, 2));
   QTest::keyClick(table, Qt::Key_Return);
   EXPECT_EQ(window->CurrentTab(), 3);

@@ -1495,6 +1495,34 @@ channels, banks, groups, VFO bands and settings.</source>
         <source>&amp;Close</source>
         <translation>閉じる(&amp;C)</translation>
     </message>
+    <message>
+        <source>Channel map: picture or table</source>
+        <translation>ﾁｬﾝﾈﾙﾏｯﾌﾟ: 図または表</translation>
+    </message>
+    <message>
+        <source>Channel map picture</source>
+        <translation>ﾁｬﾝﾈﾙﾏｯﾌﾟの図</translation>
+    </message>
+    <message>
+        <source>The Table tab lists the same channels.</source>
+        <translation>「表」ﾀﾌﾞに同じﾁｬﾝﾈﾙの一覧があります。</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>図(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Channels on the map</source>
+        <translation>ﾏｯﾌﾟのﾁｬﾝﾈﾙ一覧</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>表(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Enter or a double click on a channel selects its row.</source>
+        <translation>Enterｷｰまたはﾀﾞﾌﾞﾙｸﾘｯｸでそのﾁｬﾝﾈﾙの行を選択します。</translation>
+    </message>
 </context>
 <context>
     <name>vrq5::gui::ChannelMapView</name>
@@ -1804,6 +1832,25 @@ channels, banks, groups, VFO bands and settings.</source>
     <message>
         <source>Export PDF(&amp;D)...</source>
         <translation>PDFｴｸｽﾎﾟｰﾄ(&amp;D)...</translation>
+    </message>
+</context>
+<context>
+    <name>vrq5::gui::MapTableModel</name>
+    <message>
+        <source>Lane</source>
+        <translation>ﾚｰﾝ</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>周波数</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,13 @@
 // preview, About and a transfer: the pictures of the README and the user
 // guide.
 //
-//   vrq5_screenshot_tour FILE.VQ5 OUT-FOLDER [LANGUAGE [SUFFIX]]
+// --dark (a dark palette) and --font-scale F (the application font F times
+// as large) take a shorter tour instead: Settings 1, Memory, Bank, the
+// channel map's picture and table and the editor, named dark_*.png or
+// large_*.png; --only NAME,... keeps just those of them.
+//
+//   vrq5_screenshot_tour [--dark] [--font-scale F] [--only NAMES]
+//                        FILE.VQ5 OUT-FOLDER [LANGUAGE [SUFFIX]]
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -14,12 +20,19 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPixmap>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStyleFactory>
 #include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include "files/clone_file.h"
 #include "gui/controls.h"
@@ -115,15 +128,126 @@ class PicturePrompts : public vrq5::testing::SilentPrompts {
   }
 };
 
+// A dark palette as a dark desktop gives one, in the Fusion style.
+void UseDarkPalette() {
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QPalette dark;
+  const QColor text(230, 230, 230), disabled(128, 128, 128);
+  dark.setColor(QPalette::Window, QColor(45, 45, 48));
+  dark.setColor(QPalette::WindowText, text);
+  dark.setColor(QPalette::Base, QColor(30, 30, 32));
+  dark.setColor(QPalette::AlternateBase, QColor(42, 42, 46));
+  dark.setColor(QPalette::Text, text);
+  dark.setColor(QPalette::BrightText, QColor(255, 110, 110));
+  dark.setColor(QPalette::Button, QColor(55, 55, 60));
+  dark.setColor(QPalette::ButtonText, text);
+  dark.setColor(QPalette::Highlight, QColor(58, 120, 196));
+  dark.setColor(QPalette::HighlightedText, Qt::white);
+  dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+  dark.setColor(QPalette::ToolTipText, text);
+  dark.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+  dark.setColor(QPalette::Link, QColor(110, 170, 255));
+  dark.setColor(QPalette::LinkVisited, QColor(170, 140, 255));
+  dark.setColor(QPalette::Light, QColor(85, 85, 90));
+  dark.setColor(QPalette::Midlight, QColor(70, 70, 75));
+  dark.setColor(QPalette::Mid, QColor(40, 40, 43));
+  dark.setColor(QPalette::Dark, QColor(25, 25, 27));
+  dark.setColor(QPalette::Shadow, QColor(10, 10, 10));
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                    QPalette::HighlightedText, QPalette::PlaceholderText}) {
+    dark.setColor(QPalette::Disabled, role, disabled);
+  }
+  dark.setColor(QPalette::Disabled, QPalette::Base, QColor(40, 40, 43));
+  dark.setColor(QPalette::Disabled, QPalette::Button, QColor(45, 45, 48));
+  dark.setColor(QPalette::Disabled, QPalette::Highlight, QColor(70, 70, 75));
+  QApplication::setPalette(dark);
+}
+
+// The short tour of a dark palette or a large font: each picture named
+// with `prefix`.
+int ThemeTour(vrq5::gui::MainWindow& window, const QDir& out,
+              const QString& prefix, const QString& suffix,
+              const QStringList& only) {
+  int failures = 0;
+  auto save = [&](QWidget* w, const char* name) {
+    if (w == nullptr) {
+      ++failures;
+      return;
+    }
+    if (!only.isEmpty() && !only.contains(QLatin1String(name))) return;
+    Settle();
+    QString path =
+        out.filePath(QStringLiteral("%1%2%3.png").arg(prefix, name, suffix));
+    if (!w->grab().save(path)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      ++failures;
+    }
+  };
+  auto* tabs = window.findChild<QTabBar*>(QStringLiteral("TabStrip1"));
+  const std::pair<int, const char*> pages[] = {
+      {0, "settings1"}, {2, "memory"}, {3, "bank"}};
+  for (const auto& [tab, name] : pages) {
+    tabs->setCurrentIndex(tab);
+    if (tab == 2) window.SelectRow(12);
+    save(&window, name);
+  }
+  window.ShowChannelMap();
+  auto* map = window.findChild<QDialog*>(QStringLiteral("dlgChannelMap"));
+  save(map, "channel_map");
+  if (map != nullptr) {
+    map->findChild<QTabWidget*>(QStringLiteral("tabChannelMap"))
+        ->setCurrentIndex(1);
+    auto* table = map->findChild<QTableView*>(QStringLiteral("grdChannelMap"));
+    table->setFocus();
+    table->selectRow(3);
+    save(map, "map_table");
+    map->hide();
+  }
+  tabs->setCurrentIndex(2);
+  window.MSFlexGrid1_DblClick(12);
+  save(window.findChild<QWidget*>(QStringLiteral("dlgModify")), "editor");
+  if (auto* editor = window.findChild<QDialog*>(QStringLiteral("dlgModify"))) {
+    editor->reject();
+  }
+  QDir(out.absolutePath() + "/config").removeRecursively();
+  return failures;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3 || argc > 5) {
-    std::fprintf(stderr, "usage: %s FILE.VQ5 OUT-FOLDER [LANGUAGE [SUFFIX]]\n",
+  bool dark = false;
+  double font_scale = 1.0;
+  QStringList only;
+  std::vector<char*> plain = {argv[0]};
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--dark") == 0) {
+      dark = true;
+    } else if (std::strcmp(argv[i], "--font-scale") == 0 && i + 1 < argc) {
+      font_scale = std::atof(argv[++i]);
+    } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
+      only = QString::fromLatin1(argv[++i]).split(QLatin1Char(','));
+    } else {
+      plain.push_back(argv[i]);
+    }
+  }
+  if (plain.size() < 3 || plain.size() > 5 || !(font_scale > 0.2)) {
+    std::fprintf(stderr,
+                 "usage: %s [--dark] [--font-scale F] [--only NAMES] FILE.VQ5 "
+                 "OUT-FOLDER [LANGUAGE [SUFFIX]]\n",
                  argv[0]);
     return 2;
   }
+  argc = static_cast<int>(plain.size());
+  argv = plain.data();
   QApplication app(argc, argv);
+  const bool theme = dark || font_scale != 1.0;
+  if (dark) UseDarkPalette();
+  if (font_scale != 1.0) {
+    QFont font = QApplication::font();
+    font.setPointSizeF(font.pointSizeF() * font_scale);
+    QApplication::setFont(font);
+  }
   vrq5::gui::InstallLanguage(argc > 3 ? QString::fromLatin1(argv[3]) : "en");
   QString suffix = argc > 4 ? QString::fromLatin1(argv[4]) : QString();
   PicturePrompts prompts;
@@ -137,9 +261,14 @@ int main(int argc, char** argv) {
   qputenv("XDG_DATA_HOME", (out.absolutePath() + "/config/data").toUtf8());
   vrq5::gui::MainWindow window(prompts, options);
   window.StartUp(vrq5::CommandLinePath(argv[1]));
-  window.resize(1000, 720);
+  window.resize(QSize(1000, 720) * font_scale);
   window.show();
   Settle();
+  if (theme) {
+    QString prefix = QString(dark ? "dark_" : "") +
+                     QString(font_scale != 1.0 ? "large_" : "");
+    return ThemeTour(window, out, prefix, suffix, only) == 0 ? 0 : 1;
+  }
   const char* names[] = {"settings1", "settings2", "memory", "bank"};
   int failures = 0;
   for (int tab = 1; tab <= 4; ++tab) {
@@ -167,6 +296,17 @@ int main(int argc, char** argv) {
   if (auto* map = window.findChild<QDialog*>(QStringLiteral("dlgChannelMap"))) {
     if (!map->grab().save(
             out.filePath(QStringLiteral("channel_map%1.png").arg(suffix)))) {
+      ++failures;
+    }
+    // Its table, a line chosen.
+    map->findChild<QTabWidget*>(QStringLiteral("tabChannelMap"))
+        ->setCurrentIndex(1);
+    auto* table = map->findChild<QTableView*>(QStringLiteral("grdChannelMap"));
+    table->setFocus();
+    table->selectRow(3);
+    Settle();
+    if (!map->grab().save(
+            out.filePath(QStringLiteral("map_table%1.png").arg(suffix)))) {
       ++failures;
     }
     map->hide();

@@ -2,7 +2,8 @@
 # Pictures of the window's four tabs with a real document loaded, for the
 # README: builds Release, opens FILE.VQ5 (default: the demo file of the
 # tests) in the window under a virtual X display and saves one picture per
-# tab in docs/screenshots/, in English and in Japanese (*_ja.png); then the
+# tab in docs/screenshots/, in English and in Japanese (*_ja.png); a few
+# with a dark palette (dark_*.png) and a 150 % font (large_*.png); then the
 # first page of its printout (`vrq5 print`) as print_page.png.
 #
 #   scripts/screenshots.sh [FILE.VQ5]
@@ -19,6 +20,14 @@ XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x900x24 -dpi 96" \
   build/tests/gui/vrq5_screenshot_tour "$file" docs/screenshots
 XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x900x24 -dpi 96" \
   build/tests/gui/vrq5_screenshot_tour "$file" docs/screenshots ja _ja
+# A few pages again with a dark palette, and with the font half as large
+# again (on a screen that holds the larger window).
+XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x900x24 -dpi 96" \
+  build/tests/gui/vrq5_screenshot_tour --dark \
+  --only memory,channel_map,editor "$file" docs/screenshots
+XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1920x1200x24 -dpi 96" \
+  build/tests/gui/vrq5_screenshot_tour --font-scale 1.5 \
+  --only memory,settings1,map_table "$file" docs/screenshots
 build/src/vrq5 print "$file" -o "$runtime/print.pdf" >/dev/null
 pdftoppm -png -r 70 -f 1 -l 1 -singlefile "$runtime/print.pdf" \
   docs/screenshots/print_page

@@ -43,7 +43,7 @@ ChangesDialog::ChangesDialog(const std::vector<std::string>& changes,
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
-  resize(720, 420);
+  resize(FontSized(this, 118, 30));
 }
 
 }  // namespace vrq5::gui

@@ -105,7 +105,7 @@ void ChannelImportDialog::ShowReport(Prompts& prompts, QWidget* parent,
   QObject::connect(close, &QDialogButtonBox::rejected, &report,
                    &QDialog::reject);
   layout->addWidget(close);
-  report.resize(760, 420);
+  report.resize(FontSized(&report, 125, 30));
   prompts.RunDialog(&report);
 }
 

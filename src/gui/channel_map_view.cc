@@ -10,18 +10,32 @@
 namespace vrq5::gui {
 
 namespace {
-constexpr int kLaneHeight = 11;
-constexpr int kLeft = 92;  // room for the lane names
-constexpr int kTop = 24;   // room for the scale
-constexpr int kRight = 12;
-constexpr int kBottom = 8;
-constexpr int kHitPixels = 4;
+constexpr int kHitPixels = 4;  // how near the pointer must come to a mark
+
+// `a` moved towards `b` by `amount` (0..1): the picture's shades are taken
+// from the palette, so that they suit a light and a dark one alike.
+QColor Mix(const QColor& a, const QColor& b, double amount) {
+  return QColor::fromRgbF(
+      static_cast<float>(a.redF() + (b.redF() - a.redF()) * amount),
+      static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * amount),
+      static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * amount));
+}
 }  // namespace
 
 ChannelMapView::ChannelMapView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("picChannelMap"));
   setMouseTracking(true);
-  setMinimumSize(560, kTop + kBottom + kMapLanes * kLaneHeight);
+  Measure();
+}
+
+void ChannelMapView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange ||
+      event->type() == QEvent::LanguageChange) {
+    Measure();
+    updateGeometry();
+    update();
+  }
+  QWidget::changeEvent(event);
 }
 
 void ChannelMapView::SetMap(ChannelMap map) {
@@ -30,30 +44,54 @@ void ChannelMapView::SetMap(ChannelMap map) {
 }
 
 QSize ChannelMapView::sizeHint() const {
-  return {980, kTop + kBottom + kMapLanes * kLaneHeight};
+  return {FontSized(this, 161, 0).width(),
+          layout_.top + layout_.bottom + kMapLanes * layout_.lane_height};
+}
+
+QFont ChannelMapView::SmallFont() const {
+  QFont small = font();
+  small.setPointSizeF(small.pointSizeF() * 0.8);
+  return small;
+}
+
+void ChannelMapView::Measure() {
+  QFontMetrics metrics(SmallFont());
+  int widest_name = 0;
+  for (int lane = 0; lane < kMapLanes; ++lane) {
+    widest_name = std::max(widest_name,
+                           metrics.horizontalAdvance(CoreText(LaneName(lane))));
+  }
+  const int gap = metrics.averageCharWidth();
+  layout_ = {metrics.height(), widest_name + 4 * gap,
+             metrics.lineSpacing() + 13, 2 * gap,
+             metrics.lineSpacing() * 2 / 3};
+  setMinimumSize(
+      FontSized(this, 92, 0).width(),
+      layout_.top + layout_.bottom + kMapLanes * layout_.lane_height);
 }
 
 QRect ChannelMapView::Plot() const {
-  return QRect(kLeft, kTop, std::max(1, width() - kLeft - kRight),
-               kMapLanes * kLaneHeight);
+  const Layout& m = layout_;
+  return QRect(m.left, m.top, std::max(1, width() - m.left - m.right),
+               kMapLanes * m.lane_height);
 }
 
 int ChannelMapView::LaneTop(int lane) const {
-  return kTop + lane * kLaneHeight;
+  return layout_.top + lane * layout_.lane_height;
 }
 
 QPoint ChannelMapView::PointOf(const ChannelMark& mark) const {
   QRect plot = Plot();
   int x = plot.left() +
           static_cast<int>(std::lround(MapPosition(mark.mhz) * plot.width()));
-  return {x, LaneTop(mark.lane) + kLaneHeight / 2};
+  return {x, LaneTop(mark.lane) + layout_.lane_height / 2};
 }
 
 std::optional<ChannelMark> ChannelMapView::MarkAtPoint(
     const QPoint& point) const {
   QRect plot = Plot();
   if (point.y() < plot.top() || point.y() >= plot.bottom()) return {};
-  int lane = (point.y() - kTop) / kLaneHeight;
+  int lane = (point.y() - plot.top()) / layout_.lane_height;
   double position = static_cast<double>(point.x() - plot.left()) / plot.width();
   return MarkAt(map_, lane, position,
                 static_cast<double>(kHitPixels) / plot.width());
@@ -61,50 +99,61 @@ std::optional<ChannelMark> ChannelMapView::MarkAtPoint(
 
 void ChannelMapView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), palette().base());
+  const QPalette& colours = palette();
+  const QColor base = colours.color(QPalette::Base);
+  const QColor text = colours.color(QPalette::Text);
+  const QColor highlight = colours.color(QPalette::Highlight);
+  p.fillRect(rect(), base);
+  const Layout& m = layout_;
   QRect plot = Plot();
   auto x_of = [&](double mhz) {
     return plot.left() +
            static_cast<int>(std::lround(MapPosition(mhz) * plot.width()));
   };
-  // The VFO bands, shaded in turn, behind everything.
+  // The VFO bands, tinted in turn, behind everything.
   for (size_t i = 0; i < map_.bands.size(); ++i) {
     const MapBand& band = map_.bands[i];
     QRect r(QPoint(x_of(band.low), plot.top()),
             QPoint(x_of(band.high), plot.bottom()));
-    p.fillRect(r, i % 2 == 0 ? QColor(232, 240, 252) : QColor(245, 248, 236));
+    p.fillRect(r, Mix(base, highlight, i % 2 == 0 ? 0.16 : 0.07));
   }
   // Lanes and their names.
-  QFont small = font();
-  small.setPointSizeF(small.pointSizeF() * 0.8);
-  p.setFont(small);
+  p.setFont(SmallFont());
+  // Lines drawn in shades between the background and the text: faint but
+  // seen on a light palette and a dark one alike.
+  const QColor lane_line = Mix(base, text, 0.12);
   for (int lane = 0; lane < kMapLanes; ++lane) {
     int top = LaneTop(lane);
-    p.setPen(QColor(220, 220, 220));
+    p.setPen(lane_line);
     p.drawLine(plot.left(), top, plot.right(), top);
-    p.setPen(palette().text().color());
-    p.drawText(QRect(4, top, kLeft - 8, kLaneHeight),
+    p.setPen(text);
+    p.drawText(QRect(0, top, m.left - m.right, m.lane_height),
                Qt::AlignRight | Qt::AlignVCenter, CoreText(LaneName(lane)));
   }
   // The scale: decades and their halves.
+  const QFontMetrics metrics(p.font());
+  const int label_width =
+      metrics.horizontalAdvance(QStringLiteral("1000 MHz")) + m.right;
   for (double decade = 0.1; decade <= 1000.0; decade *= 10) {
     for (double step : {1.0, 2.0, 5.0}) {
       double mhz = decade * step;
       if (mhz < kMapLowMhz || mhz > kMapHighMhz) continue;
       int x = x_of(mhz);
-      p.setPen(step == 1.0 ? QColor(150, 150, 150) : QColor(205, 205, 205));
+      p.setPen(step == 1.0 ? Mix(base, text, 0.45) : Mix(base, text, 0.2));
       p.drawLine(x, plot.top() - 4, x, plot.bottom());
-      p.setPen(palette().text().color());
-      p.drawText(QRect(x - 30, 2, 60, kTop - 8), Qt::AlignCenter,
+      p.setPen(text);
+      p.drawText(QRect(x - label_width / 2, 2, label_width, m.top - 8),
+                 Qt::AlignCenter,
                  QString::number(mhz) + QStringLiteral(" MHz"));
     }
   }
-  // The channels.
-  p.setPen(QPen(QColor(200, 40, 40), 2));
+  // The channels: the highlight taken halfway to the text, so that they
+  // stand out from the bands tinted with it.
+  p.setPen(QPen(Mix(highlight, text, 0.5), 2));
   for (const ChannelMark& mark : map_.marks) {
     QPoint at = PointOf(mark);
-    p.drawLine(at.x(), at.y() - kLaneHeight / 2 + 2, at.x(),
-               at.y() + kLaneHeight / 2 - 2);
+    p.drawLine(at.x(), at.y() - m.lane_height / 2 + 2, at.x(),
+               at.y() + m.lane_height / 2 - 2);
   }
 }
 

@@ -6,11 +6,14 @@
 #include <QAction>
 #include <QColor>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QKeySequence>
 #include <QMenu>
 #include <QPalette>
 #include <QPushButton>
+#include <QSize>
 #include <QString>
+#include <cmath>
 #include <functional>
 #include <string_view>
 #include <utility>
@@ -30,13 +33,6 @@ constexpr const char* Tr(const char* text) { return text; }
 // language: each line whole, or by the pattern it was filled from, with the
 // values translated where they are texts of the table themselves.
 QString CoreText(std::string_view text);
-
-// The colour of an error's text: red, dark on a light window and light on
-// a dark one, so that it stands out in either.
-inline QColor ErrorColor(const QPalette& palette) {
-  const QColor window = palette.color(QPalette::Window);
-  return window.lightness() < 128 ? QColor(255, 138, 128) : QColor(170, 0, 0);
-}
 
 inline QAction* Action(QObject* parent, const char* name, const char* text) {
   auto* action = new QAction(Text(text), parent);
@@ -60,6 +56,23 @@ inline QPushButton* Button(const char* name, const char* text,
   auto* button = new QPushButton(Text(text), parent);
   button->setObjectName(QString::fromLatin1(name));
   return button;
+}
+
+// A size in units of the widget's font, `columns` average characters across
+// and `lines` lines of text down: windows and dialogs grow with the
+// desktop's font size rather than keeping a fixed number of pixels.
+inline QSize FontSized(const QWidget* widget, double columns, double lines) {
+  QFontMetricsF metrics(widget->font());
+  return QSize(
+      static_cast<int>(std::lround(columns * metrics.averageCharWidth())),
+      static_cast<int>(std::lround(lines * metrics.lineSpacing())));
+}
+
+// The red of errors and warnings over `background`: dark on a light
+// palette, light on a dark one, so that it stays readable in both.
+inline QColor WarningColor(const QColor& background) {
+  return background.lightness() < 128 ? QColor(255, 140, 140)
+                                      : QColor(Qt::darkRed);
 }
 
 }  // namespace vrq5::gui

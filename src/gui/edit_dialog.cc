@@ -119,7 +119,8 @@ EditDialog::EditDialog(Document& doc, Prompts& prompts, QWidget* parent)
   lblReason_->setAccessibleDescription(Text("Why the value typed was refused"));
   lblReason_->setWordWrap(true);
   QPalette warning = lblReason_->palette();
-  warning.setColor(QPalette::WindowText, ErrorColor(warning));
+  warning.setColor(QPalette::WindowText,
+                   WarningColor(warning.color(QPalette::Window)));
   lblReason_->setPalette(warning);
   lblReason_->hide();
 

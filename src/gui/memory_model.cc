@@ -38,8 +38,10 @@ int VfoColumnWidth(int column, const QFontMetrics& metrics, int dpi) {
                   MemoryColumnWidth(column, metrics, dpi));
 }
 
+// The notes keep a family that shows Japanese text in even columns; the
+// size is the application font's, as in every other column.
 QFont GridModel::NoteFont() {
-  QFont font;
+  QFont font = QGuiApplication::font();
   font.setFamilies({QString::fromUtf8("ＭＳ ゴシック"),
                     QStringLiteral("Noto Sans Mono CJK JP"),
                     QStringLiteral("Noto Sans CJK JP"),

@@ -112,7 +112,10 @@ PortDialog::PortDialog(const std::string& port_name, QWidget* parent)
   layout->addWidget(path);
   layout->addWidget(buttons);
   // Wide enough for the longest row (a long device path), within reason.
-  resize(std::clamp(list->sizeHintForColumn(0) + 60, 440, 900), 340);
+  const QSize least = FontSized(this, 72, 24);
+  resize(std::clamp(list->sizeHintForColumn(0) + FontSized(this, 10, 0).width(),
+                    least.width(), FontSized(this, 148, 0).width()),
+         least.height());
   path->setFocus(Qt::OtherFocusReason);
 }
 

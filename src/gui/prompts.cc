@@ -47,7 +47,7 @@ QString RunFileDialog(QWidget* parent, const FileDialog& wanted,
   QFileDialog dialog(parent, wanted.caption, folder);
   dialog.setAcceptMode(mode);
   // Wide enough for whole file names (snapshots carry a time and a model).
-  dialog.resize(std::max(dialog.width(), 820), std::max(dialog.height(), 520));
+  dialog.resize(dialog.size().expandedTo(FontSized(&dialog, 135, 37)));
   dialog.setNameFilters(wanted.filters);
   if (mode == QFileDialog::AcceptOpen) {
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -155,8 +155,7 @@ void QtPrompts::PreviewPages(QWidget* parent, const QPageSize& size,
   preview.setAccessibleName(preview.windowTitle());
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [&paint](QPrinter* printer) { paint(*printer); });
-  preview.resize(std::max(preview.width(), 900),
-                 std::max(preview.height(), 700));
+  preview.resize(preview.size().expandedTo(FontSized(&preview, 148, 50)));
   preview.exec();
 }
 

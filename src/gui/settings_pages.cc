@@ -143,7 +143,7 @@ QGroupBox* SettingsPages::SliderGroup(const SettingField& f, QWidget* page) {
   auto* slider = new QSlider(Qt::Horizontal, box);
   slider->setObjectName(Qs(control));
   slider->setRange(0, f.maximum);
-  slider->setMinimumWidth(160);
+  slider->setMinimumWidth(FontSized(slider, 26, 0).width());
   auto* label = new QLabel(QStringLiteral("0"), box);
   label->setObjectName(volume ? QStringLiteral("lblVol")
                               : QStringLiteral("lblSql"));

@@ -75,7 +75,7 @@ SnapshotsDialog::SnapshotsDialog(std::vector<SnapshotEntry> snapshots,
   connect(table_, &QTableWidget::cellDoubleClicked, this,
           [this] { Choose(Choice::kOpen); });
   layout->addWidget(buttons);
-  resize(760, 360);
+  resize(FontSized(this, 125, 26));
 }
 
 SnapshotsDialog::Choice SnapshotsDialog::Ask(Prompts& prompts, QWidget* parent,

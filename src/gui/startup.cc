@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QSplashScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -32,23 +33,40 @@ constexpr const char* kUsage =
     "FILE.VQ5 is opened at start. For scripts and headless use see\n"
     "`vrq5 --help`.\n";
 
+// The splash in the desktop's highlight colour and font: the title half as
+// large again as the application font, the picture as large as its texts.
 QPixmap SplashPicture() {
-  QPixmap picture(420, 160);
-  picture.fill(QColor(0x1f, 0x3a, 0x5f));
+  const QPalette colours = QApplication::palette();
+  QFont title_font = QApplication::font();
+  title_font.setPointSizeF(title_font.pointSizeF() * 1.6);
+  title_font.setBold(true);
+  const QFont text_font = QApplication::font();
+  const QFontMetrics title_metrics(title_font);
+  const QFontMetrics text_metrics(text_font);
+  const QString title = AsciiText(AppTitle);
+  const QString models = QStringLiteral("VR-Q5J  VR-Q70E  VR-Q70T  VR-Q70K");
+  const QString version = Text("Version %1").arg(QStringLiteral(VRQ5_VERSION));
+  const int margin = 4 * text_metrics.averageCharWidth();
+  const int width = std::max({title_metrics.horizontalAdvance(title),
+                              text_metrics.horizontalAdvance(models),
+                              text_metrics.horizontalAdvance(version),
+                              70 * text_metrics.averageCharWidth()}) +
+                    2 * margin;
+  const int line = text_metrics.lineSpacing();
+  const int title_top = 2 * line;
+  const int models_top = title_top + title_metrics.lineSpacing() + line;
+  const int version_top = models_top + 2 * line;
+  QPixmap picture(width, version_top + 3 * line);
+  picture.fill(colours.color(QPalette::Highlight));
   QPainter painter(&picture);
-  painter.setPen(Qt::white);
-  QFont font = painter.font();
-  font.setPointSize(16);
-  font.setBold(true);
-  painter.setFont(font);
-  painter.drawText(QRect(0, 30, 420, 40), Qt::AlignCenter, AsciiText(AppTitle));
-  font.setPointSize(10);
-  font.setBold(false);
-  painter.setFont(font);
-  painter.drawText(QRect(0, 80, 420, 30), Qt::AlignCenter,
-                   QStringLiteral("VR-Q5J  VR-Q70E  VR-Q70T  VR-Q70K"));
-  painter.drawText(QRect(0, 115, 420, 30), Qt::AlignCenter,
-                   Text("Version %1").arg(QStringLiteral(VRQ5_VERSION)));
+  painter.setPen(colours.color(QPalette::HighlightedText));
+  painter.setFont(title_font);
+  painter.drawText(QRect(0, title_top, width, title_metrics.lineSpacing()),
+                   Qt::AlignCenter, title);
+  painter.setFont(text_font);
+  painter.drawText(QRect(0, models_top, width, line), Qt::AlignCenter, models);
+  painter.drawText(QRect(0, version_top, width, line), Qt::AlignCenter,
+                   version);
   return picture;
 }
 

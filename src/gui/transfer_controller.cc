@@ -68,7 +68,7 @@ TransferController::~TransferController() {
 void TransferController::AddToStatusBar(QStatusBar* status) {
   progress_ = new QProgressBar(status);
   progress_->setObjectName(QStringLiteral("ProgressBar1"));
-  progress_->setMaximumWidth(260);
+  progress_->setMaximumWidth(FontSized(progress_, 43, 0).width());
   progress_->setAccessibleName(Text("Transfer progress"));
   time_left_ = new QLabel(status);
   time_left_->setObjectName(QStringLiteral("lblTimeLeft"));

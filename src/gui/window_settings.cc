@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "files/file_stamp.h"
+#include "gui/controls.h"
 
 namespace vrq5::gui {
 
@@ -102,7 +103,7 @@ int WindowSettings::Model() const { return Value(kModelKey, 0).toInt(); }
 void WindowSettings::SetModel(int model) { Keep({{kModelKey, model}}); }
 
 void WindowSettings::RestorePlacement(QWidget* window) const {
-  window->resize(1000, 720);
+  window->resize(FontSized(window, 164.5, 51.5));
   bool ok[4] = {};
   int left = Value(QStringLiteral("Settings/MainLeft")).toInt(&ok[0]);
   int top = Value(QStringLiteral("Settings/MainTop")).toInt(&ok[1]);

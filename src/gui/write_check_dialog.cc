@@ -45,7 +45,7 @@ WriteCheckDialog::WriteCheckDialog(const std::vector<Finding>& findings,
       row.append(item);
     }
     if (f.kind == FindingKind::kError) {
-      row[0]->setForeground(ErrorColor(palette()));
+      row[0]->setForeground(WarningColor(palette().color(QPalette::Base)));
     }
     model->appendRow(row);
   }
@@ -85,7 +85,7 @@ WriteCheckDialog::WriteCheckDialog(const std::vector<Finding>& findings,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   }
   layout->addWidget(buttons);
-  resize(860, 360);
+  resize(FontSized(this, 141, 26));
 }
 
 bool WriteCheckDialog::HideWarnings() const {

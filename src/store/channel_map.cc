@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "codec/tables.h"
 #include "codec/text.h"
@@ -52,6 +53,29 @@ ChannelMap BuildChannelMap(const Document& doc) {
         {limit[0], limit[1], std::string(BandRangeText[column][band])});
   }
   return map;
+}
+
+std::vector<MapTableRow> MapTableRows(const ChannelMap& map) {
+  std::vector<const ChannelMark*> order;
+  order.reserve(map.marks.size());
+  for (const ChannelMark& mark : map.marks) order.push_back(&mark);
+  // A frequency that is no number goes last in its lane rather than
+  // breaking the order.
+  auto key = [](const ChannelMark* m) {
+    double mhz = std::isnan(m->mhz) ? HUGE_VAL : m->mhz;
+    return std::tuple(m->lane, mhz, m->row);
+  };
+  std::sort(order.begin(), order.end(),
+            [&](const ChannelMark* a, const ChannelMark* b) {
+              return key(a) < key(b);
+            });
+  std::vector<MapTableRow> rows;
+  rows.reserve(order.size());
+  for (const ChannelMark* m : order) {
+    rows.push_back({m->row, LaneName(m->lane), m->label,
+                    FormatFrequency(m->mhz) + " MHz", m->name});
+  }
+  return rows;
 }
 
 std::string LaneName(int lane) {

@@ -41,6 +41,18 @@ struct ChannelMap {
 // document's model.
 ChannelMap BuildChannelMap(const Document& doc);
 
+// A line of the map's table, the picture told in words: the lane's name
+// ("Bank 03"), the row label, the frequency ("145.500000 MHz") and the name.
+struct MapTableRow {
+  int row = 0;  // memory-grid row 1..1300
+  std::string lane, label, frequency, name;
+};
+
+// The channels of the map as the lines of its table, lane by lane as the
+// picture stacks them (banks first, then the fixed areas), each lane from
+// the lowest frequency up; equal frequencies in row order.
+std::vector<MapTableRow> MapTableRows(const ChannelMap& map);
+
 // "Bank 03", "Program scan", "Search pass", "Priority".
 std::string LaneName(int lane);
 

@@ -79,5 +79,29 @@ TEST(ChannelMapTest, MarkAtFindsTheNearestInItsLane) {
   EXPECT_FALSE(MarkAt(map, 2, MapPosition(145.0), 0.5));
 }
 
+TEST(ChannelMapTest, TableListsLanesInOrderEachByFrequency) {
+  Document doc;
+  Put(doc, 1001, 118.1, "");     // program scan 0B: after every bank
+  Put(doc, 100, 0.5, "MW");      // bank 01
+  Put(doc, 7, 433.5, "LPD  ");   // bank 00, highest
+  Put(doc, 3, 145.0, "B");       // bank 00, the same frequency twice:
+  Put(doc, 2, 145.0, "A");       // row order
+  Put(doc, 9, 1299.995, "TOP");  // bank 00
+  std::vector<MapTableRow> rows = MapTableRows(BuildChannelMap(doc));
+  std::vector<std::vector<std::string>> cells;
+  for (const MapTableRow& r : rows) {
+    cells.push_back(
+        {std::to_string(r.row), r.lane, r.label, r.frequency, r.name});
+  }
+  EXPECT_EQ(cells, (std::vector<std::vector<std::string>>{
+                       {"3", "Bank 00", "00-002", "145.000000 MHz", "A"},
+                       {"4", "Bank 00", "00-003", "145.000000 MHz", "B"},
+                       {"8", "Bank 00", "00-007", "433.500000 MHz", "LPD"},
+                       {"10", "Bank 00", "00-009", "1299.995000 MHz", "TOP"},
+                       {"101", "Bank 01", "01-000", "0.500000 MHz", "MW"},
+                       {"1002", "Program scan", "0B", "118.100000 MHz", ""}}));
+  EXPECT_TRUE(MapTableRows(ChannelMap()).empty());
+}
+
 }  // namespace
 }  // namespace vrq5

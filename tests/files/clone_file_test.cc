@@ -9,6 +9,7 @@
 
 #include "codec/tables.h"
 #include "files/csv.h"
+#include "files/file_stamp.h"
 #include "files/utf8_path.h"
 #include "support/compare.h"
 #include "support/damaged_files.h"
@@ -303,6 +304,9 @@ TEST_F(CloneFileSaveFailureTest, JapaneseFolderAndFileNames) {
   ASSERT_EQ(OpenNamedFile(opened, clone), FileStatus::kOk);
   EXPECT_TRUE(SameDocument(opened, doc_));
   EXPECT_EQ(opened.CurrentFileName, clone);
+  const FileStamp stamp = StampOf(clone);
+  EXPECT_TRUE(stamp.exists && stamp.regular && stamp.hashed);
+  EXPECT_FALSE(ChangedSince(stamp, clone));
 
   const std::string csv = folder + "/\xE7\x84\xA1\xE7\xB7\x9A.csv";
   ASSERT_EQ(ExportCsv(doc_, csv), FileStatus::kOk);

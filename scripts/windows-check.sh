@@ -40,14 +40,17 @@ TESTS=(
 total_run=0 total_skipped=0 total_failed=0 status=0
 for exe in "${TESTS[@]}"; do
   log="$BUILD/$(basename "$exe" .exe).log"
-  rc=0
-  timeout 900 "$WINE" "$exe" >"$log" 2>&1 || rc=$?
+  # (The C runtime writes CR LF; the log keeps plain lines.)
+  set +e
+  timeout 900 "$WINE" "$exe" 2>&1 | tr -d '\r' >"$log"
+  rc=${PIPESTATUS[0]}
+  set -e
   echo "== $(basename "$exe")"
   # GoogleTest's closing lines: from "tests ran" to the end.
   sed -n '/test suites\? ran\./,$p' "$log"
-  ran=$(sed -n 's/^\[==========\] \([0-9]*\) tests\? from .* ran\..*/\1/p' "$log")
-  skipped=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) tests\?, listed below:/\1/p' "$log")
-  failed=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\?, listed below:/\1/p' "$log")
+  ran=$(sed -n 's/^\[==========\] \([0-9][0-9]*\) tests\? from .* ran\..*/\1/p' "$log")
+  skipped=$(sed -n 's/^\[  SKIPPED \] \([0-9][0-9]*\) tests\?, listed below:.*/\1/p' "$log")
+  failed=$(sed -n 's/^\[  FAILED  \] \([0-9][0-9]*\) tests\?, listed below:.*/\1/p' "$log")
   # A program that crashed (Wine may still end with 0) prints no summary.
   if [ "$rc" -ne 0 ] || [ -z "$ran" ]; then
     [ -n "$ran" ] || { echo "$exe did not finish (exit $rc); see $log"; tail -5 "$log"; }

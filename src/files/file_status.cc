@@ -355,7 +355,9 @@ bool WriteAll(HANDLE h, std::string_view content) {
   while (left > 0) {
     DWORD chunk = static_cast<DWORD>(std::min<size_t>(left, 1u << 30));
     DWORD written = 0;
-    if (!::WriteFile(h, p, chunk, &written, nullptr)) return false;
+    if (!::WriteFile(h, p, chunk, &written, nullptr) || written == 0) {
+      return false;
+    }
     p += written;
     left -= written;
   }

@@ -14,6 +14,7 @@
 #endif
 
 #include "files/clone_file.h"
+#include "files/utf8_path.h"
 
 namespace vrq5::cli {
 
@@ -71,7 +72,8 @@ namespace {
 // device and file number alike, whatever links led there).
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code error;
-  return std::filesystem::equivalent(a, b, error) && !error;
+  return std::filesystem::equivalent(PathFromUtf8(a), PathFromUtf8(b), error) &&
+         !error;
 }
 
 }  // namespace
@@ -109,15 +111,16 @@ namespace {
 // A file named .csv, or whose first line is comma-separated text with
 // quotes: someone gave a CSV file where a clone file belongs.
 bool LooksLikeCsv(const std::string& path) {
-  std::string extension = std::filesystem::path(path).extension().string();
+  const std::filesystem::path file = PathFromUtf8(path);
+  std::string extension = PathToUtf8(file.extension());
   for (char& c : extension) {
     c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   }
   if (extension == ".csv") return true;
   // Only a regular file is looked into: a FIFO would hold the program.
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
-  std::ifstream in(path, std::ios::binary);
+  if (!std::filesystem::is_regular_file(file, error)) return false;
+  std::ifstream in(file, std::ios::binary);
   std::string line(256, '\0');
   in.read(line.data(), static_cast<std::streamsize>(line.size()));
   line.resize(static_cast<size_t>(in.gcount()));

@@ -1,8 +1,15 @@
 // vrq5: the command-line tool of the VR-Q5/Q70 clone utility.
 #include <csignal>
+#include <cwchar>
 #include <iostream>
 #include <string>
 #include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+// (shellapi.h needs windows.h first.)
+#include <shellapi.h>
+#endif
 
 #include "cli/args.h"
 #include "cli/commands.h"
@@ -54,16 +61,48 @@ void PrintUsage(std::ostream& out) {
          "names the version and the licence.\n";
 }
 
+// The arguments after the program's name, as UTF-8 text. On Windows they
+// are taken from the system's own (UTF-16) command line: `argv` holds them
+// in the ANSI code page, which loses a file name in Japanese on most
+// machines.
+std::vector<std::string> Arguments(int argc, char** argv) {
+#ifdef _WIN32
+  int count = 0;
+  LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  if (wide != nullptr) {
+    std::vector<std::string> args;
+    for (int i = 1; i < count; ++i) {
+      const int size = static_cast<int>(std::wcslen(wide[i]));
+      const int length = ::WideCharToMultiByte(CP_UTF8, 0, wide[i], size,
+                                               nullptr, 0, nullptr, nullptr);
+      std::string arg(static_cast<size_t>(length > 0 ? length : 0), '\0');
+      if (length > 0) {
+        ::WideCharToMultiByte(CP_UTF8, 0, wide[i], size, arg.data(), length,
+                              nullptr, nullptr);
+      }
+      args.push_back(std::move(arg));
+    }
+    ::LocalFree(wide);
+    return args;
+  }
+#endif
+  return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // Everything the program prints is UTF-8 (notes in Japanese included).
+  ::SetConsoleOutputCP(CP_UTF8);
+#endif
 #ifdef SIGXFSZ
   // A file that outgrows the size limit fails its write ("File Open Error")
   // instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
   vrq5::RemoveUnfinishedSavesOnSignals();
-  std::vector<std::string> args(argv + 1, argv + argc);
+  std::vector<std::string> args = Arguments(argc, argv);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" ||
       args[0] == "help") {
     PrintUsage(args.empty() ? std::cerr : std::cout);

@@ -2,9 +2,11 @@
 #include "files/snapshots.h"
 
 #include <iostream>
+#include <optional>
 
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "files/utf8_path.h"
 
 namespace vrq5::cli {
 
@@ -30,15 +32,17 @@ int RunSnapshots(const Args& args) {
     return UsageError("snapshots",
                       "unexpected argument " + parsed->positional[0], kHelp);
   }
+  const std::optional<std::string> given = parsed->Value("--snapshot-dir");
   const std::filesystem::path folder =
-      parsed->Value("--snapshot-dir").value_or(SnapshotFolder().string());
+      given ? PathFromUtf8(*given) : SnapshotFolder();
   const std::vector<SnapshotEntry> list = ListSnapshots(folder);
   if (list.empty()) {
-    std::cout << "No snapshots in " << folder.string() << "\n";
+    std::cout << "No snapshots in " << PathToUtf8(folder) << "\n";
     return kExitOk;
   }
   for (const SnapshotEntry& s : list) {
-    std::cout << s.path.string() << "  " << s.time << "  " << s.model << "  ";
+    std::cout << PathToUtf8(s.path) << "  " << s.time << "  " << s.model
+              << "  ";
     if (s.channels_in_use < 0) {
       std::cout << "(cannot be read)\n";
     } else {

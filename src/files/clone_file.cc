@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "codec/tables.h"
+#include "files/utf8_path.h"
 
 namespace vrq5 {
 
@@ -198,7 +199,9 @@ std::string CommandLinePath(std::string_view argument) {
 
 FileStatus OpenNamedFile(Document& doc, const std::string& path) {
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return FileStatus::kFileOpenError;
+  if (!std::filesystem::exists(PathFromUtf8(path), ec)) {
+    return FileStatus::kFileOpenError;
+  }
   return OpenCloneFile(doc, path);
 }
 

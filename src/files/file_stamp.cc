@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "files/file_status.h"
+#include "files/utf8_path.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -42,14 +43,15 @@ FileStamp MetadataOf(const std::string& path) {
 #else
   namespace fs = std::filesystem;
   std::error_code ec;
-  fs::file_status status = fs::status(path, ec);
+  const fs::path file = PathFromUtf8(path);
+  fs::file_status status = fs::status(file, ec);
   if (ec || !fs::exists(status)) return stamp;
   stamp.exists = true;
   stamp.regular = fs::is_regular_file(status);
   if (stamp.regular) {
-    stamp.size = fs::file_size(path, ec);
+    stamp.size = fs::file_size(file, ec);
     stamp.modified_ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                            fs::last_write_time(path, ec).time_since_epoch())
+                            fs::last_write_time(file, ec).time_since_epoch())
                             .count();
   }
 #endif
@@ -95,7 +97,7 @@ bool ChangedSince(const FileStamp& stamp, const std::string& path) {
 bool RegularOrAbsent(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  fs::file_status status = fs::status(path, ec);
+  fs::file_status status = fs::status(PathFromUtf8(path), ec);
   if (status.type() == fs::file_type::not_found) return true;
   if (ec) return true;  // unreadable: a later open fails, it cannot block
   return fs::is_regular_file(status);

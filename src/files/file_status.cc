@@ -19,7 +19,15 @@
 #include <cstring>
 #endif
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#endif
+
 #include "codec/ui_text.h"
+#include "files/utf8_path.h"
 
 namespace vrq5 {
 
@@ -237,52 +245,219 @@ void RemoveUnfinishedSavesOnSignals() {
 
 #else
 
+namespace {
+
+// The C library's texts (as on Linux) for the system errors a save meets.
+std::string Reason(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+    case ERROR_BAD_PATHNAME:
+      return "No such file or directory";
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_CURRENT_DIRECTORY:
+    case ERROR_UNABLE_TO_REMOVE_REPLACED:
+      return "Permission denied";
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return "No space left on device";
+    case ERROR_FILENAME_EXCED_RANGE:
+      return "File name too long";
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return "File exists";
+    case ERROR_DIRECTORY:
+      return "Not a directory";
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+      return "Cannot allocate memory";
+    case ERROR_INVALID_NAME:
+    case ERROR_INVALID_PARAMETER:
+      return "Invalid argument";
+    case ERROR_CANT_RESOLVE_FILENAME:
+      return "Too many levels of symbolic links";
+    default:
+      return "Input/output error";
+  }
+}
+
+// The file a save to `path` replaces: `path` itself, or where the symbolic
+// link (or junction) there leads when the target exists.
+bool ResolveLinks(const std::filesystem::path& path,
+                  std::filesystem::path& file, DWORD& error) {
+  file = path;
+  DWORD attributes = ::GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES ||
+      !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    return true;
+  }
+  HANDLE h = ::CreateFileW(
+      path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    error = ::GetLastError();
+    // A link that leads nowhere yet: the file is made in its place.
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+  }
+  std::wstring final(MAX_PATH, L'\0');
+  DWORD n = ::GetFinalPathNameByHandleW(h, final.data(),
+                                        static_cast<DWORD>(final.size()), 0);
+  if (n >= final.size()) {
+    final.resize(n);
+    n = ::GetFinalPathNameByHandleW(h, final.data(),
+                                    static_cast<DWORD>(final.size()), 0);
+  }
+  if (n == 0 || n >= final.size()) error = ::GetLastError();
+  ::CloseHandle(h);
+  if (n == 0 || n >= final.size()) return false;
+  final.resize(n);
+  file = std::filesystem::path(std::move(final));
+  return true;
+}
+
+}  // namespace
+
 std::string SaveTargetProblem(const std::string& path) {
   namespace fs = std::filesystem;
-  std::error_code ec;
-  fs::path target(path);
-  if (path.empty() || target.filename().empty()) return "Is a directory";
-  fs::file_status existing = fs::status(target, ec);
-  if (!ec && fs::exists(existing) && !fs::is_regular_file(existing)) {
-    return "not a regular file";
+  fs::path given = PathFromUtf8(path);
+  if (path.empty() || given.filename().empty()) return "Is a directory";
+  if (!IsUtf8(path)) return "Invalid or incomplete multibyte or wide character";
+  fs::path file;
+  DWORD error = 0;
+  if (!ResolveLinks(given, file, error)) return Reason(error);
+  DWORD attributes = ::GetFileAttributesW(file.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return "Is a directory";
+    if (attributes & FILE_ATTRIBUTE_DEVICE) return "not a regular file";
+    if (attributes & FILE_ATTRIBUTE_READONLY) return "Permission denied";
+  } else if (error = ::GetLastError(); error != ERROR_FILE_NOT_FOUND) {
+    return Reason(error);
   }
-  if (!ec && fs::exists(existing) &&
-      (existing.permissions() & fs::perms::owner_write) == fs::perms::none) {
-    return "Permission denied";
-  }
-  fs::path folder = target.parent_path();
-  if (!folder.empty() && !fs::is_directory(folder, ec)) {
-    return "No such file or directory";
-  }
+  fs::path folder = file.parent_path();
+  if (folder.empty()) folder = L".";
+  attributes = ::GetFileAttributesW(folder.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return Reason(::GetLastError());
+  if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return "Not a directory";
   return "";
 }
 
 namespace {
 
+bool WriteAll(HANDLE h, std::string_view content) {
+  const char* p = content.data();
+  size_t left = content.size();
+  while (left > 0) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(left, 1u << 30));
+    DWORD written = 0;
+    if (!::WriteFile(h, p, chunk, &written, nullptr) || written == 0) {
+      return false;
+    }
+    p += written;
+    left -= written;
+  }
+  return true;
+}
+
+// Replaces the file at `path` (which SaveTargetProblem found fit) with
+// `content` through a temporary file; on failure `why` holds the reason.
 bool ReplaceFile(const std::string& path, std::string_view content,
                  std::string& why) {
   namespace fs = std::filesystem;
-  std::error_code ec;
-  fs::path target(path);
-  fs::path temp = target;
-  temp += ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      fs::remove(temp, ec);
-      return Fail(why, "the file could not be written");
+  fs::path file;
+  DWORD error = 0;
+  if (!ResolveLinks(PathFromUtf8(path), file, error)) {
+    return Fail(why, Reason(error));
+  }
+  fs::path folder = file.parent_path();
+
+  // A file another program holds open without letting it be replaced (an
+  // editor, a virus scanner) is refused before anything is written.
+  HANDLE old =
+      ::CreateFileW(file.c_str(), GENERIC_READ | DELETE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (old != INVALID_HANDLE_VALUE) {
+    ::CloseHandle(old);
+  } else if (error = ::GetLastError(); error != ERROR_FILE_NOT_FOUND) {
+    return Fail(why, Reason(error));
+  }
+
+  // The temporary name: a dot, the start of the file's name and a random
+  // ending. The name is cut short so that the temporary one is never
+  // longer than the longest name a file system takes (255 UTF-16 units on
+  // NTFS, 255 bytes where Wine keeps files), without splitting a pair.
+  std::wstring name = file.filename().native();
+  const size_t room = 32;
+  if (name.size() > room) {
+    size_t cut = room;
+    if (name[cut] >= 0xDC00 && name[cut] <= 0xDFFF) --cut;
+    name.resize(cut);
+  }
+  static std::atomic<unsigned> counter{0};
+  HANDLE h = INVALID_HANDLE_VALUE;
+  fs::path temp;
+  for (int attempt = 0; attempt < 100 && h == INVALID_HANDLE_VALUE; ++attempt) {
+    unsigned salt = (::GetCurrentProcessId() * 2654435761u) ^
+                    (::GetTickCount() * 40503u) ^ (counter++ * 97u);
+    wchar_t suffix[8];
+    for (int i = 0; i < 6; ++i) {
+      suffix[i] = L"abcdefghijklmnopqrstuvwxyz0123456789"[salt % 36];
+      salt /= 36;
+    }
+    suffix[6] = L'\0';
+    temp = folder / (L"." + name + L"." + suffix);
+    h = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    error = ::GetLastError();
+    if (h == INVALID_HANDLE_VALUE && error != ERROR_FILE_EXISTS &&
+        error != ERROR_ALREADY_EXISTS) {
+      break;
     }
   }
-  fs::rename(temp, target, ec);
-  if (ec) {
-    std::string reason = ec.message();
-    fs::remove(temp, ec);
-    return Fail(why, reason);
+  if (h == INVALID_HANDLE_VALUE) return Fail(why, Reason(error));
+
+  bool ok = WriteAll(h, content) && ::FlushFileBuffers(h);
+  if (!ok) error = ::GetLastError();
+  if (!::CloseHandle(h) && ok) {
+    ok = false;
+    error = ::GetLastError();
   }
-  return true;
+  if (ok) {
+    // Over an existing file ReplaceFileW keeps its attributes and access
+    // rights; a new file is moved into place.
+    bool replaced =
+        ::ReplaceFileW(file.c_str(), temp.c_str(), nullptr,
+                       REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+    if (!replaced) {
+      error = ::GetLastError();
+      // No file to replace, or (after the second) the old one removed but
+      // the new one not put in its place: the new content goes there now.
+      const bool gone =
+          error == ERROR_FILE_NOT_FOUND ||
+          (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT &&
+           ::GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES);
+      if (gone) {
+        replaced =
+            ::MoveFileExW(temp.c_str(), file.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        if (!replaced && error == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+          // The temporary file now holds the only copy of the content: it
+          // is left where it is.
+          return Fail(why, Reason(::GetLastError()));
+        }
+        if (!replaced) error = ::GetLastError();
+      }
+    }
+    ok = replaced;
+  }
+  if (!ok) ::DeleteFileW(temp.c_str());
+  return ok || Fail(why, Reason(error));
 }
 
 }  // namespace
@@ -318,8 +493,9 @@ bool ReadFileHead(const std::string& path, size_t limit, std::string& out,
   // writer came, a device (/dev/zero) never ends, a socket cannot be read
   // as a file.
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return false;
-  std::ifstream in(path, std::ios::binary);
+  const std::filesystem::path file = PathFromUtf8(path);
+  if (!std::filesystem::is_regular_file(file, ec)) return false;
+  std::ifstream in(file, std::ios::binary);
   if (!in) return false;
   out.clear();
   truncated = false;

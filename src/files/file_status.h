@@ -38,7 +38,8 @@ std::string SaveTargetProblem(const std::string& path);
 
 // Saves in progress leave a temporary file only until they end. Makes
 // SIGINT, SIGTERM and SIGHUP (where they would end the program) remove the
-// temporary file of a save they interrupt before the program ends.
+// temporary file of a save they interrupt before the program ends. Does
+// nothing on Windows.
 void RemoveUnfinishedSavesOnSignals();
 
 // The user's home folder: $HOME, else (unset or empty) the one the password

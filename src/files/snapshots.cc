@@ -7,6 +7,7 @@
 #include "codec/tables.h"
 #include "files/clone_file.h"
 #include "files/file_status.h"
+#include "files/utf8_path.h"
 
 namespace vrq5 {
 
@@ -67,7 +68,7 @@ std::vector<std::pair<fs::path, SnapshotName>> Snapshots(
        it.increment(ec)) {
     SnapshotName name;
     if (it->is_regular_file(ec) &&
-        ParseSnapshotName(it->path().filename().string(), name)) {
+        ParseSnapshotName(PathToUtf8(it->path().filename()), name)) {
       found.emplace_back(it->path(), std::move(name));
     }
   }
@@ -87,7 +88,9 @@ std::vector<std::pair<fs::path, SnapshotName>> Snapshots(
 
 fs::path SnapshotFolder() {
 #ifdef _WIN32
-  if (const char* local = std::getenv("LOCALAPPDATA"); local && *local) {
+  // The variable's own (UTF-16) text: a user name outside the ANSI code
+  // page stays whole.
+  if (const wchar_t* local = ::_wgetenv(L"LOCALAPPDATA"); local && *local) {
     return fs::path(local) / "vrq5" / "snapshots";
   }
   return fs::path("vrq5") / "snapshots";
@@ -124,7 +127,7 @@ std::vector<SnapshotEntry> ListSnapshots(const fs::path& folder) {
                  s.substr(13, 2);
     entry.model = name.model;
     Document doc;
-    if (OpenCloneFile(doc, path.string()) == FileStatus::kOk) {
+    if (OpenCloneFile(doc, PathToUtf8(path)) == FileStatus::kOk) {
       entry.channels_in_use = doc.ChannelsInUse();
     }
     list.push_back(std::move(entry));
@@ -147,7 +150,7 @@ fs::path SaveSnapshot(const Document& doc, const fs::path& folder,
     path = folder / (stem + "-" + std::to_string(n) + std::string(kExtension));
   }
   Document copy = doc;
-  if (!WriteFileAtomically(path.string(), CloneFileText(copy), reason)) {
+  if (!WriteFileAtomically(PathToUtf8(path), CloneFileText(copy), reason)) {
     return {};
   }
   PruneSnapshots(folder);

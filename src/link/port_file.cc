@@ -5,6 +5,7 @@
 
 #include "codec/blank.h"
 #include "files/file_status.h"
+#include "files/utf8_path.h"
 
 namespace vrq5 {
 
@@ -23,7 +24,7 @@ bool IsBlankOrLineEnd(char c) { return IsBlank(c) || IsLineEnd(c); }
 
 std::filesystem::path ConfigFolder() {
 #ifdef _WIN32
-  if (const char* appdata = std::getenv("APPDATA"); appdata && *appdata) {
+  if (const wchar_t* appdata = ::_wgetenv(L"APPDATA"); appdata && *appdata) {
     return std::filesystem::path(appdata) / "vrq5";
   }
   return std::filesystem::path("vrq5");
@@ -37,7 +38,7 @@ std::filesystem::path ConfigFolder() {
 
 std::filesystem::path DefaultPortFolder(std::string_view program_path) {
   if (kNumberForm) {
-    return std::filesystem::path(program_path).parent_path();
+    return PathFromUtf8(program_path).parent_path();
   }
   return ConfigFolder();
 }
@@ -89,7 +90,7 @@ std::string LoadPortName(const std::filesystem::path& folder) {
   std::string text;
   bool truncated = false;
   bool found =
-      ReadFileHead((folder / kPortFileName).string(), 4096, text, truncated);
+      ReadFileHead(PathToUtf8(folder / kPortFileName), 4096, text, truncated);
   if (kNumberForm) {
     return "COM" + std::to_string(found ? PortNumberFromText(text) : 1);
   }
@@ -106,7 +107,7 @@ bool SavePortName(const std::filesystem::path& folder, std::string_view name) {
   } else {
     text = PortPathFromText(name) + "\n";
   }
-  return WriteFileAtomically((folder / kPortFileName).string(), text);
+  return WriteFileAtomically(PathToUtf8(folder / kPortFileName), text);
 }
 
 bool PortFileNeedsRewrite(std::string_view chosen,

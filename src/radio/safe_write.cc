@@ -6,6 +6,7 @@
 
 #include "files/file_status.h"
 #include "files/snapshots.h"
+#include "files/utf8_path.h"
 #include "radio/write_preview.h"
 #include "store/changes.h"
 
@@ -54,7 +55,7 @@ UserCommand ReadBackCommand(UserCommand write) {
 std::string SnapshotNote(const std::filesystem::path& snapshot) {
   return Fill(UiText("What the receiver held before this write is kept in "
                      "%1: write it back to restore it."),
-              {snapshot.string()});
+              {PathToUtf8(snapshot)});
 }
 
 SafeWrite::SafeWrite(const Document& doc, UserCommand write,
@@ -150,7 +151,7 @@ PlanResult SafeWrite::Plan(Link& link, const TransferSinks& sinks,
   if (snapshot_path_.empty()) {
     say(Box(FileStatusMessage(FileStatus::kFileOpenError),
             Message::Icon::kCritical,
-            options_.snapshot_folder.string() + " (" + reason + ")"));
+            PathToUtf8(options_.snapshot_folder) + " (" + reason + ")"));
     say(Box(kMsgSnapshotFailed, Message::Icon::kCritical));
     return PlanResult::kFailure;
   }

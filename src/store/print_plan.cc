@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
 
 #include "codec/settings.h"
 #include "codec/tables.h"
@@ -170,8 +169,15 @@ std::vector<PrintPage> PlanPages(const std::vector<PrintTable>& tables,
 }
 
 std::string PrintHeader(const Document& doc, std::string_view date) {
-  std::string name =
-      std::filesystem::path(doc.CurrentFileName).filename().string();
+  // The file's own name: what follows the last folder separator (taken
+  // from the UTF-8 text itself, so no system conversion can change it).
+  const std::string& path = doc.CurrentFileName;
+#ifdef _WIN32
+  const size_t cut = path.find_last_of("/\\:");
+#else
+  const size_t cut = path.find_last_of('/');
+#endif
+  std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
   if (name.empty()) name = UiText("Untitled");
   const int model = std::clamp<int>(doc.opbModel, 0, kModelOptionCount - 1);
   return Fill(UiText("%1    %2    %3"), {name, ModelName[model], date});

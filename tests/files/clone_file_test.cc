@@ -8,6 +8,9 @@
 #include <utility>
 
 #include "codec/tables.h"
+#include "files/csv.h"
+#include "files/file_stamp.h"
+#include "files/utf8_path.h"
 #include "support/compare.h"
 #include "support/damaged_files.h"
 #include "support/random_document.h"
@@ -285,6 +288,38 @@ TEST_F(CloneFileSaveFailureTest, ReplacingLeavesNoTemporaryFiles) {
   }
   EXPECT_EQ(files, 1);
   EXPECT_NE(ReadFile(path), "old");
+}
+
+// A user's folder and file named in Japanese: opened, saved over and
+// imported like any other (UTF-8 inside the program, UTF-16 on Windows).
+TEST_F(CloneFileSaveFailureTest, JapaneseFolderAndFileNames) {
+  const std::string folder = dir_.File("\xE7\x94\xB0\xE4\xB8\xAD");
+  ASSERT_TRUE(std::filesystem::create_directory(PathFromUtf8(folder)));
+  const std::string clone = folder + "/\xE7\x84\xA1\xE7\xB7\x9A.VQ5";
+  ASSERT_EQ(SaveCloneFile(doc_, clone), FileStatus::kOk);
+  ASSERT_EQ(SaveCloneFile(doc_, clone), FileStatus::kOk);  // over the first
+  EXPECT_EQ(WindowTitle(doc_),
+            std::string(AppTitle) + " - \xE7\x84\xA1\xE7\xB7\x9A.VQ5");
+  Document opened;
+  ASSERT_EQ(OpenNamedFile(opened, clone), FileStatus::kOk);
+  EXPECT_TRUE(SameDocument(opened, doc_));
+  EXPECT_EQ(opened.CurrentFileName, clone);
+  const FileStamp stamp = StampOf(clone);
+  EXPECT_TRUE(stamp.exists && stamp.regular && stamp.hashed);
+  EXPECT_FALSE(ChangedSince(stamp, clone));
+
+  const std::string csv = folder + "/\xE7\x84\xA1\xE7\xB7\x9A.csv";
+  ASSERT_EQ(ExportCsv(doc_, csv), FileStatus::kOk);
+  Document imported;
+  ASSERT_EQ(ImportCsv(imported, csv), FileStatus::kOk);
+  EXPECT_GT(imported.ChannelsInUse(), 0);
+  EXPECT_EQ(imported.ChannelsInUse(), doc_.ChannelsInUse());
+  int files = 0;
+  for (auto& e : std::filesystem::directory_iterator(PathFromUtf8(folder))) {
+    EXPECT_NE(PathToUtf8(e.path().filename())[0], '.') << "temporary file";
+    ++files;
+  }
+  EXPECT_EQ(files, 2);
 }
 
 }  // namespace

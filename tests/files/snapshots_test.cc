@@ -29,10 +29,19 @@ std::time_t At(int year, int month, int day, int h, int m, int s) {
   t.tm_hour = h;
   t.tm_min = m;
   t.tm_sec = s;
+#ifdef _WIN32
+  return ::_mkgmtime(&t);
+#else
   return ::timegm(&t);
+#endif
 }
 
 TEST(SnapshotsTest, FolderFollowsTheDataHome) {
+#ifdef _WIN32
+  ScopedEnv local("LOCALAPPDATA", "C:\\Local");
+  EXPECT_EQ(SnapshotFolder(), fs::path("C:\\Local\\vrq5\\snapshots"));
+  return;
+#endif
   ScopedEnv xdg("XDG_DATA_HOME", "/data/u");
   ScopedEnv home("HOME", "/home/u");
   EXPECT_EQ(SnapshotFolder(), fs::path("/data/u/vrq5/snapshots"));

@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -88,6 +89,30 @@ TEST_F(PortFileFolderTest, DefaultFolderFollowsTheConfigurationHome) {
         << (c.xdg ? c.xdg : "(unset)") << " " << (c.home ? c.home : "(unset)");
     EXPECT_EQ(ConfigFolder(), c.want);
   }
+}
+#else
+// Beside the program, a COM port number and CR LF; anything else reads as
+// COM1 and is stored as 1.
+TEST_F(PortFileFolderTest, ComNumberIsKeptBesideTheProgram) {
+  EXPECT_EQ(LoadPortName(folder_), "COM1");  // nothing stored yet
+  const std::filesystem::path nested = folder_ / u8"\u7530\u4e2d";
+  ASSERT_TRUE(SavePortName(nested, "com12"));
+  EXPECT_EQ(LoadPortName(nested), "COM12");
+  std::ifstream in(nested / "VR-Q5.ini", std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(text, "12\r\n");
+  for (const char* name : {"COM17", "/dev/ttyUSB0", ""}) {
+    ASSERT_TRUE(SavePortName(folder_, name));
+    EXPECT_EQ(LoadPortName(folder_), "COM1") << name;
+  }
+  std::ofstream(folder_ / "VR-Q5.ini", std::ios::binary) << " 16 \r\n";
+  EXPECT_EQ(LoadPortName(folder_), "COM16");
+
+  // The program's path is UTF-8 text.
+  EXPECT_EQ(DefaultPortFolder("C:\\\xE7\x94\xB0\xE4\xB8\xAD\\vrq5.exe"),
+            std::filesystem::path(u8"C:\\\u7530\u4e2d"));
+  testing::ScopedEnv appdata("APPDATA", "C:\\Roaming");
+  EXPECT_EQ(ConfigFolder(), std::filesystem::path("C:\\Roaming\\vrq5"));
 }
 #endif
 

@@ -17,17 +17,24 @@ class ScopedEnv {
     const char* old = ::getenv(name);
     had_ = old != nullptr;
     if (had_) old_ = old;
-    value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    ::tzset();
+    Set(name, value);
   }
-  ~ScopedEnv() {
-    had_ ? ::setenv(name_, old_.c_str(), 1) : ::unsetenv(name_);
-    ::tzset();
-  }
+  ~ScopedEnv() { Set(name_, had_ ? old_.c_str() : nullptr); }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;
 
  private:
+  static void Set(const char* name, const char* value) {
+#ifdef _WIN32
+    // An empty value removes the variable here.
+    ::_putenv_s(name, value ? value : "");
+    ::_tzset();
+#else
+    value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    ::tzset();
+#endif
+  }
+
   const char* name_;
   std::string old_;
   bool had_ = false;

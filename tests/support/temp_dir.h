@@ -6,30 +6,48 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "files/utf8_path.h"
 
 namespace vrq5::testing {
 
 class TempDir {
  public:
+  // The folder's name is UTF-8, as every name the program handles.
   TempDir() {
+#ifdef _WIN32
+    std::random_device random;
+    std::error_code ec;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      auto folder = std::filesystem::temp_directory_path() /
+                    ("vrq5-test-" + std::to_string(random()));
+      if (std::filesystem::create_directory(folder, ec)) {
+        path_ = PathToUtf8(folder);
+        break;
+      }
+    }
+#else
     std::string pattern =
         (std::filesystem::temp_directory_path() / "vrq5-test-XXXXXX").string();
     path_ = ::mkdtemp(pattern.data());
+#endif
   }
   ~TempDir() {
     std::error_code ec;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+    std::filesystem::permissions(PathFromUtf8(path_),
+                                 std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(path_, ec);
+    std::filesystem::remove_all(PathFromUtf8(path_), ec);
   }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
   std::string File(const std::string& name) const {
-    return (std::filesystem::path(path_) / name).string();
+    return PathToUtf8(PathFromUtf8(path_) / PathFromUtf8(name));
   }
   const std::string& path() const { return path_; }
 
@@ -38,7 +56,7 @@ class TempDir {
 };
 
 inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
@@ -58,7 +76,7 @@ inline std::vector<std::string> SplitCrLf(const std::string& text) {
 }
 
 inline void WriteFile(const std::string& path, const std::string& content) {
-  std::ofstream out(path, std::ios::binary);
+  std::ofstream out(PathFromUtf8(path), std::ios::binary);
   out << content;
 }
 

@@ -15,6 +15,7 @@
 #include "cli/commands.h"
 #include "files/file_status.h"
 #include "license_notice.h"
+#include "notes/terminal_text.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 int main(int argc, char** argv) {
 #ifdef _WIN32
   // Everything the program prints is UTF-8 (notes in Japanese included).
-  ::SetConsoleOutputCP(CP_UTF8);
+  vrq5::UseUtf8Console();
 #endif
 #ifdef SIGXFSZ
   // A file that outgrows the size limit fails its write ("File Open Error")

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "notes/terminal_text.h"
+
 namespace vrq5 {
 
 // The note (or name) as text.
@@ -25,14 +27,6 @@ std::string NoteToUtf8(std::string_view bytes);
 // otherwise the text in UTF-8.
 std::string NoteFromDisplay(const QString& shown, std::string_view original);
 
-// The locale's character encoding as the C library names it ("UTF-8",
-// "ANSI_X3.4-1968", "SHIFT_JIS", ...); "UTF-8" on Windows, whose console
-// the program sets to UTF-8.
-const std::string& TerminalCodeset();
-
-// True when the locale's character encoding is UTF-8.
-bool TerminalIsUtf8();
-
 // The note as a terminal shows it, in `codeset`: control characters (which
 // a terminal would obey) become the replacement mark, and a character the
 // encoding lacks (the mark among them) becomes "?".
@@ -40,13 +34,6 @@ std::string NoteForTerminal(std::string_view bytes, const std::string& codeset);
 
 // The same in the locale's encoding.
 std::string NoteForTerminal(std::string_view bytes);
-
-// The columns a UTF-8 text takes in a terminal: wide (East Asian)
-// characters take two, others one.
-size_t TerminalColumns(std::string_view utf8);
-
-// The columns a text in `codeset` (as NoteForTerminal gives it) takes.
-size_t TerminalColumns(std::string_view text, const std::string& codeset);
 
 }  // namespace vrq5
 

@@ -13,6 +13,7 @@
 
 #include "codec/tables.h"
 #include "files/clone_file.h"
+#include "files/utf8_path.h"
 #include "gui/about_dialog.h"
 #include "gui/bank_page.h"
 #include "gui/channel_map_dialog.h"
@@ -48,7 +49,7 @@ MainWindow::MainWindow(Prompts& prompts, Options options, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), options_(std::move(options)) {
   if (options_.placement_file.isEmpty()) {
     options_.placement_file =
-        QString::fromStdString((ConfigFolder() / "vrq5-clone.conf").string());
+        QString::fromStdString(PathToUtf8(ConfigFolder() / "vrq5-clone.conf"));
   }
   settings_ = std::make_unique<WindowSettings>(options_.placement_file);
   setObjectName(QStringLiteral("frmMain"));

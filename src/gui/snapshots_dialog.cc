@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "files/utf8_path.h"
 #include "gui/button_texts.h"
 #include "gui/controls.h"
 #include "gui/prompts.h"
@@ -46,7 +47,7 @@ SnapshotsDialog::SnapshotsDialog(std::vector<SnapshotEntry> snapshots,
                                  : QString::number(s.channels_in_use);
     const QStringList cells = {QString::fromStdString(s.time),
                                QString::fromStdString(s.model), channels,
-                               QString::fromStdString(s.path.string())};
+                               QString::fromStdString(PathToUtf8(s.path))};
     for (int column = 0; column < cells.size(); ++column) {
       table_->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
@@ -95,7 +96,7 @@ void SnapshotsDialog::Choose(Choice choice) {
 QString SnapshotsDialog::path() const {
   const int row = table_->currentRow();
   if (row < 0 || row >= static_cast<int>(snapshots_.size())) return {};
-  return QString::fromStdString(snapshots_[row].path.string());
+  return QString::fromStdString(PathToUtf8(snapshots_[row].path));
 }
 
 }  // namespace vrq5::gui

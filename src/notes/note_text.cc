@@ -5,20 +5,9 @@
 
 namespace vrq5 {
 
-namespace {
-
-bool IsAscii(std::string_view bytes) {
-  for (char c : bytes) {
-    if (static_cast<unsigned char>(c) > 0x7F) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 QString NoteToDisplay(std::string_view bytes) {
   auto size = static_cast<qsizetype>(bytes.size());
-  if (IsAscii(bytes)) return QString::fromLatin1(bytes.data(), size);
+  if (IsAsciiText(bytes)) return QString::fromLatin1(bytes.data(), size);
   QByteArrayView view(bytes.data(), size);
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = utf8.decode(view);
@@ -29,7 +18,7 @@ QString NoteToDisplay(std::string_view bytes) {
 }
 
 std::string NoteToUtf8(std::string_view bytes) {
-  if (IsAscii(bytes)) return std::string(bytes);
+  if (IsAsciiText(bytes)) return std::string(bytes);
   return NoteToDisplay(bytes).toStdString();
 }
 

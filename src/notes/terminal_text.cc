@@ -17,13 +17,6 @@ namespace vrq5 {
 
 namespace {
 
-bool IsAscii(std::string_view bytes) {
-  for (char c : bytes) {
-    if (static_cast<unsigned char>(c) > 0x7F) return false;
-  }
-  return true;
-}
-
 bool IsWide(char32_t c) {
   return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
@@ -104,6 +97,13 @@ std::optional<std::string> Convert(std::string_view text,
 
 }  // namespace
 
+bool IsAsciiText(std::string_view bytes) {
+  for (char c : bytes) {
+    if (static_cast<unsigned char>(c) > 0x7F) return false;
+  }
+  return true;
+}
+
 bool IsUtf8Codeset(const std::string& codeset) {
   std::string name;
   for (char c : codeset) {
@@ -115,7 +115,7 @@ bool IsUtf8Codeset(const std::string& codeset) {
 }
 
 std::string Utf8ForTerminal(std::string_view utf8, const std::string& codeset) {
-  if (IsAscii(utf8) || IsUtf8Codeset(codeset)) return std::string(utf8);
+  if (IsAsciiText(utf8) || IsUtf8Codeset(codeset)) return std::string(utf8);
   if (auto local = Convert(utf8, "UTF-8", codeset)) return *local;
   return AsciiOnly(utf8);  // an encoding the system does not know
 }
@@ -152,7 +152,7 @@ size_t TerminalColumns(std::string_view utf8) {
 
 size_t TerminalColumns(std::string_view text, const std::string& codeset) {
   if (IsUtf8Codeset(codeset)) return TerminalColumns(text);
-  if (IsAscii(text)) return text.size();
+  if (IsAsciiText(text)) return text.size();
   auto utf8 = Convert(text, codeset, "UTF-8");
   return utf8 ? TerminalColumns(*utf8) : text.size();
 }

@@ -24,6 +24,9 @@ size_t TerminalColumns(std::string_view utf8);
 // The columns a text in `codeset` (as NoteForTerminal gives it) takes.
 size_t TerminalColumns(std::string_view text, const std::string& codeset);
 
+// True when every byte of `text` is ASCII.
+bool IsAsciiText(std::string_view text);
+
 // True when `codeset` names UTF-8 ("UTF-8", "utf8", ...).
 bool IsUtf8Codeset(const std::string& codeset);
 

@@ -9,7 +9,6 @@
 #include <QFontMetricsF>
 #include <QKeySequence>
 #include <QMenu>
-#include <QPalette>
 #include <QPushButton>
 #include <QSize>
 #include <QString>
